@@ -1,0 +1,159 @@
+// Quantum block decoding.
+//
+// Each data block is one self-contained arithmetic-coded unit: the coder
+// starts afresh on the block's first byte, with `code` holding the first 16
+// bits of the block, `low` 0 and `high` 0xFFFF. The models and the history
+// window carry on from the previous block of the folder, so a match may copy
+// from earlier blocks (up to the window size back), but never runs past the
+// end of the block it is coded in.
+//
+// The coder is the classic 16-bit range coder: a symbol of model total T
+// whose entry covers cumulative frequencies [c1, c0) narrows [low, high] to
+// the matching proportional part; then every leading bit that low and high
+// share is shifted out (and a new input bit shifted into `code`), and while
+// the interval straddles the middle within a quarter on either side (low =
+// 01..., high = 10...) bit 14 is removed from all three registers before the
+// shift. The coder reads ahead: an encoder has to place every bit the final
+// renormalisation asks for inside the block, and a block whose bits run out
+// before that is corrupt.
+#include "quantum_bits.h"
+#include "quantum_decoder.h"
+
+// Any failed test of the block's content ends decoding with `result`.
+#define QTM_CHECK(condition, failure) \
+    do {                              \
+        if (!(condition)) {           \
+            result = (failure);       \
+            goto done;                \
+        }                             \
+    } while (0)
+
+namespace {
+
+// The arithmetic decoder's registers (16-bit values) and the bit reader,
+// kept together so that the inline symbol decoder works on locals.
+struct Coder {
+    uint32_t low;
+    uint32_t high;
+    uint32_t code;
+    QuantumBits bits;
+};
+
+// Decodes one symbol of `model`, then adapts the model.
+inline unsigned DecodeSymbol(Coder* c, AdaptiveModel* model) {
+    ModelEntry* e = model->entries;
+    uint32_t total = e[0].cumulativeFrequency;
+    uint32_t range = c->high - c->low + 1;
+    uint32_t target = ((c->code - c->low + 1) * total - 1) / range;
+
+    // Entries are sorted by frequency, so the search is short for common
+    // symbols; the sentinel (0) stops it at the last entry.
+    unsigned i = 0;
+    while (e[i + 1].cumulativeFrequency > target) ++i;
+    unsigned symbol = e[i].symbol;
+
+    uint32_t low = c->low, high, code = c->code;
+    high = (low + (e[i].cumulativeFrequency * range) / total - 1) & 0xFFFF;
+    low = (low + (e[i + 1].cumulativeFrequency * range) / total) & 0xFFFF;
+
+    QuantumBitsFill(&c->bits);
+    for (;;) {
+        if (((low ^ high) & 0x8000) == 0) {
+            // Top bits agree: shift them out.
+        } else if ((low & 0x4000) && !(high & 0x4000)) {
+            // Straddling the middle closely: drop bit 14.
+            code ^= 0x4000;
+            low &= 0x3FFF;
+            high |= 0x4000;
+        } else {
+            break;
+        }
+        low = (low << 1) & 0xFFFF;
+        high = ((high << 1) | 1) & 0xFFFF;
+        code = ((code << 1) | QuantumBitsTakeOne(&c->bits)) & 0xFFFF;
+    }
+    c->low = low;
+    c->high = high;
+    c->code = code;
+
+    for (unsigned j = 0; j <= i; ++j) e[j].cumulativeFrequency += kFrequencyStep;
+    if (e[0].cumulativeFrequency > kRescaleThreshold) QuantumRescaleModel(model);
+    return symbol;
+}
+
+inline uint32_t ReadRaw(Coder* c, unsigned k) {
+    QuantumBitsFill(&c->bits);
+    return QuantumBitsTake(&c->bits, k);
+}
+
+}  // namespace
+
+CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t inputSize,
+                              uint8_t* output, uint32_t* outputSize) {
+    CodecResult result = CodecResult::Ok;
+    bool started = false;
+    uint8_t* window;
+    uint32_t mask, total = 0, left, length, offset, from;
+    uint8_t* out = output;
+    unsigned selector, slot;
+    AdaptiveModel* positionModel;
+    Coder c;
+
+    QTM_CHECK(q && q->signature == kQuantumSignature, CodecResult::BadHandle);
+    QTM_CHECK(outputSize && *outputSize <= q->maxOutput, CodecResult::BlockTooLarge);
+
+    window = q->window;
+    mask = q->windowMask;
+    total = q->totalDecoded;
+    left = *outputSize;
+    started = true;
+
+    QuantumBitsStart(&c.bits, input, inputSize);
+    QuantumBitsFill(&c.bits);
+    c.code = QuantumBitsTake(&c.bits, 16);
+    c.low = 0;
+    c.high = 0xFFFF;
+
+    while (left != 0 && !QuantumBitsExhausted(&c.bits)) {
+        selector = DecodeSymbol(&c, &q->selector);
+        if (selector < kSelectorLiteralModels) {
+            uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol(&c, &q->literal[selector]));
+            window[total++ & mask] = byte;
+            *out++ = byte;
+            --left;
+            continue;
+        }
+
+        if (selector == kSelectorMatch3) {
+            length = 3;
+            positionModel = &q->match3Position;
+        } else if (selector == kSelectorMatch4) {
+            length = 4;
+            positionModel = &q->match4Position;
+        } else {
+            slot = DecodeSymbol(&c, &q->lengthSlot);
+            length = q->lengthBase[slot] + ReadRaw(&c, q->lengthExtra[slot]) + kLongMatchMinimum;
+            positionModel = &q->longPosition;
+        }
+        slot = DecodeSymbol(&c, positionModel);
+        offset = q->positionBase[slot] + ReadRaw(&c, q->positionExtra[slot]) + 1;
+
+        // A match never crosses the end of its block. No check that the
+        // offset stays within what the folder has produced: the window is
+        // zero-filled at create, so such a copy is still well defined.
+        QTM_CHECK(length <= left, CodecResult::BadData);
+        left -= length;
+        from = total - offset;
+        for (uint32_t n = length; n != 0; --n) {
+            uint8_t byte = window[from++ & mask];
+            window[total++ & mask] = byte;
+            *out++ = byte;
+        }
+    }
+    // Also catches bits requested by the last symbol's renormalisation.
+    QTM_CHECK(!QuantumBitsExhausted(&c.bits), CodecResult::BadData);
+
+done:
+    if (started) q->totalDecoded = total;
+    return result;
+}

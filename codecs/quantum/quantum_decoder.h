@@ -1,0 +1,77 @@
+// The Quantum decoder: handle layout and its four operations.
+//
+// A handle holds everything one decoder needs: the caller's memory
+// functions, the history window, the block counters and the nine adaptive
+// models. Nothing is shared between handles, so several decoders may live in
+// one process.
+#ifndef STUB_CODECS_QUANTUM_DECODER_H
+#define STUB_CODECS_QUANTUM_DECODER_H
+
+#include <stdint.h>
+
+#include "decoder_contract.h"
+#include "quantum_format.h"
+
+// One model entry. Entries stand in order of decreasing cumulative
+// frequency; an entry's own frequency is its cumulative frequency minus the
+// next entry's. Frequencies never exceed 16 bits (a model is rescaled as soon
+// as its total passes 3800).
+struct ModelEntry {
+    uint16_t cumulativeFrequency;
+    uint16_t symbol;
+};
+
+// An adaptive frequency model of n symbols: entries 0 to n - 1 plus the
+// sentinel entry n, whose cumulative frequency stays 0. Entry 0's cumulative
+// frequency is the model's total.
+struct AdaptiveModel {
+    int symbolCount;  // n
+    int shiftsLeft;   // rescales until the next rebuild
+    ModelEntry entries[kLargestModel + 1];
+};
+
+struct QuantumDecoder {
+    uint32_t signature;  // kQuantumSignature while live, 0 after destroy
+    CabAllocFn alloc;    // the caller's memory functions; the window and
+    CabFreeFn free;      // the handle itself come from them
+    uint32_t maxOutput;  // largest output one decompress call may produce
+    int processorHint;   // recorded, not used
+
+    // History: a ring of the most recent 2^windowBits bytes of the folder.
+    uint8_t* window;
+    int windowBits;
+    uint32_t windowMask;    // window size - 1
+    uint32_t totalDecoded;  // bytes since create or reset; next write index
+                            // is totalDecoded & windowMask
+
+    // Slot tables, rebuilt with the models.
+    uint32_t positionBase[kPositionSlots];
+    uint8_t positionExtra[kPositionSlots];
+    uint16_t lengthBase[kLengthSymbols];
+    uint8_t lengthExtra[kLengthSymbols];
+
+    AdaptiveModel selector;        // 7 symbols
+    AdaptiveModel literal[4];      // 64 symbols each
+    AdaptiveModel match3Position;  // min(24, 2w) slots
+    AdaptiveModel match4Position;  // min(36, 2w) slots
+    AdaptiveModel longPosition;    // 2w slots
+    AdaptiveModel lengthSlot;      // 27 slots
+};
+
+// The operations, with the contract's argument order. `handle` null makes
+// create a size query. The five file callbacks are accepted and ignored.
+CodecResult QuantumCreate(uint32_t* maxOutput, const QuantumParams* params, CabAllocFn alloc,
+                          CabFreeFn free, uint32_t* maxInput, QuantumDecoder** handle,
+                          CabOpenFn open, CabReadFn read, CabWriteFn write, CabCloseFn close,
+                          CabSeekFn seek);
+// Decodes one block to exactly *outputSize bytes (left unchanged).
+CodecResult QuantumDecompress(QuantumDecoder* handle, const uint8_t* input, uint32_t inputSize,
+                              uint8_t* output, uint32_t* outputSize);
+CodecResult QuantumReset(QuantumDecoder* handle);
+CodecResult QuantumDestroy(QuantumDecoder* handle);
+
+// Model stage (quantum_models.cpp).
+void QuantumInitModels(QuantumDecoder* q);
+void QuantumRescaleModel(AdaptiveModel* model);
+
+#endif
