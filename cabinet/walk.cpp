@@ -247,15 +247,29 @@ static bool OpenNextCabinet(CabReader* r, bool openFolder) {
 // entries at the head of the new list that the walk has dealt with already
 // (the file being written, when there is one, and the spanning files the
 // caller declined) are passed over; the last one read is the current file's.
-static bool ContinueToNextCabinet(CabReader* r) {
-    if (!OpenNextCabinet(r, true)) return false;
-    if (!r->draining) r->skipOnNext++;
+// Passes over the entries at the head of a newly opened cabinet's list that
+// repeat files already dealt with. A declined file that runs on into yet
+// another cabinet (SpansBoth) is listed again there, so it is counted again;
+// otherwise the walk would take its entry there for the current file's.
+static bool PassOverRepeatedEntries(CabReader* r, bool currentFileLast) {
+    uint16_t again = 0;
     while (r->skipOnNext != 0) {
         CAB_CHECK(r->filesLeft != 0, r, Corrupt);
         r->filesLeft--;
         r->skipOnNext--;
         if (!ReadFileEntry(r)) return false;
+        bool current = currentFileLast && r->skipOnNext == 0;
+        if (!current && r->fileEntry.folderIndex == SpansBoth) again++;
     }
+    r->skipOnNext = again;
+    if (again) r->spanSkipped = 1;
+    return true;
+}
+
+static bool ContinueToNextCabinet(CabReader* r) {
+    if (!OpenNextCabinet(r, true)) return false;
+    if (!r->draining) r->skipOnNext++;
+    if (!PassOverRepeatedEntries(r, !r->draining)) return false;
     r->crossed = 1;
     r->carried = 1;
     return true;
@@ -438,13 +452,7 @@ static bool MoveToNextCabinet(CabReader* r) {
         r->draining = 0;
         return ok;
     }
-    if (!OpenNextCabinet(r, false)) return false;
-    while (r->skipOnNext != 0) {
-        CAB_CHECK(r->filesLeft != 0, r, Corrupt);
-        r->filesLeft--;
-        r->skipOnNext--;
-        if (!ReadFileEntry(r)) return false;
-    }
+    if (!OpenNextCabinet(r, false) || !PassOverRepeatedEntries(r, false)) return false;
     r->currentFolder = kNoFolder;
     r->crossed = 1;
     r->carried = 0;
