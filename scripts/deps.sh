@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian packages a step needs, only those missing.
+#   scripts/deps.sh build|test|all
+set -eu
+build="cmake make g++ pkg-config zlib1g-dev"
+test="$build libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev llvm \
+cabextract 7zip libarchive-tools gcab"
+windows="g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
+wine wine64 xvfb xdotool imagemagick x11-utils"
+case "${1:-build}" in
+  build) want="$build" ;;
+  test) want="$test" ;;
+  windows) want="$windows" ;;
+  all) want="$test $windows" ;;
+  *) echo "usage: $0 build|test|windows|all" >&2; exit 2 ;;
+esac
+missing=""
+for p in $want; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "installing:$missing"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q || true
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,52 @@
+#!/bin/bash
+# The whole test suite, from a fresh Debian 12 machine:
+#   1. installs what is missing (apt-get),
+#   2. builds and runs every test (build/),
+#   3. builds and runs them again with AddressSanitizer and UBSan (build-asan/),
+#   4. runs each libFuzzer target for a short, fixed time (build-fuzz/),
+#   5. builds the Windows stub and runs the end-to-end tests under Wine.
+# Any failure, sanitizer report or fuzzer finding fails the script.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+JOBS=${JOBS:-$(nproc)}
+FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+
+step() { printf '\n==== %s ====\n' "$*"; }
+
+step "dependencies"
+scripts/deps.sh all
+
+step "build and test (Release)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j"$JOBS"
+ctest --test-dir build --output-on-failure -j"$JOBS"
+
+step "build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTUB_SANITIZE=ON
+cmake --build build-asan -j"$JOBS"
+ctest --test-dir build-asan --output-on-failure -j"$JOBS"
+
+step "fuzzing, ${FUZZ_SECONDS}s per target"
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTUB_BUILD_FUZZERS=ON \
+  -DSTUB_BUILD_TESTS=OFF -DSTUB_BUILD_TOOLS=OFF \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+cmake --build build-fuzz -j"$JOBS"
+for fuzzer in build-fuzz/fuzz/*_fuzzer; do
+  [ -x "$fuzzer" ] || continue
+  name=$(basename "$fuzzer" _fuzzer)
+  work=build-fuzz/corpus-$name
+  mkdir -p "$work" build-fuzz/artifacts
+  [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$work/"
+  echo "-- $name"
+  "$fuzzer" "$work" -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$ROOT/build-fuzz/artifacts/$name-" -print_final_stats=1 2>&1 | tail -5
+done
+
+step "Windows stub and end-to-end tests under Wine"
+if [ -x scripts/build_stub.sh ]; then scripts/build_stub.sh; fi
+if [ -x tests/e2e/run.sh ]; then tests/e2e/run.sh; fi
+
+step "all tests passed"
