@@ -43,40 +43,48 @@ struct Coder {
 inline unsigned DecodeSymbol(Coder* c, AdaptiveModel* model) {
     ModelEntry* e = model->entries;
     uint32_t total = e[0].cumulativeFrequency;
-    uint32_t range = c->high - c->low + 1;
-    uint32_t target = ((c->code - c->low + 1) * total - 1) / range;
+    uint32_t low = c->low, high = c->high, code = c->code;
+    uint32_t range = high - low + 1;
+    // The symbol is the first entry i whose successor's cumulative frequency
+    // is at most target = ((code - low + 1) * total - 1) / range (unsigned
+    // 32-bit arithmetic). Since frequency * range stays below 2^28, the test
+    // "frequency <= target" is made as "frequency * range <= scaled", which
+    // spares a division.
+    uint32_t scaled = (code - low + 1) * total - 1;
 
     // Entries are sorted by frequency, so the search is short for common
     // symbols; the sentinel (0) stops it at the last entry.
     unsigned i = 0;
-    while (e[i + 1].cumulativeFrequency > target) ++i;
+    uint32_t target = scaled / range;
+    while (e[i + 1].cumulativeFrequency > target) e[i++].cumulativeFrequency += kFrequencyStep;
+    uint32_t upper = e[i].cumulativeFrequency, lower = e[i + 1].cumulativeFrequency;
+    e[i].cumulativeFrequency = (uint16_t)(upper + kFrequencyStep);
     unsigned symbol = e[i].symbol;
 
-    uint32_t low = c->low, high, code = c->code;
-    high = (low + (e[i].cumulativeFrequency * range) / total - 1) & 0xFFFF;
-    low = (low + (e[i + 1].cumulativeFrequency * range) / total) & 0xFFFF;
+    high = (low + (upper * range) / total - 1) & 0xFFFF;
+    low = (low + (lower * range) / total) & 0xFFFF;
 
+    // Renormalise. First shift out every leading bit low and high agree on,
+    // all at once (the interval holds at least 4 values, so they differ
+    // somewhere). Then, while low = 01... and high = 10..., remove bit 14
+    // from all three registers and shift; afterwards the top bits still
+    // differ, so no more agreeing bits can follow.
     QuantumBitsFill(&c->bits);
-    for (;;) {
-        if (((low ^ high) & 0x8000) == 0) {
-            // Top bits agree: shift them out.
-        } else if ((low & 0x4000) && !(high & 0x4000)) {
-            // Straddling the middle closely: drop bit 14.
-            code ^= 0x4000;
-            low &= 0x3FFF;
-            high |= 0x4000;
-        } else {
-            break;
-        }
-        low = (low << 1) & 0xFFFF;
-        high = ((high << 1) | 1) & 0xFFFF;
-        code = ((code << 1) | QuantumBitsTakeOne(&c->bits)) & 0xFFFF;
+    unsigned k = (unsigned)__builtin_clz(((low ^ high) & 0xFFFF) | 1) - 16;
+    if (k != 0) {
+        low = (low << k) & 0xFFFF;
+        high = ((high << k) | ((1u << k) - 1)) & 0xFFFF;
+        code = ((code << k) | QuantumBitsTake(&c->bits, k)) & 0xFFFF;
+    }
+    while ((low & ~high) & 0x4000) {
+        low = (low << 1) & 0x7FFE;
+        high = ((high << 1) | 0x8001) & 0xFFFF;
+        code = (((code ^ 0x4000) << 1) | QuantumBitsTakeOne(&c->bits)) & 0xFFFF;
     }
     c->low = low;
     c->high = high;
     c->code = code;
 
-    for (unsigned j = 0; j <= i; ++j) e[j].cumulativeFrequency += kFrequencyStep;
     if (e[0].cumulativeFrequency > kRescaleThreshold) QuantumRescaleModel(model);
     return symbol;
 }

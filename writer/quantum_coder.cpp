@@ -1,0 +1,167 @@
+// Quantum range encoder and models for the writer. See quantum_coder.h.
+#include "quantum_coder.h"
+
+#include <algorithm>
+
+namespace cabwriter {
+namespace quantum {
+
+const uint32_t kPositionBase[42] = {
+    0,      1,      2,      3,      4,      6,       8,       12,      16,     24,     32,
+    48,     64,     96,     128,    192,    256,     384,     512,     768,    1024,   1536,
+    2048,   3072,   4096,   6144,   8192,   12288,   16384,   24576,   32768,  49152,  65536,
+    98304,  131072, 196608, 262144, 393216, 524288,  786432,  1048576, 1572864};
+const uint8_t kPositionExtra[42] = {0,  0,  0,  0,  1,  1,  2,  2,  3,  3,  4,  4,  5,  5,
+                                    6,  6,  7,  7,  8,  8,  9,  9,  10, 10, 11, 11, 12, 12,
+                                    13, 13, 14, 14, 15, 15, 16, 16, 17, 17, 18, 18, 19, 19};
+const uint16_t kLengthBase[27] = {0,  1,  2,  3,  4,  5,  6,   8,   10,  12,  14,  18,  22, 26,
+                                  30, 38, 46, 54, 62, 78, 94, 110, 126, 158, 190, 222, 254};
+const uint8_t kLengthExtra[27] = {0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2,
+                                  3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+
+unsigned PositionSlot(uint32_t v) {
+    if (v < 4) return v;
+    unsigned top = 31 - __builtin_clz(v);
+    return 2 * top + ((v >> (top - 1)) & 1);
+}
+
+unsigned LengthSlot(unsigned v) {
+    unsigned slot = 26;
+    while (kLengthBase[slot] > v) --slot;
+    return slot;
+}
+
+void Model::Init(int n) {
+    symbols = n;
+    shiftsLeft = 4;
+    cumulative.resize(n + 1);
+    symbolAt.resize(n + 1);
+    entryOf.resize(n + 1);
+    for (int i = 0; i <= n; ++i) {
+        cumulative[i] = (uint16_t)(n - i);
+        symbolAt[i] = (uint16_t)i;
+        entryOf[i] = (uint16_t)i;
+    }
+}
+
+void Model::Update(unsigned entry) {
+    for (unsigned j = 0; j <= entry; ++j) cumulative[j] += 8;
+    if (cumulative[0] > 3800) Rescale();
+}
+
+void Model::Rescale() {
+    int n = symbols;
+    if (--shiftsLeft != 0) {
+        for (int j = n - 1; j >= 0; --j) {
+            unsigned half = cumulative[j] >> 1;
+            if (half <= cumulative[j + 1]) half = cumulative[j + 1] + 1u;
+            cumulative[j] = (uint16_t)half;
+        }
+        return;
+    }
+    shiftsLeft = 50;
+    for (int j = 0; j < n; ++j)
+        cumulative[j] = (uint16_t)((cumulative[j] - cumulative[j + 1] + 1u) >> 1);
+    for (int p = 0; p < n - 1; ++p)
+        for (int q = p + 1; q < n; ++q)
+            if (cumulative[q] > cumulative[p]) {
+                std::swap(cumulative[p], cumulative[q]);
+                std::swap(symbolAt[p], symbolAt[q]);
+            }
+    for (int j = n - 1; j >= 0; --j) cumulative[j] += cumulative[j + 1];
+    for (int i = 0; i < n; ++i) entryOf[symbolAt[i]] = (uint16_t)i;
+}
+
+void Models::Init(int windowBits) {
+    uint32_t windowSize = 1u << windowBits;
+    int longSlots = 0, slots3 = 0, slots4 = 0;
+    for (int s = 0; s < 42; ++s) {
+        if (kPositionBase[s] >= windowSize) continue;
+        ++longSlots;
+        if (kPositionBase[s] < 262144) ++slots4;
+        if (kPositionBase[s] < 4096) ++slots3;
+    }
+    selector.Init(7);
+    for (Model& m : literal) m.Init(64);
+    match3.Init(slots3);
+    match4.Init(slots4);
+    longPosition.Init(longSlots);
+    length.Init(27);
+}
+
+void RangeEncoder::Begin() {
+    low_ = 0;
+    high_ = 0xFFFF;
+    pending_ = 0;
+    shifts_ = 0;
+    coded_.clear();
+    raws_.clear();
+}
+
+void RangeEncoder::Emit(unsigned bit) {
+    coded_.push_back((uint8_t)bit);
+    for (; pending_ != 0; --pending_) coded_.push_back((uint8_t)(bit ^ 1));
+}
+
+void RangeEncoder::Encode(Model& model, unsigned symbol) {
+    unsigned i = model.entryOf[symbol];
+    uint32_t total = model.cumulative[0];
+    uint32_t range = high_ - low_ + 1;
+    uint32_t low = low_;
+    high_ = (low + (model.cumulative[i] * range) / total - 1) & 0xFFFF;
+    low_ = (low + (model.cumulative[i + 1] * range) / total) & 0xFFFF;
+    for (;;) {
+        if (((low_ ^ high_) & 0x8000) == 0) {
+            Emit(high_ >> 15);
+        } else if ((low_ & 0x4000) && !(high_ & 0x4000)) {
+            ++pending_;
+            low_ &= 0x3FFF;
+            high_ |= 0x4000;
+        } else {
+            break;
+        }
+        low_ = (low_ << 1) & 0xFFFF;
+        high_ = ((high_ << 1) | 1) & 0xFFFF;
+        ++shifts_;
+    }
+    model.Update(i);
+}
+
+void RangeEncoder::Raw(uint32_t value, unsigned bits) {
+    if (bits != 0) raws_.push_back(RawField{shifts_ + 16, value, bits});
+}
+
+void RangeEncoder::Finish(std::vector<uint8_t>* out) {
+    // The decoder's code register ends on the 16 bits after the last shift:
+    // any value inside [low, high] decodes the same, so send low itself,
+    // its top bit followed by the pending underflow bits.
+    Emit(low_ >> 15);
+    for (int b = 14; b >= 0; --b) coded_.push_back((uint8_t)((low_ >> b) & 1));
+
+    uint32_t acc = 0;
+    unsigned count = 0;
+    auto put = [&](unsigned bit) {
+        acc = (acc << 1) | bit;
+        if (++count == 8) {
+            out->push_back((uint8_t)acc);
+            acc = 0;
+            count = 0;
+        }
+    };
+    size_t r = 0;
+    for (size_t k = 0; k <= coded_.size(); ++k) {
+        for (; r < raws_.size() && raws_[r].position == k; ++r)
+            for (int b = (int)raws_[r].bits - 1; b >= 0; --b) put((raws_[r].value >> b) & 1);
+        if (k < coded_.size()) put(coded_[k]);
+    }
+    // Pad with zeros to the byte boundary, leaving at least two spare bits:
+    // some decoders read two bits beyond the last one this coder's decoder
+    // needs, and reject a block that leaves a whole byte unread, so 2 to 9
+    // spare bits suit every reading.
+    unsigned spare = (8 - count) % 8;
+    if (spare < 2) spare += 8;
+    while (spare-- != 0) put(0);
+}
+
+}  // namespace quantum
+}  // namespace cabwriter

@@ -1,0 +1,86 @@
+// Encoder side of the Quantum arithmetic coder: the adaptive models and the
+// range encoder, mirroring the decoder step for step (narrowing, the bit-14
+// underflow case of renormalisation, the +8 update and the rescale with its
+// exchange sort), so that the decoder's models evolve exactly as ours.
+//
+// Raw extra bits share the bit stream with the coded bits. The decoder's
+// `code` register runs 16 bits ahead of the coder's shifts, so a raw field
+// read after S shifts sits in front of coded bit number 16 + S; the encoder
+// records each raw field with that position and merges the two streams when
+// the block is finished.
+#ifndef STUB_WRITER_QUANTUM_CODER_H
+#define STUB_WRITER_QUANTUM_CODER_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <vector>
+
+namespace cabwriter {
+namespace quantum {
+
+// Position and length slots (same tables as the decoder).
+extern const uint32_t kPositionBase[42];
+extern const uint8_t kPositionExtra[42];
+extern const uint16_t kLengthBase[27];
+extern const uint8_t kLengthExtra[27];
+
+// Slot of an offset minus 1 (0 to 2^21 - 1) and of a coded length minus 5
+// (0 to 254).
+unsigned PositionSlot(uint32_t offsetMinusOne);
+unsigned LengthSlot(unsigned lengthMinusFive);
+
+struct Model {
+    int symbols = 0;
+    int shiftsLeft = 4;
+    std::vector<uint16_t> cumulative;  // entries 0..n, decreasing; [n] = 0
+    std::vector<uint16_t> symbolAt;    // symbol of entry i
+    std::vector<uint16_t> entryOf;     // entry index of each symbol
+
+    void Init(int n);
+    // Total and the symbol's own frequency, for cost estimates.
+    unsigned Total() const { return cumulative[0]; }
+    unsigned Frequency(unsigned symbol) const {
+        unsigned i = entryOf[symbol];
+        return cumulative[i] - cumulative[i + 1];
+    }
+    // +8 to entries 0..i, rescale past 3800.
+    void Update(unsigned entry);
+    void Rescale();
+};
+
+// The nine models of one folder.
+struct Models {
+    Model selector, literal[4], match3, match4, longPosition, length;
+    void Init(int windowBits);
+};
+
+class RangeEncoder {
+  public:
+    // Starts a block: registers to their initial values, no bits yet.
+    void Begin();
+    void Encode(Model& model, unsigned symbol);
+    void Raw(uint32_t value, unsigned bits);
+    // Flushes the coder so that every bit the decoder reads lies in the
+    // block, merges the raw fields and appends the block's bytes.
+    void Finish(std::vector<uint8_t>* out);
+
+  private:
+    void Emit(unsigned bit);
+
+    struct RawField {
+        size_t position;  // index of the coded bit it precedes
+        uint32_t value;
+        unsigned bits;
+    };
+    uint32_t low_ = 0, high_ = 0xFFFF;
+    uint32_t pending_ = 0;  // underflow bits awaiting the next decided bit
+    size_t shifts_ = 0;     // renormalising shifts so far (the decoder's reads)
+    std::vector<uint8_t> coded_;  // decided coded bits, one per byte
+    std::vector<RawField> raws_;
+};
+
+}  // namespace quantum
+}  // namespace cabwriter
+
+#endif
