@@ -1,0 +1,42 @@
+#!/bin/bash
+# Builds the Windows stub with Debian's mingw-w64 and pads it to its fixed
+# size. Usage:
+#   scripts/build_stub.sh [i686|x86_64|all] [BUILD_ROOT]
+# i686 (the default) is the product; x86_64 is the same sources for running
+# under a 64-bit Wine in the end-to-end test. Each architecture is built in
+# BUILD_ROOT/stub-ARCH (BUILD_ROOT defaults to build-stub in the source tree)
+# and the result, BUILD_ROOT/stub-ARCH/Source/Stubs/Cab/Stub.exe, is copied to
+# BUILD_ROOT/Stub-ARCH.exe. The build fails when the stub is too large.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+which_arch="${1:-i686}"
+root="${2:-$here/build-stub}"
+mkdir -p "$root"
+root="$(cd "$root" && pwd)"
+
+need=()
+command -v i686-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-i686)
+command -v x86_64-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-x86-64)
+command -v i686-w64-mingw32-windres >/dev/null || need+=(binutils-mingw-w64)
+command -v cmake >/dev/null || need+=(cmake)
+if [ ${#need[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq && apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+
+build() {
+  local arch="$1"
+  local dir="$root/stub-$arch"
+  cmake -S "$here" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel -DSTUB_BUILD_TESTS=OFF -DSTUB_BUILD_TOOLS=OFF \
+        -DSTUB_INSTALL=OFF >/dev/null
+  cmake --build "$dir" --target Stub -j2
+  cp "$dir/Source/Stubs/Cab/Stub.exe" "$root/Stub-$arch.exe"
+  echo "built $root/Stub-$arch.exe ($(stat -c %s "$root/Stub-$arch.exe") bytes)"
+}
+
+case "$which_arch" in
+  i686|x86_64) build "$which_arch" ;;
+  all) build i686; build x86_64 ;;
+  *) echo "usage: $0 [i686|x86_64|all] [BUILD_ROOT]" >&2; exit 2 ;;
+esac
