@@ -1,12 +1,667 @@
-// Placeholder until the Lzx encoder lands.
+// The LZX method: one LZX stream per folder, one 32 KiB frame per data block.
+//
+// The folder's data is first put through the forward E8 translation when it
+// looks like x86 code (relative CALL targets become absolute, which repeat
+// far more often), then cut into frames. Each frame is parsed into literals
+// and matches by a hash-chain match finder with lazy evaluation; matches
+// never cross a frame's end, and the three repeated offsets R0-R2 are
+// tracked exactly as the decoder tracks them. Consecutive frames are grouped
+// into one LZX block while that is cheaper than separate blocks; each group
+// becomes a verbatim or an aligned-offset block, whichever codes smaller, and
+// a frame that would not shrink becomes (part of) an uncompressed block.
+// Trees are canonical Huffman codes limited to 16 bits (the pretree to 15,
+// the aligned-offset tree to 7), sent as pretree-coded deltas against the
+// lengths of the previous block that carried trees. At each frame's end the
+// bits are padded to a 16-bit boundary and the data block is closed.
+#include <string.h>
+
+#include <algorithm>
+#include <numeric>
+
 #include "encoders.h"
+#include "../codecs/lzx/lzx_format.h"
 
 namespace cabwriter {
+namespace {
 
-bool EncodeLzx(const uint8_t*, size_t, const FolderSpec&, uint32_t, std::vector<EncodedBlock>*,
-              std::string* error) {
-    if (error) *error = "Lzx compression is not available yet";
-    return false;
+const uint32_t kE8Sentinel = 10;  // no translation in a frame's last 10 bytes
+const uint32_t kMaxGroupFrames = 32;
+const uint32_t kHashBits = 17;
+const uint32_t kChainDepth = 64;
+const uint32_t kNiceLength = 128;
+const uint32_t kLazyLength = 32;
+
+// ---------------------------------------------------------------- bit output
+
+// 16-bit little-endian words, each filled from its most significant bit.
+struct BitWriter {
+    std::vector<uint8_t>* out = nullptr;  // null: only count bits
+    uint64_t acc = 0;
+    uint32_t pending = 0;  // bits in acc, below 16 between calls
+    uint64_t total = 0;
+
+    void Put(uint32_t value, uint32_t bits) {
+        total += bits;
+        if (!out) return;
+        acc = (acc << bits) | (value & ((1ull << bits) - 1));
+        pending += bits;
+        while (pending >= 16) {
+            pending -= 16;
+            uint32_t word = uint32_t(acc >> pending) & 0xFFFF;
+            out->push_back(uint8_t(word));
+            out->push_back(uint8_t(word >> 8));
+        }
+        acc &= (1ull << pending) - 1;
+    }
+    // Pads to the next 16-bit boundary (nothing when already there).
+    void Align() {
+        if (pending) Put(0, 16 - pending);
+    }
+};
+
+// ---------------------------------------------------------- Huffman lengths
+
+// Code lengths for `n` symbols with the given frequencies, no code longer
+// than maxLength, always a complete code: a tree with fewer than two used
+// symbols gets two codes of length 1 (decoders refuse incomplete codes).
+void HuffmanLengths(const uint32_t* freq, uint32_t n, uint32_t maxLength, uint8_t* lengths) {
+    std::vector<uint32_t> order;
+    for (uint32_t s = 0; s < n; ++s)
+        if (freq[s]) order.push_back(s);
+    memset(lengths, 0, n);
+    if (order.size() < 2) {
+        uint32_t first = order.empty() ? 0 : order[0];
+        lengths[first] = 1;
+        lengths[first == 0 ? 1 : 0] = 1;
+        return;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return freq[a] < freq[b]; });
+    // In-place minimum-redundancy code lengths over the sorted weights
+    // (Moffat and Katajainen).
+    const int m = int(order.size());
+    std::vector<uint64_t> a(m);
+    for (int i = 0; i < m; ++i) a[i] = freq[order[i]];
+    a[0] += a[1];
+    int root = 0, leaf = 2;
+    for (int next = 1; next < m - 1; ++next) {
+        if (leaf >= m || a[root] < a[leaf]) {
+            a[next] = a[root];
+            a[root++] = uint64_t(next);
+        } else {
+            a[next] = a[leaf++];
+        }
+        if (leaf >= m || (root < next && a[root] < a[leaf])) {
+            a[next] += a[root];
+            a[root++] = uint64_t(next);
+        } else {
+            a[next] += a[leaf++];
+        }
+    }
+    a[m - 2] = 0;
+    for (int next = m - 3; next >= 0; --next) a[next] = a[a[next]] + 1;
+    int avail = 1, used = 0, depth = 0, next = m - 1;
+    root = m - 2;
+    while (avail > 0) {
+        while (root >= 0 && int(a[root]) == depth) {
+            ++used;
+            --root;
+        }
+        while (avail > used) {
+            a[next--] = uint64_t(depth);
+            --avail;
+        }
+        avail = 2 * used;
+        ++depth;
+        used = 0;
+    }
+    // Limit the lengths: fold longer codes into maxLength, then lengthen
+    // shorter codes until the code is complete again.
+    std::vector<uint32_t> count(64, 0);
+    for (int i = 0; i < m; ++i) count[std::min<uint64_t>(a[i], maxLength)]++;
+    uint64_t kraft = 0;
+    for (uint32_t len = 1; len <= maxLength; ++len) kraft += uint64_t(count[len]) << (maxLength - len);
+    while (kraft > (1ull << maxLength)) {
+        count[maxLength]--;
+        for (uint32_t len = maxLength - 1; len > 0; --len) {
+            if (count[len]) {
+                count[len]--;
+                count[len + 1] += 2;
+                break;
+            }
+        }
+        --kraft;
+    }
+    // Least frequent symbols get the longest codes.
+    int i = 0;
+    for (uint32_t len = maxLength; len >= 1; --len)
+        for (uint32_t k = 0; k < count[len]; ++k) lengths[order[i++]] = uint8_t(len);
+}
+
+// Canonical codes for the lengths (shorter first, then by symbol).
+void CanonicalCodes(const uint8_t* lengths, uint32_t n, uint32_t* codes) {
+    uint32_t count[18] = {0}, next[18] = {0};
+    for (uint32_t s = 0; s < n; ++s) count[lengths[s]]++;
+    count[0] = 0;
+    for (uint32_t len = 1; len <= 17; ++len) next[len] = (next[len - 1] + count[len - 1]) << 1;
+    for (uint32_t s = 0; s < n; ++s)
+        if (lengths[s]) codes[s] = next[lengths[s]]++;
+}
+
+// Sends `count` code lengths as deltas from `previous` through a pretree of
+// their own. Returns the bits it takes (bw may only count).
+uint64_t WriteLengths(BitWriter* bw, const uint8_t* previous, const uint8_t* lengths,
+                      uint32_t count) {
+    struct Item {
+        uint8_t symbol, extraBits, second;
+        uint8_t extra;
+    };
+    std::vector<Item> items;
+    for (uint32_t i = 0; i < count;) {
+        uint32_t run = 1;
+        while (i + run < count && lengths[i + run] == lengths[i]) ++run;
+        if (lengths[i] == 0 && run >= 20) {
+            run = std::min<uint32_t>(run, 51);
+            items.push_back({18, 5, 255, uint8_t(run - 20)});
+        } else if (lengths[i] == 0 && run >= 4) {
+            run = std::min<uint32_t>(run, 19);
+            items.push_back({17, 4, 255, uint8_t(run - 4)});
+        } else {
+            // A run of 4 or 5 equal lengths takes its delta from the first
+            // position's previous length; used only where the previous
+            // lengths are equal too, so every reading of the run agrees.
+            uint32_t same = 1;
+            while (same < run && same < 5 && previous[i + same] == previous[i]) ++same;
+            if (lengths[i] != 0 && same >= 4) {
+                run = same;
+                uint8_t delta = uint8_t((previous[i] + 17 - lengths[i]) % 17);
+                items.push_back({19, 1, delta, uint8_t(run - 4)});
+            } else {
+                run = 1;
+                items.push_back({uint8_t((previous[i] + 17 - lengths[i]) % 17), 0, 255, 0});
+            }
+        }
+        i += run;
+    }
+    uint32_t freq[kLzxPretreeSymbols] = {0};
+    for (const Item& it : items) {
+        freq[it.symbol]++;
+        if (it.second != 255) freq[it.second]++;
+    }
+    uint8_t preLengths[kLzxPretreeSymbols];
+    uint32_t codes[kLzxPretreeSymbols];
+    HuffmanLengths(freq, kLzxPretreeSymbols, 15, preLengths);
+    CanonicalCodes(preLengths, kLzxPretreeSymbols, codes);
+    const uint64_t before = bw->total;
+    for (uint32_t s = 0; s < kLzxPretreeSymbols; ++s) bw->Put(preLengths[s], 4);
+    for (const Item& it : items) {
+        bw->Put(codes[it.symbol], preLengths[it.symbol]);
+        if (it.extraBits) bw->Put(it.extra, it.extraBits);
+        if (it.second != 255) bw->Put(codes[it.second], preLengths[it.second]);
+    }
+    return bw->total - before;
+}
+
+// ------------------------------------------------------------ match finding
+
+struct Token {
+    uint32_t value;   // literal byte, or match distance
+    uint16_t length;  // 0 for a literal
+};
+
+struct Offsets {
+    uint32_t r[3] = {1, 1, 1};
+};
+
+// Position slot of a formatted offset (distance + 2).
+uint32_t SlotOf(uint32_t formatted) {
+    if (formatted < 4) return formatted;
+    if (formatted >= (1u << 18)) return 36 + ((formatted - (1u << 18)) >> 17);
+    uint32_t log = 31 - __builtin_clz(formatted);
+    return 2 * log + ((formatted >> (log - 1)) & 1);
+}
+
+// The position slot a match takes, updating the repeated offsets as the
+// decoder will.
+uint32_t MatchSlot(Offsets* o, uint32_t distance) {
+    if (distance == o->r[0]) return 0;
+    if (distance == o->r[1]) {
+        std::swap(o->r[0], o->r[1]);
+        return 1;
+    }
+    if (distance == o->r[2]) {
+        std::swap(o->r[0], o->r[2]);
+        return 2;
+    }
+    o->r[2] = o->r[1];
+    o->r[1] = o->r[0];
+    o->r[0] = distance;
+    return SlotOf(distance + 2);
+}
+
+class Matcher {
+public:
+    Matcher(const uint8_t* data, size_t size, uint32_t windowSize)
+        : d_(data), n_(size), mask_(windowSize - 1), maxDistance_(windowSize - 3),
+          head_(size_t(1) << kHashBits, 0), prev_(windowSize, 0) {}
+
+    // Parses [start, end) into tokens, starting from and updating the
+    // repeated offsets.
+    void Parse(size_t start, size_t end, Offsets* offsets, std::vector<Token>* out) {
+        size_t p = start;
+        Candidate cur = Best(p, end, *offsets);
+        while (p < end) {
+            if (cur.length == 0) {
+                out->push_back({d_[p], 0});
+                ++p;
+                if (p < end) cur = Best(p, end, *offsets);
+                continue;
+            }
+            if (cur.length < kLazyLength && p + 1 < end) {
+                Candidate next = Best(p + 1, end, *offsets);
+                if (next.length > cur.length) {
+                    out->push_back({d_[p], 0});
+                    ++p;
+                    cur = next;
+                    continue;
+                }
+            }
+            out->push_back({cur.distance, uint16_t(cur.length)});
+            MatchSlot(offsets, cur.distance);
+            p += cur.length;
+            if (p < end) cur = Best(p, end, *offsets);
+        }
+    }
+
+private:
+    struct Candidate {
+        uint32_t length = 0, distance = 0;
+    };
+
+    uint32_t Hash(size_t p) const {
+        uint32_t v = uint32_t(d_[p]) | uint32_t(d_[p + 1]) << 8 | uint32_t(d_[p + 2]) << 16;
+        return (v * 2654435761u) >> (32 - kHashBits);
+    }
+
+    void InsertUpTo(size_t p) {
+        for (; inserted_ < p; ++inserted_) {
+            if (inserted_ + 2 >= n_) continue;
+            uint32_t h = Hash(inserted_);
+            prev_[inserted_ & mask_] = head_[h];
+            head_[h] = uint32_t(inserted_ + 1);
+        }
+    }
+
+    uint32_t Length(size_t from, size_t p, uint32_t limit) const {
+        uint32_t k = 0;
+        while (k + 8 <= limit) {
+            uint64_t x, y;
+            memcpy(&x, d_ + from + k, 8);
+            memcpy(&y, d_ + p + k, 8);
+            if (x != y) return k + uint32_t(__builtin_ctzll(x ^ y) >> 3);
+            k += 8;
+        }
+        while (k < limit && d_[from + k] == d_[p + k]) ++k;
+        return k;
+    }
+
+    Candidate Best(size_t p, size_t end, const Offsets& offsets) {
+        InsertUpTo(p);
+        const uint32_t limit = uint32_t(std::min<size_t>(kLzxMaxMatch, end - p));
+        Candidate best, rep;
+        if (limit < kLzxMinMatch) return best;
+        for (uint32_t r : offsets.r) {
+            if (r > p || r > maxDistance_) continue;
+            uint32_t len = Length(p - r, p, limit);
+            if (len > rep.length) {
+                rep.length = len;
+                rep.distance = r;
+            }
+        }
+        if (limit >= 3 && p + 2 < n_) {
+            uint32_t cand = head_[Hash(p)];
+            for (uint32_t depth = kChainDepth; cand && depth; --depth) {
+                size_t c = cand - 1;
+                uint32_t distance = uint32_t(p - c);
+                if (distance > maxDistance_) break;
+                if (d_[c + best.length] == d_[p + best.length] || best.length == 0) {
+                    uint32_t len = Length(c, p, limit);
+                    if (len > best.length) {
+                        best.length = len;
+                        best.distance = distance;
+                        if (len >= kNiceLength || len == limit) break;
+                    }
+                }
+                cand = prev_[c & mask_];
+            }
+            // A 3-byte match far away costs more than three literals.
+            if (best.length == 3 && best.distance > 16384) best.length = 0;
+        }
+        if (best.length < 3) best.length = 0;
+        if (rep.length >= 2 && (rep.length >= best.length || (rep.length >= 3 && rep.length + 1 >= best.length)))
+            return rep;
+        return best;
+    }
+
+    const uint8_t* d_;
+    size_t n_;
+    uint32_t mask_, maxDistance_;
+    std::vector<uint32_t> head_, prev_;  // positions + 1; 0 = none
+    size_t inserted_ = 0;
+};
+
+// ------------------------------------------------------------- block coding
+
+struct Frame {
+    size_t start = 0, end = 0;
+    std::vector<Token> tokens;
+    Offsets before;  // repeated offsets at the frame's start
+};
+
+// Symbol statistics of a run of frames, and the trees made from them.
+struct BlockPlan {
+    uint32_t mainSymbols = 0;
+    std::vector<uint32_t> mainFreq, lengthFreq;
+    uint32_t alignedFreq[kLzxAlignedSymbols] = {0};
+    uint64_t verbatimExtra = 0;  // footer bits in a verbatim block
+    uint64_t alignedExtra = 0;   // footer bits outside the aligned symbols
+    std::vector<uint8_t> mainLengths, lengthLengths;
+    uint8_t alignedLengths[kLzxAlignedSymbols] = {0};
+    bool aligned = false;
+    uint64_t bits = 0;  // estimated size of the whole block
+};
+
+class LzxStream {
+public:
+    LzxStream(uint32_t windowBits, uint32_t e8Size, std::vector<EncodedBlock>* blocks)
+        : slots_(LzxPositionSlots(1u << windowBits)),
+          mainSymbols_(kLzxNumChars + kLzxLengthHeaders * slots_), e8Size_(e8Size),
+          blocks_(blocks), prevMain_(kLzxMaxMainSymbols, 0), prevLength_(kLzxLengthSymbols, 0) {
+        bw_.out = &bytes_;
+    }
+
+    // Estimated bits of one compressed block over the frames, from the
+    // repeated offsets `offsets` on.
+    BlockPlan Plan(const Frame* const* frames, size_t count, Offsets offsets) const {
+        BlockPlan plan;
+        plan.mainSymbols = mainSymbols_;
+        plan.mainFreq.assign(mainSymbols_, 0);
+        plan.lengthFreq.assign(kLzxLengthSymbols, 0);
+        for (size_t f = 0; f < count; ++f) {
+            for (const Token& t : frames[f]->tokens) {
+                if (t.length == 0) {
+                    plan.mainFreq[t.value]++;
+                    continue;
+                }
+                uint32_t slot = MatchSlot(&offsets, t.value);
+                uint32_t header = std::min<uint32_t>(t.length - 2, 7);
+                plan.mainFreq[kLzxNumChars + slot * 8 + header]++;
+                if (header == 7) plan.lengthFreq[t.length - 9]++;
+                if (slot >= 3) {
+                    uint32_t extra = kLzxExtraBits[slot];
+                    plan.verbatimExtra += extra;
+                    if (extra >= 3) {
+                        plan.alignedExtra += extra - 3;
+                        uint32_t footer = t.value + 2 - uint32_t(kLzxPositionBase[slot] + 2);
+                        plan.alignedFreq[footer & 7]++;
+                    } else {
+                        plan.alignedExtra += extra;
+                    }
+                }
+            }
+        }
+        plan.mainLengths.resize(mainSymbols_);
+        plan.lengthLengths.resize(kLzxLengthSymbols);
+        HuffmanLengths(plan.mainFreq.data(), mainSymbols_, kLzxMaxCodeLength, plan.mainLengths.data());
+        HuffmanLengths(plan.lengthFreq.data(), kLzxLengthSymbols, kLzxMaxCodeLength,
+                       plan.lengthLengths.data());
+        HuffmanLengths(plan.alignedFreq, kLzxAlignedSymbols, 7, plan.alignedLengths);
+        BitWriter counter;
+        uint64_t common = 27 + TreeBits(&counter, plan);
+        for (uint32_t s = 0; s < mainSymbols_; ++s) common += uint64_t(plan.mainFreq[s]) * plan.mainLengths[s];
+        for (uint32_t s = 0; s < kLzxLengthSymbols; ++s)
+            common += uint64_t(plan.lengthFreq[s]) * plan.lengthLengths[s];
+        uint64_t verbatim = common + plan.verbatimExtra;
+        uint64_t aligned = common + 24 + plan.alignedExtra;
+        for (uint32_t s = 0; s < kLzxAlignedSymbols; ++s)
+            aligned += uint64_t(plan.alignedFreq[s]) * plan.alignedLengths[s];
+        plan.aligned = aligned < verbatim;
+        plan.bits = std::min(aligned, verbatim);
+        return plan;
+    }
+
+    // Writes one compressed block over the frames, closing a data block at
+    // each frame's end.
+    void WriteCompressed(const Frame* const* frames, size_t count) {
+        BlockPlan plan = Plan(frames, count, offsets_);
+        size_t size = 0;
+        for (size_t f = 0; f < count; ++f) size += frames[f]->end - frames[f]->start;
+        StartBlock(plan.aligned ? AlignedOffset : Verbatim, uint32_t(size));
+        if (plan.aligned)
+            for (uint32_t s = 0; s < kLzxAlignedSymbols; ++s) bw_.Put(plan.alignedLengths[s], 3);
+        TreeBits(&bw_, plan);
+        prevMain_.assign(plan.mainLengths.begin(), plan.mainLengths.end());
+        prevMain_.resize(kLzxMaxMainSymbols, 0);
+        prevLength_ = plan.lengthLengths;
+
+        std::vector<uint32_t> mainCodes(mainSymbols_), lengthCodes(kLzxLengthSymbols);
+        uint32_t alignedCodes[kLzxAlignedSymbols];
+        CanonicalCodes(plan.mainLengths.data(), mainSymbols_, mainCodes.data());
+        CanonicalCodes(plan.lengthLengths.data(), kLzxLengthSymbols, lengthCodes.data());
+        CanonicalCodes(plan.alignedLengths, kLzxAlignedSymbols, alignedCodes);
+        for (size_t f = 0; f < count; ++f) {
+            for (const Token& t : frames[f]->tokens) {
+                if (t.length == 0) {
+                    bw_.Put(mainCodes[t.value], plan.mainLengths[t.value]);
+                    continue;
+                }
+                uint32_t slot = MatchSlot(&offsets_, t.value);
+                uint32_t header = std::min<uint32_t>(t.length - 2, 7);
+                uint32_t sym = kLzxNumChars + slot * 8 + header;
+                bw_.Put(mainCodes[sym], plan.mainLengths[sym]);
+                if (header == 7) bw_.Put(lengthCodes[t.length - 9], plan.lengthLengths[t.length - 9]);
+                if (slot < 3) continue;
+                uint32_t extra = kLzxExtraBits[slot];
+                uint32_t footer = t.value + 2 - uint32_t(kLzxPositionBase[slot] + 2);
+                if (plan.aligned && extra >= 3) {
+                    if (extra > 3) bw_.Put(footer >> 3, extra - 3);
+                    bw_.Put(alignedCodes[footer & 7], plan.alignedLengths[footer & 7]);
+                } else if (extra) {
+                    bw_.Put(footer, extra);
+                }
+            }
+            EndFrame(frames[f]);
+        }
+    }
+
+    // Writes one uncompressed block over the frames (raw bytes of `data`).
+    void WriteUncompressed(const uint8_t* data, const Frame* const* frames, size_t count) {
+        size_t size = 0;
+        for (size_t f = 0; f < count; ++f) size += frames[f]->end - frames[f]->start;
+        StartBlock(Uncompressed, uint32_t(size));
+        // Up to the next 16-bit boundary, or a whole word when already on
+        // one: the decoder always skips 1 to 16 bits here.
+        bw_.Put(0, 16 - bw_.pending);
+        for (uint32_t r : offsets_.r)
+            for (int k = 0; k < 4; ++k) bytes_.push_back(uint8_t(r >> (8 * k)));
+        for (size_t f = 0; f < count; ++f) {
+            bytes_.insert(bytes_.end(), data + frames[f]->start, data + frames[f]->end);
+            // An odd-sized block is followed by a pad byte. Blocks end at a
+            // frame's end, and only the folder's last frame can be odd, so
+            // the pad byte stays in the last data block.
+            if (f + 1 == count && (size & 1)) bytes_.push_back(0);
+            blocks_->push_back(EncodedBlock{std::move(bytes_), uint16_t(frames[f]->end - frames[f]->start)});
+            bytes_.clear();
+        }
+    }
+
+    // The bits of a block of raw bytes over the frames (header and offsets).
+    static uint64_t UncompressedBits(size_t size) { return 27 + 16 + 96 + 8 * uint64_t(size + 1); }
+
+    const Offsets& offsets() const { return offsets_; }
+
+private:
+    uint64_t TreeBits(BitWriter* bw, const BlockPlan& plan) const {
+        uint64_t bits = WriteLengths(bw, prevMain_.data(), plan.mainLengths.data(), kLzxNumChars);
+        bits += WriteLengths(bw, prevMain_.data() + kLzxNumChars, plan.mainLengths.data() + kLzxNumChars,
+                             mainSymbols_ - kLzxNumChars);
+        bits += WriteLengths(bw, prevLength_.data(), plan.lengthLengths.data(), kLzxLengthSymbols);
+        return bits;
+    }
+
+    void StartBlock(uint32_t type, uint32_t size) {
+        if (!e8HeaderWritten_) {
+            // The stream's E8 header: one bit, and the translation size.
+            e8HeaderWritten_ = true;
+            bw_.Put(e8Size_ ? 1 : 0, 1);
+            if (e8Size_) {
+                bw_.Put(e8Size_ >> 16, 16);
+                bw_.Put(e8Size_ & 0xFFFF, 16);
+            }
+        }
+        bw_.Put(type, 3);
+        bw_.Put(size >> 16, 8);
+        bw_.Put((size >> 8) & 0xFF, 8);
+        bw_.Put(size & 0xFF, 8);
+    }
+
+    void EndFrame(const Frame* frame) {
+        bw_.Align();
+        blocks_->push_back(EncodedBlock{std::move(bytes_), uint16_t(frame->end - frame->start)});
+        bytes_.clear();
+    }
+
+    uint32_t slots_, mainSymbols_, e8Size_;
+    std::vector<EncodedBlock>* blocks_;
+    std::vector<uint8_t> bytes_;
+    BitWriter bw_;
+    bool e8HeaderWritten_ = false;
+    Offsets offsets_;
+    std::vector<uint8_t> prevMain_, prevLength_;
+};
+
+// Whether the data looks like x86 code: CALL opcodes whose operand is a
+// small positive or negative displacement.
+bool LooksLikeX86(const uint8_t* data, size_t size) {
+    size_t calls = 0;
+    for (size_t i = 0; i + 5 <= size; ++i)
+        if (data[i] == 0xE8 && (data[i + 4] == 0x00 || data[i + 4] == 0xFF)) ++calls;
+    return calls >= 16 && calls * 1000 >= size;
+}
+
+// The forward E8 translation, frame by frame, exactly mirroring what the
+// decoder undoes: same frames, same candidates, same 32768-frame limit.
+void TranslateE8Forward(uint8_t* data, size_t size, uint32_t frameSize, uint32_t e8Size) {
+    size_t frame = 0;
+    for (size_t start = 0; start < size && frame < kLzxE8MaxFrames; start += frameSize, ++frame) {
+        const size_t len = std::min<size_t>(frameSize, size - start);
+        if (len <= kE8Sentinel) continue;
+        for (size_t i = 0; i < len - kE8Sentinel;) {
+            if (data[start + i] != 0xE8) {
+                ++i;
+                continue;
+            }
+            uint8_t* operand = data + start + i + 1;
+            const int64_t cur = int64_t(start + i);
+            int32_t rel = int32_t(uint32_t(operand[0]) | uint32_t(operand[1]) << 8 |
+                                  uint32_t(operand[2]) << 16 | uint32_t(operand[3]) << 24);
+            int64_t abs = rel;
+            if (rel >= -cur && rel < int64_t(e8Size) - cur)
+                abs = rel + cur;  // decoder: v < e8Size, v - cur
+            else if (rel >= int64_t(e8Size) - cur && rel < int64_t(e8Size))
+                abs = int64_t(rel) - int64_t(e8Size);  // decoder: -cur <= v < 0, v + e8Size
+            uint32_t v = uint32_t(abs);
+            operand[0] = uint8_t(v);
+            operand[1] = uint8_t(v >> 8);
+            operand[2] = uint8_t(v >> 16);
+            operand[3] = uint8_t(v >> 24);
+            i += 5;
+        }
+    }
+}
+
+}  // namespace
+
+bool EncodeLzx(const uint8_t* data, size_t size, const FolderSpec& spec, uint32_t blockSize,
+               std::vector<EncodedBlock>* blocks, std::string* error) {
+    if (spec.windowBits < int(kLzxMinWindowBits) || spec.windowBits > int(kLzxMaxWindowBits)) {
+        if (error) *error = "LZX window bits must be 15 to 21";
+        return false;
+    }
+    // Frames must tile the window, so their size must divide 32768.
+    if (blockSize == 0 || blockSize > kLzxFrameSize || (kLzxFrameSize % blockSize) != 0) {
+        if (error) *error = "LZX block size must divide 32768";
+        return false;
+    }
+    blocks->clear();
+    if (size == 0) return true;
+
+    std::vector<uint8_t> work(data, data + size);
+    uint32_t e8Size = 0;
+    if (LooksLikeX86(data, size)) {
+        e8Size = uint32_t(std::min<size_t>(std::max<size_t>(size, 1u << 20), 1u << 30));
+        TranslateE8Forward(work.data(), size, blockSize, e8Size);
+    }
+
+    const uint32_t windowBits = uint32_t(spec.windowBits);
+    Matcher matcher(work.data(), size, 1u << windowBits);
+    LzxStream stream(windowBits, e8Size, blocks);
+    Offsets parseOffsets;  // the repeated offsets the parser assumes
+
+    std::vector<Frame> frames;  // the group not yet written
+    bool groupRaw = false;
+    uint64_t groupBits = 0;
+    auto flush = [&]() {
+        if (frames.empty()) return;
+        std::vector<const Frame*> list;
+        for (const Frame& f : frames) list.push_back(&f);
+        if (groupRaw)
+            stream.WriteUncompressed(work.data(), list.data(), list.size());
+        else
+            stream.WriteCompressed(list.data(), list.size());
+        frames.clear();
+    };
+
+    for (size_t start = 0; start < size; start += blockSize) {
+        Frame frame;
+        frame.start = start;
+        frame.end = std::min<size_t>(size, start + blockSize);
+        frame.before = parseOffsets;
+        matcher.Parse(frame.start, frame.end, &parseOffsets, &frame.tokens);
+
+        const Frame* self = &frame;
+        BlockPlan alone = stream.Plan(&self, 1, frame.before);
+        const bool raw = alone.bits >= LzxStream::UncompressedBits(frame.end - frame.start);
+        if (raw) parseOffsets = frame.before;  // raw bytes leave R0-R2 alone
+
+        if (!frames.empty() && raw == groupRaw && frames.size() < kMaxGroupFrames) {
+            if (raw) {
+                frames.push_back(std::move(frame));
+                continue;
+            }
+            std::vector<const Frame*> list;
+            for (const Frame& f : frames) list.push_back(&f);
+            list.push_back(&frame);
+            BlockPlan merged = stream.Plan(list.data(), list.size(), frames.front().before);
+            if (merged.bits < groupBits + alone.bits) {
+                groupBits = merged.bits;
+                frames.push_back(std::move(frame));
+                continue;
+            }
+        }
+        flush();
+        groupRaw = raw;
+        groupBits = alone.bits;
+        frames.push_back(std::move(frame));
+    }
+    flush();
+    for (const EncodedBlock& b : *blocks) {
+        if (b.bytes.size() > kLzxFrameSize + kLzxInputReserve) {
+            if (error) *error = "LZX frame exceeds the largest data block";
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace cabwriter

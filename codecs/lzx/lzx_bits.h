@@ -1,0 +1,96 @@
+// The LZX bit reader.
+//
+// A frame's compressed bits are 16-bit little-endian words, each read from
+// its most significant bit down; multi-bit fields come most significant bit
+// first. The reader keeps a 32-bit buffer with the next bit at bit 31 and
+// refills it a whole word at a time, so that after every refill it holds 17
+// to 32 unread bits: the rest of the current word and all of the next one.
+// That invariant is what lets an uncompressed block's header step back two
+// bytes to find the next 16-bit boundary.
+//
+// The hot loops copy the reader into an LzxBits local (which the compiler
+// keeps in registers) and write it back to the state when they are done.
+#ifndef STUB_CODECS_LZX_BITS_H
+#define STUB_CODECS_LZX_BITS_H
+
+#include "lzx_state.h"
+
+struct LzxBits {
+    uint32_t buffer;        // unread bits, the next one at bit 31
+    int32_t count;          // buffer holds count + 16 unread bits (after a refill: 1..16)
+    const uint8_t* cursor;  // next word to load
+    const uint8_t* end;     // end of the caller's input: bytes past it read as zero
+    const uint8_t* limit;   // end + 4: loading a word here or later exhausts the input
+    uint8_t exhausted;      // a refill found cursor >= limit (sticky until reset)
+};
+
+LZX_INLINE void LoadBits(LzxBits* b, const LzxState* s) {
+    b->buffer = s->bitBuffer;
+    b->count = s->bitCount;
+    b->cursor = s->inputCursor;
+    b->end = s->inputEnd;
+    b->limit = s->inputLimit;
+    b->exhausted = s->inputExhausted;
+}
+
+LZX_INLINE void StoreBits(LzxState* s, const LzxBits* b) {
+    s->bitBuffer = b->buffer;
+    s->bitCount = (int8_t)b->count;
+    s->inputCursor = b->cursor;
+    s->inputExhausted = b->exhausted;
+}
+
+// The little-endian word at p; bytes at or past end read as zero, so the
+// reader never touches memory beyond the caller's input.
+LZX_INLINE uint32_t InputWord(const uint8_t* p, const uint8_t* end) {
+    if (p + 2 <= end) return (uint32_t)p[0] | (uint32_t)p[1] << 8;
+    return p < end ? p[0] : 0;
+}
+
+// Loads 32 bits from the cursor, unless fewer than 4 bytes remain before the
+// limit (then the buffer is left as it is).
+LZX_INLINE void PrimeBits(LzxBits* b) {
+    if (b->cursor + 4 <= b->limit) {
+        b->buffer = InputWord(b->cursor, b->end) << 16 | InputWord(b->cursor + 2, b->end);
+        b->count = 16;
+        b->cursor += 4;
+    }
+}
+
+// Discards n (at most 17) bits and refills while the buffer holds 16 or
+// fewer. Past the limit it only shifts in zeros and flags exhaustion; the
+// callers decide whether that is fatal.
+LZX_INLINE void DropBits(LzxBits* b, uint32_t n) {
+    b->count -= (int32_t)n;
+    b->buffer <<= n;
+    for (int refills = 0; b->count <= 0 && refills < 2; ++refills) {
+        if (b->cursor >= b->limit) {
+            b->exhausted = 1;
+            break;
+        }
+        b->buffer |= InputWord(b->cursor, b->end) << -b->count;
+        b->cursor += 2;
+        b->count += 16;
+    }
+}
+
+// The next n bits (1 to 17) as a number.
+LZX_INLINE uint32_t ReadBits(LzxBits* b, uint32_t n) {
+    uint32_t value = b->buffer >> (32 - n);
+    DropBits(b, n);
+    return value;
+}
+
+// The symbol that the next bits select, without consuming them: a direct
+// look-up of `bits` bits, then overflow nodes bit by bit for longer codes.
+// Tables are built only from complete codes, so every node path ends at a
+// symbol within 16 bits; the bound merely keeps the loop finite regardless.
+LZX_INLINE int32_t PeekSymbol(uint32_t buffer, const int16_t* table, const LzxNode* nodes,
+                              uint32_t bits) {
+    int32_t entry = table[buffer >> (32 - bits)];
+    for (uint32_t bit = 1u << (31 - bits); entry < 0 && bit != 0; bit >>= 1)
+        entry = nodes[-entry][(buffer & bit) ? 1 : 0];
+    return entry < 0 ? 0 : entry;
+}
+
+#endif

@@ -1,0 +1,251 @@
+// LZX blocks inside one frame: block headers, literals and matches of
+// verbatim and aligned-offset blocks, and uncompressed blocks.
+//
+// A block header is a 3-bit type and a 24-bit uncompressed size; the very
+// first header of a stream is preceded by the E8 header (one bit, and a
+// 32-bit translation size when it is 1). A block may end inside a frame or
+// run on through any number of frames: its type, remaining size, trees and
+// the repeated offsets R0-R2 stay in the state between calls.
+//
+// Verbatim and aligned-offset blocks code main-tree symbols: 0-255 literal
+// bytes, 256 + 8 * slot + header a match. The length is header + 2, where a
+// header of 7 is extended by a length-tree symbol (lengths 2 to 257). Slots
+// 0-2 repeat R0, R1, R2; larger slots carry a distance base plus footer bits,
+// and in aligned-offset blocks the low 3 footer bits of slots with 3 or more
+// footer bits come from the aligned-offset tree instead.
+//
+// Uncompressed blocks hold raw bytes, after padding to a 16-bit boundary and
+// the three repeated offsets as 32-bit values; an odd-sized block is followed
+// by a pad byte, and the bit reader restarts after the block.
+//
+// The window is written without wrapping inside a frame. Bytes stored at
+// indexes 0-256 are also stored in the `mirror` after the window's end, so a
+// match whose source runs past the window's end reads on linearly without a
+// mask: positions below 257 (the start of each pass) are decoded by the
+// mirroring variant, everything else by the plain variant.
+#include <string.h>
+
+#include "lzx_bits.h"
+
+// Decodes symbols at window index *position until it reaches target. A
+// match may run past target but never past end (the end of the chunk being
+// decoded). `mirroring` is a constant at each call: the mirroring variant
+// masks every source index and mirrors destinations below 257; the plain
+// variant copies straight, relying on the mirror.
+LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, uint32_t target,
+                              uint32_t end, bool aligned, bool mirroring) {
+    LzxBits b = *bits;
+    uint8_t* const window = s->window;
+    const uint32_t mask = s->windowMask, windowSize = s->windowSize;
+    uint32_t r0 = s->repeatedOffsets[0], r1 = s->repeatedOffsets[1], r2 = s->repeatedOffsets[2];
+    uint32_t i = *position;
+    bool ok = false;
+
+    while (i < target) {
+        uint32_t sym = (uint32_t)PeekSymbol(b.buffer, s->mainTable, s->mainNodes, kLzxMainBits);
+        LZX_CHECK(b.cursor < b.limit);  // the loop's only input test
+        DropBits(&b, s->mainLengths[sym]);
+        if (sym < kLzxNumChars) {
+            window[i] = (uint8_t)sym;
+            if (mirroring) window[windowSize + i] = (uint8_t)sym;
+            ++i;
+            continue;
+        }
+        sym -= kLzxNumChars;
+        uint32_t length = sym & 7, slot = sym >> 3, distance;
+        if (length == 7) {
+            uint32_t extra = (uint32_t)PeekSymbol(b.buffer, s->lengthTable, s->lengthNodes,
+                                                  kLzxLengthBits);
+            DropBits(&b, s->lengthLengths[extra]);
+            length += extra;
+        }
+        length += kLzxMinMatch;
+
+        if (slot == 0) {
+            distance = r0;
+        } else if (slot == 1) {
+            distance = r1;
+            r1 = r0;
+            r0 = distance;
+        } else if (slot == 2) {
+            distance = r2;
+            r2 = r0;
+            r0 = distance;
+        } else {
+            uint32_t extra = kLzxExtraBits[slot];
+            distance = (uint32_t)kLzxPositionBase[slot];
+            if (aligned && extra >= 3) {
+                if (extra > 3) distance += ReadBits(&b, extra - 3) << 3;
+                uint32_t a = s->alignedTable[b.buffer >> (32 - kLzxAlignedBits)];
+                DropBits(&b, s->alignedLengths[a]);
+                distance += a;
+            } else if (extra != 0) {
+                distance += ReadBits(&b, extra);
+            }
+            r2 = r1;
+            r1 = r0;
+            r0 = distance;
+        }
+
+        // A match must end within the block and the requested output.
+        LZX_CHECK(length <= end - i);
+        uint32_t from = (i - distance) & mask;
+        if (mirroring) {
+            for (uint32_t k = 0; k < length; ++k) {
+                uint8_t byte = window[(from + k) & mask];
+                window[i + k] = byte;
+                if (i + k < kLzxMirrorSize) window[windowSize + i + k] = byte;
+            }
+        } else {
+            // The source never reaches past windowSize + 256, inside the
+            // mirror. Forward byte order matters when the source is less
+            // than 8 bytes behind: then a short distance repeats bytes just
+            // written. Otherwise whole words give the same bytes.
+            uint8_t* dst = window + i;
+            const uint8_t* src = window + from;
+            uint32_t left = length;
+            if (i - from >= 8) {
+                for (; left >= 8; left -= 8, dst += 8, src += 8) memcpy(dst, src, 8);
+            }
+            while (left--) *dst++ = *src++;
+        }
+        i += length;
+    }
+    ok = true;
+fail:
+    s->repeatedOffsets[0] = r0;
+    s->repeatedOffsets[1] = r1;
+    s->repeatedOffsets[2] = r2;
+    *position = i;
+    *bits = b;
+    return ok;
+}
+
+// DecodeVerbatim and DecodeAligned: count bytes at window index position.
+static bool DecodeCompressed(LzxState* s, uint32_t position, uint32_t count, bool aligned) {
+    const uint32_t end = position + count;
+    uint32_t i = position;
+    LzxBits b;
+    LoadBits(&b, s);
+    bool ok = true;
+    if (i < kLzxMirrorSize) {
+        uint32_t target = (count < kLzxMirrorSize - i) ? end : kLzxMirrorSize;
+        ok = DecodeSymbols(s, &b, &i, target, end, aligned, true);
+    }
+    if (ok) ok = DecodeSymbols(s, &b, &i, end, end, aligned, false);
+    StoreBits(s, &b);
+    s->windowPosition = i & s->windowMask;
+    return ok;
+}
+
+static bool DecodeVerbatim(LzxState* s, uint32_t position, uint32_t count) {
+    return DecodeCompressed(s, position, count, false);
+}
+
+static bool DecodeAligned(LzxState* s, uint32_t position, uint32_t count) {
+    return DecodeCompressed(s, position, count, true);
+}
+
+// The 32-bit little-endian value at p; bytes past the input's end read as 0.
+static uint32_t InputLong(const uint8_t* p, const uint8_t* end) {
+    return InputWord(p, end) | InputWord(p + 2, end) << 16;
+}
+
+static bool ReadUncompressedHeader(LzxState* s) {
+    // The reader holds the rest of the current word and the whole next one,
+    // so stepping back two bytes lands on the next 16-bit boundary (and
+    // skips a whole word when the header ended exactly on one).
+    const uint8_t* cursor = s->inputCursor;
+    LZX_CHECK(cursor - s->inputStart >= 2);  // never step before the input
+    cursor -= 2;
+    LZX_CHECK(s->inputLimit - cursor >= 12);
+    for (int k = 0; k < 3; ++k) s->repeatedOffsets[k] = InputLong(cursor + 4 * k, s->inputEnd);
+    s->inputCursor = cursor + 12;
+    return true;
+fail:
+    return false;
+}
+
+static bool CopyUncompressed(LzxState* s, uint32_t position, uint32_t count) {
+    const uint8_t* cursor = s->inputCursor;
+    uint8_t* dst = s->window + position;
+    LZX_CHECK(count <= (uint32_t)(s->inputLimit - cursor));
+    {
+        // Raw bytes past the input's end (within the 4-byte look-ahead) are 0.
+        uint32_t real = cursor < s->inputEnd ? (uint32_t)(s->inputEnd - cursor) : 0;
+        if (real > count) real = count;
+        memcpy(dst, cursor, real);
+        memset(dst + real, 0, count - real);
+    }
+    for (uint32_t k = position; k < position + count && k < kLzxMirrorSize; ++k)
+        s->window[s->windowSize + k] = s->window[k];
+    s->inputCursor = cursor + count;
+    s->windowPosition = (position + count) & s->windowMask;
+    return true;
+fail:
+    return false;
+}
+
+// Reads the next block header (and the stream's E8 header before the first).
+static bool ReadBlockHeader(LzxState* s) {
+    LzxBits b;
+    LoadBits(&b, s);
+    if (s->e8HeaderPending) {
+        s->e8HeaderPending = 0;
+        s->e8Size = 0;
+        if (ReadBits(&b, 1)) {
+            uint32_t high = ReadBits(&b, 16);
+            s->e8Size = high << 16 | ReadBits(&b, 16);
+        }
+    }
+    if (s->blockType == Uncompressed) {
+        // After an uncompressed block: its pad byte, then a fresh reader.
+        if ((s->blockSize & 1) && b.cursor < b.limit) b.cursor++;
+        s->blockType = kLzxBlockNone;
+        PrimeBits(&b);
+    }
+    s->blockType = (int32_t)ReadBits(&b, 3);
+    {
+        uint32_t high = ReadBits(&b, 8), middle = ReadBits(&b, 8);
+        s->blockSize = (int32_t)(high << 16 | middle << 8 | ReadBits(&b, 8));
+    }
+    s->blockRemaining = s->blockSize;
+    StoreBits(s, &b);
+
+    if (s->blockType == AlignedOffset) LZX_CHECK(ReadAlignedTree(s));
+    if (s->blockType == Verbatim || s->blockType == AlignedOffset) {
+        const uint32_t mainSymbols = kLzxNumChars + kLzxLengthHeaders * s->positionSlots;
+        memcpy(s->previousMainLengths, s->mainLengths, mainSymbols);
+        memcpy(s->previousLengthLengths, s->lengthLengths, kLzxLengthSymbols);
+        LZX_CHECK(ReadTrees(s));
+    } else {
+        LZX_CHECK(s->blockType == Uncompressed);
+        LZX_CHECK(ReadUncompressedHeader(s));
+    }
+    s->blockState = kLzxInsideBlock;
+    return true;
+fail:
+    return false;
+}
+
+bool DecodeFrame(LzxState* s, uint32_t count) {
+    while (count > 0) {
+        if (s->blockState == kLzxHeaderDue) LZX_CHECK(ReadBlockHeader(s));
+        while (s->blockRemaining > 0 && count > 0) {
+            uint32_t chunk = (uint32_t)s->blockRemaining < count ? (uint32_t)s->blockRemaining : count;
+            uint32_t position = s->windowPosition;
+            if (s->blockType == Verbatim)
+                LZX_CHECK(DecodeVerbatim(s, position, chunk));
+            else if (s->blockType == AlignedOffset)
+                LZX_CHECK(DecodeAligned(s, position, chunk));
+            else
+                LZX_CHECK(CopyUncompressed(s, position, chunk));
+            s->blockRemaining -= (int32_t)chunk;
+            count -= chunk;
+        }
+        if (s->blockRemaining == 0) s->blockState = kLzxHeaderDue;
+    }
+    return true;
+fail:
+    return false;
+}

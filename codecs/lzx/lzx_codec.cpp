@@ -1,0 +1,187 @@
+// The LZX codec's outer face: create, decompress, reset and destroy, the
+// delivery of each frame from the window, and E8 translation.
+//
+// One LZX stream runs through a whole folder, one frame per cabinet data
+// block: every frame but the last decodes to 32768 bytes, so frames start at
+// multiples of 32768 and, the window being a multiple of that, each frame
+// lies in one contiguous run of the window. The window keeps the decoded
+// bytes; the caller's output receives a copy, on which E8 translation turns
+// the absolute targets of x86 CALL instructions (opcode 0xE8) back into the
+// relative form they had before compression. The E8 size comes from the
+// stream's first header; translation stops after 32768 frames.
+#include <string.h>
+
+#include "lzx_bits.h"
+
+CodecResult LzxReset(LzxDecoder* decoder) {
+    if (!decoder || decoder->signature != LZX_SIGNATURE) return CodecResult::BadHandle;
+    LzxState* s = decoder->state;
+    memset(s->mainLengths, 0, kLzxNumChars + kLzxLengthHeaders * s->positionSlots);
+    memset(s->previousMainLengths, 0, kLzxNumChars + kLzxLengthHeaders * s->positionSlots);
+    memset(s->lengthLengths, 0, sizeof s->lengthLengths);
+    memset(s->previousLengthLengths, 0, sizeof s->previousLengthLengths);
+    s->repeatedOffsets[0] = s->repeatedOffsets[1] = s->repeatedOffsets[2] = 1;
+    s->windowPosition = 0;
+    s->blockState = kLzxHeaderDue;
+    s->blockRemaining = 0;
+    s->blockSize = 0;
+    s->blockType = kLzxBlockNone;
+    s->e8HeaderPending = 1;
+    s->e8Size = 0;
+    s->e8Position = 0;
+    s->inputExhausted = 0;
+    s->frameCount = 0;
+    return CodecResult::Ok;
+}
+
+CodecResult LzxCreate(uint32_t* maxOutput, const LzxConfig* config, CabAllocFn alloc,
+                      CabFreeFn release, uint32_t* maxInput, LzxDecoder** handle, CabOpenFn open,
+                      CabReadFn read, CabWriteFn write, CabCloseFn close, CabSeekFn seek) {
+    if (!maxOutput || !maxInput) return CodecResult::BadParameters;
+    *maxInput = *maxOutput + kLzxInputReserve;
+    if (!handle) return CodecResult::Ok;  // size query: nothing validated
+    *handle = nullptr;
+
+    const uint32_t windowSize = config ? config->windowSize : 0;
+    // A size that is not a power of two is reported like a failed
+    // allocation; other powers of two are not LZX windows.
+    if (windowSize & (windowSize - 1)) return CodecResult::OutOfMemory;
+    if (windowSize < (1u << kLzxMinWindowBits) || windowSize > (1u << kLzxMaxWindowBits))
+        return CodecResult::BadParameters;
+    if (!alloc || !release) return CodecResult::OutOfMemory;
+
+    LzxDecoder* decoder = (LzxDecoder*)alloc(sizeof(LzxDecoder));
+    if (!decoder) return CodecResult::OutOfMemory;
+    LzxState* s = (LzxState*)alloc(sizeof(LzxState));
+    if (!s) {
+        release(decoder);
+        return CodecResult::OutOfMemory;
+    }
+    // Zeroed so that nothing of the state is ever read uninitialised, and
+    // the window, so that damaged input reaching before the start of the
+    // stream gives repeatable output.
+    memset(s, 0, sizeof *s);
+    s->window = (uint8_t*)alloc(windowSize + kLzxWindowSlack);
+    if (!s->window) {
+        release(s);
+        release(decoder);
+        return CodecResult::OutOfMemory;
+    }
+    memset(s->window, 0, windowSize + kLzxWindowSlack);
+
+    decoder->signature = LZX_SIGNATURE;
+    decoder->alloc = s->alloc = alloc;
+    decoder->release = s->release = release;
+    decoder->open = s->open = open;
+    decoder->read = s->read = read;
+    decoder->write = s->write = write;
+    decoder->close = s->close = close;
+    decoder->seek = s->seek = seek;
+    decoder->maxOutput = *maxOutput;
+    decoder->state = s;
+    s->windowSize = windowSize;
+    s->windowMask = windowSize - 1;
+    s->positionSlots = (uint8_t)LzxPositionSlots(windowSize);
+    LzxReset(decoder);
+    *handle = decoder;
+    return CodecResult::Ok;
+}
+
+CodecResult LzxDestroy(LzxDecoder* decoder) {
+    if (!decoder || decoder->signature != LZX_SIGNATURE) return CodecResult::BadHandle;
+    LzxState* s = decoder->state;
+    CabFreeFn release = decoder->release;
+    if (s->window) {
+        s->release(s->window);
+        s->window = nullptr;
+    }
+    decoder->signature = 0;
+    release(s);
+    release(decoder);
+    return CodecResult::Ok;
+}
+
+// Translates the absolute CALL targets of one delivered frame back to
+// relative ones. The last 6 bytes are set to 0xE8 while scanning, so the scan
+// needs no bound test per byte; a 0xE8 in the last 10 bytes is never
+// translated.
+static void TranslateE8(LzxState* s, uint8_t* out, uint32_t len) {
+    const uint32_t start = s->e8Position;
+    if (len <= 6) {
+        s->e8Position = start + len;
+        return;
+    }
+    uint8_t saved[6];
+    memcpy(saved, out + len - 6, 6);
+    memset(out + len - 6, 0xE8, 6);
+    const int32_t last = (int32_t)len - 10;
+    for (uint32_t i = 0;;) {
+        while (out[i] != 0xE8) ++i;
+        if ((int32_t)i >= last) break;
+        const uint32_t cur = start + i;
+        uint8_t* operand = out + i + 1;
+        uint32_t v = (uint32_t)operand[0] | (uint32_t)operand[1] << 8 |
+                     (uint32_t)operand[2] << 16 | (uint32_t)operand[3] << 24;
+        bool change = true;
+        if (v < s->e8Size)
+            v -= cur;
+        else if (0u - v <= cur)
+            v += s->e8Size;
+        else
+            change = false;
+        if (change) {
+            operand[0] = (uint8_t)v;
+            operand[1] = (uint8_t)(v >> 8);
+            operand[2] = (uint8_t)(v >> 16);
+            operand[3] = (uint8_t)(v >> 24);
+        }
+        i += 5;  // the operand bytes are never candidates themselves
+    }
+    memcpy(out + len - 6, saved, 6);
+    s->e8Position = start + len;
+}
+
+// Copies the frame just decoded (the count bytes that end at the window
+// position) to the caller's output and translates it.
+static void DeliverOutput(LzxState* s, uint32_t count) {
+    const uint32_t end = s->windowPosition ? s->windowPosition : s->windowSize;
+    memcpy(s->output, s->window + end - count, count);
+    if (s->e8Size != 0 && s->frameCount < kLzxE8MaxFrames) TranslateE8(s, s->output, count);
+}
+
+CodecResult LzxDecompress(LzxDecoder* decoder, const uint8_t* input, uint32_t inputSize,
+                          uint8_t* output, uint32_t* outputSize) {
+    static const uint8_t kNoInput[1] = {0};
+    if (!decoder || decoder->signature != LZX_SIGNATURE) return CodecResult::BadHandle;
+    if (!outputSize || *outputSize > decoder->maxOutput) return CodecResult::BlockTooLarge;
+    LzxState* s = decoder->state;
+    const uint32_t count = *outputSize;
+    if (!input) {
+        input = kNoInput;
+        inputSize = 0;
+    }
+    s->inputStart = s->inputCursor = input;
+    s->inputEnd = input + inputSize;
+    s->inputLimit = s->inputEnd + kLzxInputSlack;
+    s->output = output;
+
+    // Every frame's bits start at its first byte, except in the middle of an
+    // uncompressed block, whose raw bytes simply continue.
+    if (s->blockType != Uncompressed) {
+        LzxBits b;
+        LoadBits(&b, s);
+        PrimeBits(&b);
+        StoreBits(s, &b);
+    }
+    // A frame that would cross the window's end (only a damaged cabinet
+    // declares a short block before the last) is refused.
+    bool ok = count <= s->windowSize - s->windowPosition && (count == 0 || output) &&
+              DecodeFrame(s, count);
+    if (ok && count) DeliverOutput(s, count);
+    s->frameCount++;
+    if (!ok) {
+        *outputSize = 0;
+        return CodecResult::BadData;
+    }
+    return CodecResult::Ok;
+}
