@@ -88,6 +88,11 @@ std::string Expand(const std::string& pattern, size_t index) {
     return out;
 }
 
+std::string CabName(const Options& o, size_t index) {
+    if (index == 0 && !o.firstName.empty()) return o.firstName;
+    return Expand(o.namePattern, index);
+}
+
 struct Block {
     std::vector<uint8_t> bytes;
     uint32_t usize = 0;
@@ -169,10 +174,10 @@ public:
         uint32_t size = kHeaderSize;
         if (hasReserve_) size += 4 + options_.headerReserve;
         if (i > 0)
-            size += Expand(options_.namePattern, i - 1).size() + 1 +
+            size += CabName(options_, i - 1).size() + 1 +
                     Expand(options_.diskPattern, i - 1).size() + 1;
         if (withNext)
-            size += Expand(options_.namePattern, i + 1).size() + 1 +
+            size += CabName(options_, i + 1).size() + 1 +
                     Expand(options_.diskPattern, i + 1).size() + 1;
         return size;
     }
@@ -488,11 +493,11 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
             out.insert(out.end(), options.headerReserve, options.reserveFill);
         }
         if (hasPrev) {
-            PutString(out, Expand(options.namePattern, c - 1));
+            PutString(out, CabName(options, c - 1));
             PutString(out, Expand(options.diskPattern, c - 1));
         }
         if (hasNext) {
-            PutString(out, Expand(options.namePattern, c + 1));
+            PutString(out, CabName(options, c + 1));
             PutString(out, Expand(options.diskPattern, c + 1));
         }
         for (const CabFolder& cf : cab.folders) {
@@ -530,7 +535,7 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
             }
         }
         if (out.size() != total) return fail("internal: cabinet size mismatch");
-        cabinets->push_back(Cabinet{Expand(options.namePattern, c), std::move(out)});
+        cabinets->push_back(Cabinet{CabName(options, c), std::move(out)});
     }
     return true;
 }

@@ -48,6 +48,9 @@ struct Options {
     uint32_t maxCabinetSize = 0;
     // Name of cabinet i of a set (index from 0); "%d" is replaced by i + 1.
     std::string namePattern = "cab%d.cab";
+    // When not empty, the name of the first cabinet (the others still
+    // follow namePattern), so a set can begin with a name of the caller's.
+    std::string firstName;
     std::string diskPattern = "disk%d";
     // Uncompressed bytes per data block (1 to 32768).
     uint32_t blockSize = 32768;

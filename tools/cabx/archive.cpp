@@ -1,0 +1,632 @@
+// Reading archives: the reader's callbacks over POSIX files, locating the
+// cabinet inside a self-extracting executable, and the list, test and
+// extract commands.
+//
+// A set of cabinets is extracted and tested in one pass of the reader from
+// the named cabinet with its whole-set flag; following cabinets are looked
+// up beside the archive. A listing walks each cabinet of the set on its own,
+// which needs no decoding. The reader reports failures as codes; this file
+// keeps what the codes cannot say (which cabinet was missing, which file was
+// being written) so the one error line can name them.
+#include <errno.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "CabinetLocator.h"
+#include "cab_reader.h"
+#include "cabx.h"
+
+namespace cabx {
+
+namespace {
+
+// ---- POSIX file callbacks --------------------------------------------------
+
+int32_t PosixOpen(const char* path, int flags, int) {
+    int of = O_CLOEXEC;
+    if (flags & kOpenReadWrite) of |= O_RDWR;
+    else if (flags & kOpenWriteOnly) of |= O_WRONLY;
+    else of |= O_RDONLY;
+    if (flags & kOpenCreate) of |= O_CREAT;
+    if (flags & kOpenTruncate) of |= O_TRUNC;
+    return open(path, of, 0666);
+}
+int32_t PosixRead(int32_t h, void* buffer, uint32_t count) {
+    uint8_t* p = static_cast<uint8_t*>(buffer);
+    uint32_t done = 0;
+    while (done < count) {
+        ssize_t n = read(h, p + done, count - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) break;
+        done += uint32_t(n);
+    }
+    return int32_t(done);
+}
+int32_t PosixWriteAll(int32_t h, const void* buffer, uint32_t count) {
+    const uint8_t* p = static_cast<const uint8_t*>(buffer);
+    uint32_t done = 0;
+    while (done < count) {
+        ssize_t n = write(h, p + done, count - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return done ? int32_t(done) : -1;
+        done += uint32_t(n);
+    }
+    return int32_t(done);
+}
+int PosixClose(int32_t h) { return close(h); }
+int32_t PosixSeek(int32_t h, int32_t offset, int origin) {
+    off_t r = lseek(h, offset, origin == 0 ? SEEK_SET : origin == 1 ? SEEK_CUR : SEEK_END);
+    return r < 0 || r > INT32_MAX ? -1 : int32_t(r);
+}
+void* Alloc(uint32_t size) { return calloc(1, size ? size : 1); }
+void Free(void* p) { free(p); }
+
+// The callbacks carry no context: the tool's one archive session lives here.
+struct Progress {
+    bool enabled = false;
+    uint64_t bytes = 0;
+    uint32_t files = 0;
+    std::string name;
+    time_t shown = 0;
+};
+OffsetFileState gOffsets;
+const LowLevelFileOps gOps = {PosixOpen, PosixRead, PosixWriteAll, PosixClose, PosixSeek};
+Progress gProgress;
+
+void ShowProgress(bool force) {
+    if (!gProgress.enabled) return;
+    time_t now = time(nullptr);
+    if (!force && now == gProgress.shown) return;
+    gProgress.shown = now;
+    fprintf(stderr, "\r\033[K%u files, %llu bytes: %s", gProgress.files,
+            (unsigned long long)gProgress.bytes, gProgress.name.c_str());
+    fflush(stderr);
+}
+void EndProgress() {
+    if (gProgress.enabled && gProgress.shown) fprintf(stderr, "\r\033[K");
+}
+
+int32_t IoOpen(const char* path, int flags, int mode) {
+    return OffsetOpen(&gOffsets, &gOps, path, flags, mode);
+}
+int32_t IoWrite(int32_t h, const void* buffer, uint32_t count) {
+    int32_t n = PosixWriteAll(h, buffer, count);
+    if (n > 0) gProgress.bytes += uint32_t(n);
+    ShowProgress(false);
+    return n;
+}
+int IoClose(int32_t h) { return OffsetClose(&gOffsets, &gOps, h); }
+int32_t IoSeek(int32_t h, int32_t offset, int origin) {
+    return OffsetSeek(&gOffsets, &gOps, h, offset, origin);
+}
+const CabIo kIo = {Alloc, Free, IoOpen, PosixRead, IoWrite, IoClose, IoSeek};
+const CabIo kPlainIo = {Alloc, Free, PosixOpen, PosixRead, PosixWriteAll, PosixClose, PosixSeek};
+
+// ---- What the tool reads itself --------------------------------------------
+
+uint32_t Le(const uint8_t* p, int n) {
+    uint32_t v = 0;
+    for (int i = n - 1; i >= 0; --i) v = v << 8 | p[i];
+    return v;
+}
+
+// The parts of a cabinet the notices do not carry: folder methods, the
+// names of the neighbours, which spanning entries it lists.
+struct Head {
+    bool ok = false;
+    uint16_t flags = 0, folderCount = 0, fileCount = 0;
+    uint8_t folderReserve = 0, blockReserve = 0;
+    std::vector<uint16_t> types;
+    std::vector<uint32_t> firstBlock;
+    std::vector<uint16_t> blockCounts;
+    std::string prev, next;
+    bool continuesIn = false;   // lists entries 0xFFFD/0xFFFF
+    bool continuesOut = false;  // lists entries 0xFFFE/0xFFFF
+};
+
+bool ReadAt(int fd, int64_t base, uint32_t pos, void* buf, size_t n) {
+    return pread(fd, buf, n, base + pos) == ssize_t(n);
+}
+
+bool ReadName(int fd, int64_t base, uint32_t* pos, std::string* out) {
+    char buf[257] = {0};
+    ssize_t n = pread(fd, buf, 256, base + *pos);
+    if (n <= 0) return false;
+    size_t len = strnlen(buf, size_t(n));
+    if (len == size_t(n)) return false;
+    out->assign(buf, len);
+    *pos += uint32_t(len + 1);
+    return true;
+}
+
+Head ReadHead(const std::string& path, int64_t base) {
+    Head h;
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return h;
+    uint8_t hd[36];
+    uint32_t pos = 36;
+    if (!ReadAt(fd, base, 0, hd, 36) || memcmp(hd, "MSCF", 4) != 0) {
+        close(fd);
+        return h;
+    }
+    h.folderCount = uint16_t(Le(hd + 26, 2));
+    h.fileCount = uint16_t(Le(hd + 28, 2));
+    h.flags = uint16_t(Le(hd + 30, 2));
+    uint32_t firstFile = Le(hd + 16, 4);
+    bool ok = true;
+    if (h.flags & 4) {
+        uint8_t r[4];
+        ok = ReadAt(fd, base, pos, r, 4);
+        h.folderReserve = r[2];
+        h.blockReserve = r[3];
+        pos += 4 + uint32_t(Le(r, 2));
+    }
+    std::string disk;
+    if (ok && (h.flags & 1)) ok = ReadName(fd, base, &pos, &h.prev) && ReadName(fd, base, &pos, &disk);
+    if (ok && (h.flags & 2)) ok = ReadName(fd, base, &pos, &h.next) && ReadName(fd, base, &pos, &disk);
+    for (unsigned i = 0; ok && i < h.folderCount; ++i) {
+        uint8_t f[8];
+        ok = ReadAt(fd, base, pos, f, 8);
+        h.firstBlock.push_back(Le(f, 4));
+        h.blockCounts.push_back(uint16_t(Le(f + 4, 2)));
+        h.types.push_back(uint16_t(Le(f + 6, 2)));
+        pos += 8 + h.folderReserve;
+    }
+    pos = firstFile;
+    for (unsigned i = 0; ok && i < h.fileCount; ++i) {
+        uint8_t e[16];
+        std::string name;
+        ok = ReadAt(fd, base, pos, e, 16);
+        pos += 16;
+        ok = ok && ReadName(fd, base, &pos, &name);
+        uint16_t fi = uint16_t(Le(e + 8, 2));
+        h.continuesIn |= fi == 0xFFFD || fi == 0xFFFF;
+        h.continuesOut |= fi == 0xFFFE || fi == 0xFFFF;
+    }
+    close(fd);
+    h.ok = ok;
+    return h;
+}
+
+uint32_t Checksum(const uint8_t* p, size_t n, uint32_t v) {
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) v ^= Le(p + i, 4);
+    uint32_t tail = 0;
+    for (; i < n; ++i) tail = tail << 8 | p[i];
+    return v ^ tail;
+}
+
+// Looks for a block whose checksum does not match, to say more than
+// "corrupt". Returns a description, or "".
+std::string FindBadBlock(const std::string& path, int64_t base) {
+    Head h = ReadHead(path, base);
+    if (!h.ok) return "";
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return "";
+    std::string found;
+    std::vector<uint8_t> buf;
+    for (unsigned f = 0; f < h.folderCount && found.empty(); ++f) {
+        uint32_t pos = h.firstBlock[f];
+        for (unsigned b = 0; b < h.blockCounts[f]; ++b) {
+            uint8_t hdr[8 + 255];
+            uint32_t hs = 8 + h.blockReserve;
+            if (!ReadAt(fd, base, pos, hdr, hs)) break;
+            uint32_t size = uint32_t(Le(hdr + 4, 2));
+            buf.resize(size);
+            if (!ReadAt(fd, base, pos + hs, buf.data(), size)) break;
+            uint32_t stored = Le(hdr, 4);
+            uint32_t sum = Checksum(hdr + 4, 4 + h.blockReserve, Checksum(buf.data(), size, 0));
+            if (stored != 0 && stored != sum) {
+                found = "block checksum mismatch (folder " + std::to_string(f) + ", block " +
+                        std::to_string(b) + ")";
+                break;
+            }
+            pos += hs + size;
+        }
+    }
+    close(fd);
+    return found;
+}
+
+std::string MethodName(uint16_t type) {
+    switch (type & 15) {
+        case 0: return "none";
+        case 1: return "mszip";
+        case 2: return "quantum:" + std::to_string(type >> 8 & 31);
+        case 3: return "lzx:" + std::to_string(type >> 8 & 31);
+        default: return "unknown(" + std::to_string(type) + ")";
+    }
+}
+
+// ---- One archive session ---------------------------------------------------
+
+struct Session {
+    const Args* args = nullptr;
+    std::string archive;  // as named on the command line
+    std::string dir;      // its directory with a trailing '/', or ""
+    std::string name;     // its file name
+    int64_t base = 0;     // the cabinet's offset inside the file (0 for a cabinet)
+    Head first;           // the named cabinet
+    CabReader* reader = nullptr;
+    CabError error{};
+
+    // Diagnostics the error codes do not carry.
+    std::string currentFile;     // the file being written, between offer and finish
+    std::string currentCabinet;  // the cabinet being read
+    std::string reason;          // set when a notice answered -1 on purpose
+    std::vector<std::pair<std::string, int64_t>> visited;
+    bool moved = false;          // crossed into a following cabinet
+    unsigned missed = 0;         // wanted files that cannot be extracted from here
+
+    // extract and test
+    enum Mode { kTest, kExtract, kStdout } mode = kTest;
+    int rootFd = -1;
+    unsigned extracted = 0;
+    unsigned matched = 0;
+    std::string outPath;  // of the file being written
+
+    ~Session() {
+        if (reader) DestroyReader(reader);
+        if (rootFd >= 0) close(rootFd);
+    }
+};
+
+void Fail(const Session& s, const std::string& file, const std::string& reason) {
+    EndProgress();
+    std::string line = "cabx: " + s.archive + ": ";
+    if (!file.empty()) line += "'" + file + "': ";
+    fprintf(stderr, "%s%s\n", line.c_str(), reason.c_str());
+}
+
+// Opens the archive: a cabinet, or a self-extracting executable whose head
+// holds one. Prints the error itself.
+bool OpenArchive(Session& s, const Args& args) {
+    s.args = &args;
+    s.archive = args.archive;
+    size_t slash = args.archive.rfind('/');
+    s.dir = slash == std::string::npos ? "" : args.archive.substr(0, slash + 1);
+    s.name = slash == std::string::npos ? args.archive : args.archive.substr(slash + 1);
+    struct stat st;
+    if (stat(args.archive.c_str(), &st) != 0) {
+        Fail(s, "", strerror(errno));
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        Fail(s, "", "not a regular file");
+        return false;
+    }
+    int fd = open(args.archive.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        Fail(s, "", strerror(errno));
+        return false;
+    }
+    std::vector<uint8_t> head(ScanLimit);
+    int32_t n = PosixRead(fd, head.data(), ScanLimit);
+    close(fd);
+    if (n < 0) {
+        Fail(s, "", "cannot read");
+        return false;
+    }
+    InitOffsetFileState(&gOffsets);
+    int32_t at = CabinetLocator(&kPlainIo, args.archive.c_str(), head.data(), uint32_t(n));
+    if (at < 0) {
+        Fail(s, "", "not a cabinet (no cabinet found in the file)");
+        return false;
+    }
+    s.base = at;
+    gOffsets.cabinetBase = at;
+    s.first = ReadHead(args.archive, at);
+    s.reader = CreateReaderIo(&kIo, -1, &s.error);
+    if (!s.reader) {
+        Fail(s, "", CabErrorText(s.error.code));
+        return false;
+    }
+    s.currentCabinet = s.name;
+    s.visited.push_back({args.archive, at});
+    return true;
+}
+
+// The words for a failed reader call.
+std::string ReasonFor(Session& s) {
+    if (s.error.code == CabErrorCode::Aborted && !s.reason.empty()) return s.reason;
+    if (!s.reason.empty() && s.error.code == CabErrorCode::OutputFailed) return s.reason;
+    std::string text = CabErrorText(s.error.code);
+    if (s.error.code == CabErrorCode::BadVersion) {
+        char v[16];
+        snprintf(v, sizeof v, "%u.%u", s.error.detail >> 8 & 255, s.error.detail & 255);
+        text += " " + std::string(v);
+    }
+    if (s.error.code == CabErrorCode::Corrupt || s.error.code == CabErrorCode::DecoderFailed) {
+        for (auto& v : s.visited) {
+            std::string bad = FindBadBlock(v.first, v.second);
+            if (!bad.empty()) {
+                size_t slash = v.first.rfind('/');
+                return bad + " in cabinet '" +
+                       (slash == std::string::npos ? v.first : v.first.substr(slash + 1)) + "'";
+            }
+        }
+    }
+    if (s.currentCabinet != s.name) text += " (in cabinet '" + s.currentCabinet + "')";
+    return text;
+}
+
+// NeedCabinet: the next cabinet of the set, beside the archive. A repeated
+// notice means the cabinet that was there could not be used: give up with
+// its reason rather than ask again.
+int NeedCabinet(Session& s, CabNotice* n) {
+    std::string next = n->text1 ? n->text1 : "";
+    if (n->error != 0) {
+        s.reason = "next cabinet '" + next + "': " +
+                   CabErrorText(static_cast<CabErrorCode>(n->error));
+        return -1;
+    }
+    std::string path = std::string(n->text3 ? n->text3 : "") + next;
+    struct stat st;
+    if (next.empty() || stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        s.reason = "next cabinet '" + next + "' not found";
+        return -1;
+    }
+    gOffsets.cabinetBase = 0;  // following cabinets are files of their own
+    s.moved = true;
+    s.currentCabinet = next;
+    s.visited.push_back({path, 0});
+    return 0;
+}
+
+// Whether an offered entry lies in folder 0 of a starting cabinet that
+// continues a folder from the previous one: its data cannot be decoded
+// from here.
+bool InContinuedFolder(const Session& s, uint16_t folderIndex) {
+    if (s.moved || !s.first.continuesIn) return false;
+    uint16_t local = folderIndex == 0xFFFE ? uint16_t(s.first.folderCount - 1) : folderIndex;
+    return local == 0;
+}
+
+// Sets the file's time and permissions from its entry, then closes it.
+void FinishOutput(int fd, uint16_t date, uint16_t time, uint16_t attributes) {
+    struct tm tm = {};
+    tm.tm_year = 80 + (date >> 9);
+    tm.tm_mon = ((date >> 5) & 15) - 1;
+    tm.tm_mday = date & 31;
+    tm.tm_hour = time >> 11;
+    tm.tm_min = (time >> 5) & 63;
+    tm.tm_sec = (time & 31) * 2;
+    tm.tm_isdst = -1;
+    time_t t = mktime(&tm);
+    if (t != time_t(-1) && tm.tm_mon >= 0) {
+        struct timespec ts[2] = {{t, 0}, {t, 0}};
+        futimens(fd, ts);
+    }
+    if (attributes & 0x01) {
+        struct stat st;
+        if (fstat(fd, &st) == 0) fchmod(fd, st.st_mode & ~mode_t(0222));
+    }
+    close(fd);
+}
+
+int ExtractNotify(NoticeKind kind, CabNotice* n) {
+    Session& s = *static_cast<Session*>(n->user);
+    switch (kind) {
+        case NoticeKind::CabinetReady:
+            return 0;
+        case NoticeKind::ContinuedFile:
+            if (MatchesAny(s.args->patterns, n->text1)) {
+                ++s.missed;
+                Fail(s, NameToUtf8(n->text1, n->attributes),
+                     "begins in the previous cabinet '" + std::string(n->text2) +
+                         "'; start from the first cabinet of the set");
+            }
+            return 0;
+        case NoticeKind::OfferFile: {
+            std::string stored = n->text1;
+            std::string utf8 = NameToUtf8(stored, n->attributes);
+            if (!MatchesAny(s.args->patterns, stored)) return 0;
+            ++s.matched;
+            if (InContinuedFolder(s, n->folderIndex)) {
+                ++s.missed;
+                Fail(s, utf8, "lies in a folder continued from the previous cabinet '" +
+                                  s.first.prev + "'; start from the first cabinet of the set");
+                return 0;
+            }
+            s.currentFile = utf8;
+            gProgress.name = utf8;
+            ShowProgress(true);
+            int fd = -1;
+            if (s.mode == Session::kTest) {
+                fd = open("/dev/null", O_WRONLY | O_CLOEXEC);
+            } else if (s.mode == Session::kStdout) {
+                fd = dup(STDOUT_FILENO);
+            } else {
+                std::vector<std::string> parts = SafeComponents(utf8);
+                if (parts.empty()) {
+                    s.reason = "name is empty once made safe";
+                    return -1;
+                }
+                bool skipped = false;
+                std::string why;
+                fd = OpenOutputBelow(s.rootFd, parts, s.args->keepExisting, &skipped, &why);
+                if (skipped) {
+                    s.currentFile.clear();
+                    return 0;
+                }
+                if (fd < 0) {
+                    s.reason = why;
+                    return -1;
+                }
+            }
+            if (fd < 0) {
+                s.reason = strerror(errno);
+                return -1;
+            }
+            if (fd == 0) {  // 0 would mean "skip" to the reader
+                int moved = dup(fd);
+                close(fd);
+                fd = moved;
+            }
+            return fd;
+        }
+        case NoticeKind::FileFinished:
+            if (s.mode == Session::kExtract) FinishOutput(n->handle, n->date, n->time, n->attributes);
+            else close(n->handle);
+            s.currentFile.clear();
+            ++s.extracted;
+            ++gProgress.files;
+            return 1;
+        case NoticeKind::NeedCabinet:
+            return NeedCabinet(s, n);
+        case NoticeKind::ListPosition:
+            return 0;
+    }
+    return 0;
+}
+
+int RunExtraction(const Args& args, Session::Mode mode) {
+    Session s;
+    s.mode = mode;
+    if (!OpenArchive(s, args)) return kExitFailure;
+    if (mode == Session::kExtract) {
+        mkdir(args.dir.c_str(), 0777);
+        s.rootFd = open(args.dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (s.rootFd < 0) {
+            Fail(s, "", "cannot use directory '" + args.dir + "': " + strerror(errno));
+            return kExitFailure;
+        }
+    }
+    signal(SIGPIPE, SIG_IGN);
+    gProgress = Progress();
+    gProgress.enabled = !args.quiet && isatty(STDERR_FILENO);
+    bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet, ExtractNotify,
+                             nullptr, &s);
+    EndProgress();
+    if (!ok) {
+        Fail(s, s.currentFile, ReasonFor(s));
+        return kExitFailure;
+    }
+    if (s.missed) return kExitFailure;
+    if (!args.patterns.empty() && s.matched == 0) {
+        Fail(s, "", "no file matches the given patterns");
+        return kExitFailure;
+    }
+    if (mode == Session::kTest && !args.quiet)
+        printf("%s: %u files OK\n", args.archive.c_str(), s.extracted);
+    return kExitOk;
+}
+
+// ---- list --------------------------------------------------------------------
+
+struct ListEntry {
+    std::string name;
+    uint32_t size;
+    uint16_t date, time, attributes;
+    unsigned folder;
+    std::string method;
+    std::string cabinet;
+};
+
+struct ListState {
+    Session* s;
+    const Head* head;
+    unsigned folderBase;
+    std::string cabinet;
+    std::vector<ListEntry>* out;
+};
+
+int ListNotify(NoticeKind kind, CabNotice* n) {
+    ListState& l = *static_cast<ListState*>(n->user);
+    if (kind == NoticeKind::NeedCabinet) return -1;  // never happens: nothing is decoded
+    if (kind != NoticeKind::OfferFile) return 0;
+    if (!MatchesAny(l.s->args->patterns, n->text1)) return 0;
+    uint16_t f = n->folderIndex;
+    unsigned local = f == 0xFFFE ? l.head->folderCount - 1u : f;
+    ListEntry e;
+    e.name = NameToUtf8(n->text1, n->attributes);
+    e.size = uint32_t(n->size);
+    e.date = n->date;
+    e.time = n->time;
+    e.attributes = n->attributes;
+    e.folder = l.folderBase + local;
+    e.method = local < l.head->types.size() ? MethodName(l.head->types[local]) : "unknown";
+    e.cabinet = l.cabinet;
+    l.out->push_back(e);
+    return 0;  // listed, not extracted
+}
+
+}  // namespace
+
+int Test(const Args& args) { return RunExtraction(args, Session::kTest); }
+
+int Extract(const Args& args) {
+    return RunExtraction(args, args.toStdout ? Session::kStdout : Session::kExtract);
+}
+
+int List(const Args& args) {
+    Session s;
+    if (!OpenArchive(s, args)) return kExitFailure;
+    std::vector<ListEntry> entries;
+    std::vector<std::string> cabinets;
+    std::string name = s.name;
+    int64_t base = s.base;
+    unsigned folderBase = 0;
+    for (;;) {
+        gOffsets.cabinetBase = int32_t(base);
+        Head head = ReadHead(s.dir + name, base);
+        s.currentCabinet = name;
+        ListState l{&s, &head, folderBase, name, &entries};
+        if (!ExtractCabinet(s.reader, name.c_str(), s.dir.c_str(), 0, ListNotify, nullptr, &l)) {
+            if (s.error.code == CabErrorCode::CannotOpen && name != s.name)
+                Fail(s, "", "next cabinet '" + name + "' not found");
+            else
+                Fail(s, "", ReasonFor(s));
+            return kExitFailure;
+        }
+        cabinets.push_back(name);
+        if (!(head.flags & 2) || head.next.empty()) break;
+        if (cabinets.size() > 65535) break;
+        folderBase += head.folderCount - (head.continuesOut ? 1 : 0);
+        name = head.next;
+        base = 0;
+        struct stat st;
+        if (stat((s.dir + name).c_str(), &st) != 0) {
+            Fail(s, "", "next cabinet '" + name + "' not found");
+            return kExitFailure;
+        }
+    }
+    uint64_t total = 0;
+    for (const ListEntry& e : entries) total += e.size;
+    if (args.json) {
+        printf("{\"archive\": %s, \"cabinets\": [", JsonString(args.archive).c_str());
+        for (size_t i = 0; i < cabinets.size(); ++i)
+            printf("%s%s", i ? ", " : "", JsonString(cabinets[i]).c_str());
+        printf("], \"files\": [\n");
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const ListEntry& e = entries[i];
+            printf("  {\"name\": %s, \"size\": %u, \"datetime\": \"%s\", \"attributes\": %u, "
+                   "\"folder\": %u, \"method\": %s, \"cabinet\": %s}%s\n",
+                   JsonString(e.name).c_str(), e.size, DosDateTimeText(e.date, e.time, 'T').c_str(),
+                   e.attributes, e.folder, JsonString(e.method).c_str(), JsonString(e.cabinet).c_str(),
+                   i + 1 < entries.size() ? "," : "");
+        }
+        printf("], \"fileCount\": %zu, \"totalSize\": %llu}\n", entries.size(),
+               (unsigned long long)total);
+    } else {
+        for (const ListEntry& e : entries)
+            printf("%12u  %s  %s  %s\n", e.size, DosDateTimeText(e.date, e.time, ' ').c_str(),
+                   AttributeText(e.attributes).c_str(), e.name.c_str());
+        printf("%zu files, %llu bytes, %zu cabinet%s\n", entries.size(), (unsigned long long)total,
+               cabinets.size(), cabinets.size() == 1 ? "" : "s");
+    }
+    return kExitOk;
+}
+
+}  // namespace cabx

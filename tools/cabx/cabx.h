@@ -1,0 +1,61 @@
+// cabx, the Linux command line for cabinets: list, test, extract, create.
+// Shared declarations of its parts.
+#ifndef STUB_TOOLS_CABX_H
+#define STUB_TOOLS_CABX_H
+
+#include <stdint.h>
+
+#include <string>
+#include <vector>
+
+namespace cabx {
+
+enum ExitCode { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
+
+// What a command line asked for.
+struct Args {
+    std::string command;
+    std::string archive;
+    std::vector<std::string> patterns;  // -F, repeatable
+    std::string dir = ".";              // extract -d
+    bool keepExisting = false;          // extract -n
+    bool quiet = false;                 // -q
+    bool toStdout = false;              // extract -p
+    bool json = false;                  // list --json
+};
+
+int List(const Args& args);
+int Test(const Args& args);
+int Extract(const Args& args);
+int Create(int argc, char** argv);
+
+// names.cpp -----------------------------------------------------------------
+
+// A stored name as UTF-8: attribute 0x80 marks a name that already is
+// (kept when it is valid UTF-8); any other name is Windows-1252.
+std::string NameToUtf8(const std::string& stored, uint16_t attributes);
+
+// The path components under the destination for a UTF-8 name: '\' and '/'
+// separate, leading separators and a drive prefix are dropped, "." and empty
+// components vanish, ".." takes one component back but never climbs above
+// the destination, control characters become '_'. Empty when nothing is left.
+std::vector<std::string> SafeComponents(const std::string& utf8);
+
+// Opens (creating directories as needed) the file `parts` below the
+// directory `rootFd`, never following a symbolic link. An existing file is
+// replaced, or kept when `keepExisting` (then *skipped is set and -1 is
+// returned with an empty *error). On failure returns -1 with a reason.
+int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
+                    bool* skipped, std::string* error);
+
+// Shell-pattern match of the stored name (also tried with '/' separators).
+bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored);
+
+// Text helpers for messages and JSON.
+std::string JsonString(const std::string& utf8);
+std::string DosDateTimeText(uint16_t date, uint16_t time, char separator);
+std::string AttributeText(uint16_t attributes);
+
+}  // namespace cabx
+
+#endif

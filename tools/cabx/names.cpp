@@ -1,0 +1,208 @@
+// Stored names to safe output paths.
+//
+// Cabinet names come from Windows: either Windows-1252 bytes or, when
+// attribute 0x80 is set, UTF-8; '\' separates directories (many writers also
+// use '/'). A hostile cabinet may name "..\..\x", "C:\x", "\abs" or place a
+// file under a directory that a symbolic link planted in the destination
+// redirects. Names are therefore reduced to plain components, and files are
+// created component by component with openat and O_NOFOLLOW, so no link is
+// ever followed and nothing lands outside the destination.
+#include <errno.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "cabx.h"
+
+namespace cabx {
+
+namespace {
+
+// Code points of Windows-1252 bytes 0x80 to 0x9F. The five bytes it leaves
+// undefined map to the C1 controls of the same value.
+const uint16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+    if (cp < 0x80) {
+        out += char(cp);
+    } else if (cp < 0x800) {
+        out += char(0xC0 | cp >> 6);
+        out += char(0x80 | (cp & 0x3F));
+    } else {
+        out += char(0xE0 | cp >> 12);
+        out += char(0x80 | (cp >> 6 & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    }
+}
+
+bool ValidUtf8(const std::string& s) {
+    size_t i = 0;
+    while (i < s.size()) {
+        unsigned char c = s[i];
+        int n = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+        if (n < 0 || (n == 1 && c < 0xC2) || (n == 3 && c > 0xF4)) return false;
+        if (i + n >= s.size() + (n ? 0 : 1)) return false;
+        uint32_t cp = n == 0 ? c : c & (0x3F >> n);
+        for (int k = 1; k <= n; ++k) {
+            unsigned char t = s[i + k];
+            if ((t & 0xC0) != 0x80) return false;
+            cp = cp << 6 | (t & 0x3F);
+        }
+        if ((n == 2 && cp < 0x800) || (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string NameToUtf8(const std::string& stored, uint16_t attributes) {
+    if ((attributes & 0x80) && ValidUtf8(stored)) return stored;
+    std::string out;
+    for (unsigned char c : stored) {
+        if (c < 0x80) out += char(c);
+        else if (c < 0xA0) AppendUtf8(out, kCp1252High[c - 0x80]);
+        else AppendUtf8(out, c);
+    }
+    return out;
+}
+
+std::vector<std::string> SafeComponents(const std::string& utf8) {
+    std::string s = utf8;
+    // A drive prefix ("C:"), possibly after leading separators.
+    size_t start = s.find_first_not_of("\\/");
+    if (start != std::string::npos && start + 1 < s.size() && s[start + 1] == ':' &&
+        ((s[start] | 0x20) >= 'a' && (s[start] | 0x20) <= 'z'))
+        s.erase(0, start + 2);
+    std::vector<std::string> parts;
+    std::string part;
+    auto flush = [&]() {
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        part.clear();
+    };
+    for (unsigned char c : s) {
+        if (c == '\\' || c == '/') flush();
+        else part += (c < 0x20 || c == 0x7F) ? '_' : char(c);
+    }
+    flush();
+    return parts;
+}
+
+int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
+                    bool* skipped, std::string* error) {
+    *skipped = false;
+    int dir = dup(rootFd);
+    if (dir < 0) {
+        *error = strerror(errno);
+        return -1;
+    }
+    std::string walked;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) {
+        walked += parts[i] + "/";
+        int next = openat(dir, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0 && errno == ENOENT) {
+            if (mkdirat(dir, parts[i].c_str(), 0777) != 0 && errno != EEXIST) {
+                *error = "cannot create directory '" + walked + "': " + strerror(errno);
+                close(dir);
+                return -1;
+            }
+            next = openat(dir, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        }
+        if (next < 0) {
+            struct stat st;
+            if (fstatat(dir, parts[i].c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
+                *error = "'" + walked + "' is a symbolic link; not followed";
+            else
+                *error = "cannot enter directory '" + walked + "': " + strerror(errno);
+            close(dir);
+            return -1;
+        }
+        close(dir);
+        dir = next;
+    }
+    const char* leaf = parts.back().c_str();
+    struct stat st;
+    if (fstatat(dir, leaf, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (keepExisting) {
+            *skipped = true;
+            close(dir);
+            return -1;
+        }
+        if (S_ISDIR(st.st_mode)) {
+            *error = "a directory of that name exists";
+            close(dir);
+            return -1;
+        }
+        // Replace rather than write through: the old file may be read-only
+        // or a symbolic link.
+        if (unlinkat(dir, leaf, 0) != 0) {
+            *error = std::string("cannot replace existing file: ") + strerror(errno);
+            close(dir);
+            return -1;
+        }
+    }
+    int fd = openat(dir, leaf, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) *error = std::string("cannot create file: ") + strerror(errno);
+    close(dir);
+    return fd;
+}
+
+bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored) {
+    if (patterns.empty()) return true;
+    std::string slashed = stored;
+    for (char& c : slashed) if (c == '\\') c = '/';
+    for (const std::string& p : patterns)
+        if (fnmatch(p.c_str(), stored.c_str(), FNM_NOESCAPE) == 0 ||
+            fnmatch(p.c_str(), slashed.c_str(), FNM_NOESCAPE) == 0)
+            return true;
+    return false;
+}
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c < 0x20) {
+            char buf[8];
+            snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += char(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string DosDateTimeText(uint16_t date, uint16_t time, char separator) {
+    char buf[32];
+    snprintf(buf, sizeof buf, "%04u-%02u-%02u%c%02u:%02u:%02u", 1980 + (date >> 9), (date >> 5) & 15,
+             date & 31, separator, time >> 11, (time >> 5) & 63, (time & 31) * 2);
+    return buf;
+}
+
+std::string AttributeText(uint16_t a) {
+    std::string s;
+    s += a & 0x01 ? 'r' : '-';
+    s += a & 0x02 ? 'h' : '-';
+    s += a & 0x04 ? 's' : '-';
+    s += a & 0x20 ? 'a' : '-';
+    s += a & 0x40 ? 'x' : '-';
+    s += a & 0x80 ? 'u' : '-';
+    return s;
+}
+
+}  // namespace cabx
