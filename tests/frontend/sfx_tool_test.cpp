@@ -1,0 +1,100 @@
+// cabx sfx and cabx info: archives made from paths and from a ready
+// cabinet, their layout, their description, and their extraction by the
+// front end (the same code the Windows stub runs).
+#include <stdlib.h>
+
+#include "frontend_harness.h"
+#include "sfx_commands.h"
+
+namespace {
+
+class SfxToolTest : public FrontEndTest {
+protected:
+    std::string tool = std::string(STUB_BINARY_DIR) + "/tests/frontend/sfx_tool";
+    std::string stub;
+    void SetUp() override {
+        FrontEndTest::SetUp();
+        std::vector<uint8_t> fake(30000, 0x90);
+        fake[0] = 'M';
+        fake[1] = 'Z';
+        stub = dir.Write("Stub.exe", fake);
+    }
+    int Run(const std::string& args) {
+        std::string cmd = tool + " " + args + " > " + dir.path + "/stdout.txt 2>&1";
+        return WEXITSTATUS(system(cmd.c_str()));
+    }
+    std::string Output() {
+        auto b = ReadFileBytes(dir.path + "/stdout.txt");
+        return std::string(b.begin(), b.end());
+    }
+};
+
+TEST_F(SfxToolTest, MakesArchiveFromPathsThatTheFrontEndExtracts) {
+    ASSERT_EQ(system(("mkdir -p " + dir.path + "/in/docs/deep").c_str()), 0);
+    dir.Write("in/readme.txt", {'r', 'e', 'a', 'd'});
+    dir.Write("in/docs/deep/note.txt", {'n', 'o', 't', 'e'});
+    std::string exe = dir.path + "/setup.exe";
+    ASSERT_EQ(Run("sfx --stub " + stub + " -m none --folder 'C:\\Out' --open readme.txt"
+                  " --caption Hi --message 'Go on?' --kind yesno --confirm-overwrite " +
+                  exe + " " + dir.path + "/in/readme.txt " + dir.path + "/in/docs"),
+              0)
+        << Output();
+    std::vector<uint8_t> bytes = ReadFileBytes(exe);
+    ASSERT_GT(bytes.size(), 51712u + 24);
+    EXPECT_EQ(bytes[30000], 0);  // the stub was padded
+    EXPECT_EQ(bytes[51712], 6);  // "C:\Out"
+    EXPECT_EQ(bytes[51712 + 16], 1);
+    EXPECT_EQ(bytes[51712 + 20], 1);
+    EXPECT_EQ(bytes[51712 + 21], 1);
+
+    ASSERT_EQ(Run("info " + exe), 0) << Output();
+    std::string info = Output();
+    EXPECT_NE(info.find("\"C:\\\\Out\""), std::string::npos) << info;
+    EXPECT_NE(info.find("yes/no (1)"), std::string::npos) << info;
+    EXPECT_NE(info.find("Cabinet at offset 51760"), std::string::npos) << info;
+    EXPECT_NE(info.find("docs\\deep\\note.txt"), std::string::npos) << info;
+    EXPECT_NE(info.find("stored"), std::string::npos) << info;
+
+    PosixSetModulePath(exe.c_str());
+    answers = {AnswerYes};
+    Init();
+    EXPECT_EQ(dialog.texts[IdFolder], "C:\\Out");
+    ExtractTo(out);
+    ASSERT_EQ(boxes.size(), 1u) << boxes.back().text;
+    EXPECT_EQ(Read("readme.txt"), "read");
+    EXPECT_EQ(Read("docs/deep/note.txt"), "note");
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], PosixToFrontEndPath(out) + "\\readme.txt");
+}
+
+TEST_F(SfxToolTest, TakesACabinetAsItIs) {
+    std::vector<uint8_t> cab = BuildMiniCabinet(SimpleCabinet({{"a.txt", "aaa"}}));
+    std::string cabPath = dir.Write("ready.cab", cab);
+    std::string exe = dir.path + "/x.exe";
+    ASSERT_EQ(Run("sfx --stub " + stub + " " + exe + " " + cabPath), 0) << Output();
+    std::vector<uint8_t> bytes = ReadFileBytes(exe);
+    ASSERT_EQ(bytes.size(), 51712u + 24 + cab.size());
+    EXPECT_TRUE(std::equal(cab.begin(), cab.end(), bytes.begin() + 51712 + 24));
+}
+
+TEST_F(SfxToolTest, RefusesBadInput) {
+    std::string exe = dir.path + "/x.exe";
+    dir.Write("f.txt", {'f'});
+    std::vector<uint8_t> big(51713, 0);
+    big[0] = 'M', big[1] = 'Z';
+    std::string bigStub = dir.Write("big.exe", big);
+    EXPECT_EQ(Run("sfx --stub " + bigStub + " " + exe + " " + dir.path + "/f.txt"), 1);
+    EXPECT_NE(Output().find("larger than 51712"), std::string::npos);
+    EXPECT_EQ(Run("sfx --stub " + stub + " " + exe + " " + dir.path + "/missing"), 1);
+    EXPECT_EQ(Run("sfx --stub " + stub + " --kind maybe " + exe + " " + dir.path + "/f.txt"), 2);
+    EXPECT_EQ(Run("sfx --stub " + stub + " -m lzx:9 " + exe + " " + dir.path + "/f.txt"), 2);
+    EXPECT_EQ(Run("info " + dir.path + "/f.txt"), 1);
+    // A block whose lengths run past the end is reported, not trusted.
+    std::vector<uint8_t> bad = Archive(Settings(), MinimalCabinet());
+    bad[51712 + 3] = 0x7F;
+    std::string badPath = dir.Write("bad.exe", bad);
+    EXPECT_EQ(Run("info " + badPath), 0);
+    EXPECT_NE(Output().find("run past the end"), std::string::npos) << Output();
+}
+
+}  // namespace
