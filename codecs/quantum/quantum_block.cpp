@@ -40,7 +40,7 @@ struct Coder {
 };
 
 // Decodes one symbol of `model`, then adapts the model.
-inline unsigned DecodeSymbol(Coder* c, AdaptiveModel* model) {
+__attribute__((always_inline)) inline unsigned DecodeSymbol(Coder* c, AdaptiveModel* model) {
     ModelEntry* e = model->entries;
     uint32_t total = e[0].cumulativeFrequency;
     uint32_t low = c->low, high = c->high, code = c->code;
