@@ -1,0 +1,43 @@
+// Running build/cabx on cabinets the writer makes.
+#ifndef STUB_TESTS_CABX_SUPPORT_H
+#define STUB_TESTS_CABX_SUPPORT_H
+
+#include "cab_writer.h"
+#include "peer_tools.h"
+
+namespace cabxtest {
+
+inline peer::RunResult Cabx(const std::string& args) {
+    return peer::Run(peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") + " " + args);
+}
+
+inline cabwriter::Entry MakeEntry(const std::string& name, std::vector<uint8_t> data,
+                                  uint16_t attributes = 0x20, unsigned folder = 0) {
+    cabwriter::Entry e;
+    e.name = name;
+    e.data = std::move(data);
+    e.attributes = attributes;
+    e.folder = folder;
+    return e;
+}
+
+// Writes the cabinets into dir; returns the first one's path.
+inline std::string WriteSet(const peer::TempDir& dir, const std::vector<cabwriter::Entry>& es,
+                            const cabwriter::Options& o) {
+    std::vector<cabwriter::Cabinet> cabs;
+    std::string error;
+    if (!cabwriter::WriteCabinets(es, o, &cabs, &error)) return "";
+    for (const auto& c : cabs) peer::WriteFile(dir.path() / c.name, c.bytes);
+    return dir / cabs[0].name;
+}
+
+inline std::string WriteOne(const peer::TempDir& dir, const std::string& name,
+                            const std::vector<cabwriter::Entry>& es,
+                            const cabwriter::Options& o = cabwriter::Options()) {
+    peer::WriteFile(dir.path() / name, cabwriter::WriteCabinet(es, o));
+    return dir / name;
+}
+
+}  // namespace cabxtest
+
+#endif

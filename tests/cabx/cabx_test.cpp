@@ -1,0 +1,340 @@
+// cabx end to end: the built program run on cabinets the writer makes.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include "cab_inspect.h"
+#include "cabx_support.h"
+
+using namespace cabxtest;
+using cabwriter::Entry;
+using cabwriter::Options;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool Contains(const std::string& hay, const std::string& needle) {
+    return hay.find(needle) != std::string::npos;
+}
+
+std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+
+TEST(CabxList, LinesSummaryJsonAndPatterns) {
+    peer::TempDir dir("x-list");
+    Options o;
+    o.folders = {cabwriter::FolderSpec{}, cabwriter::FolderSpec{}};
+    std::vector<Entry> es = {MakeEntry("docs\\read me.txt", Bytes("hello"), 0x21),
+                             MakeEntry("caf\xE9.txt", Bytes("cp1252"), 0x20, 1),
+                             MakeEntry("\xC3\xBC" "ber.txt", Bytes("utf8"), 0xA0, 1),
+                             MakeEntry("q\"uote", {}, 0x20, 1)};
+    es[0].date = (2001 - 1980) << 9 | 2 << 5 | 3;
+    es[0].time = 4 << 11 | 5 << 5 | 3;
+    std::string cab = WriteOne(dir, "l.cab", es, o);
+    auto r = Cabx("list " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(Contains(r.out, "           5  2001-02-03 04:05:06  r--a--  docs\\read me.txt")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "caf\xC3\xA9.txt")) << "Windows-1252 name as UTF-8";
+    EXPECT_TRUE(Contains(r.out, "\xC3\xBC" "ber.txt")) << "UTF-8 name (0x80) kept";
+    EXPECT_TRUE(Contains(r.out, "4 files, 15 bytes, 1 cabinet")) << r.out;
+
+    auto j = Cabx("list --json " + peer::Quote(cab));
+    ASSERT_EQ(j.status, 0) << j.out;
+    EXPECT_TRUE(Contains(j.out, "{\"name\": \"docs\\\\read me.txt\", \"size\": 5, \"datetime\": "
+                                "\"2001-02-03T04:05:06\", \"attributes\": 33, \"folder\": 0, "
+                                "\"method\": \"none\", \"cabinet\": \"l.cab\"}"))
+        << j.out;
+    EXPECT_TRUE(Contains(j.out, "\"q\\\"uote\""));
+    EXPECT_TRUE(Contains(j.out, "\"folder\": 1"));
+    EXPECT_TRUE(Contains(j.out, "\"fileCount\": 4, \"totalSize\": 15}"));
+
+    auto f = Cabx("list -F '*.txt' -F 'docs/*' " + peer::Quote(cab));
+    EXPECT_TRUE(Contains(f.out, "3 files")) << f.out;
+    EXPECT_FALSE(Contains(f.out, "uote"));
+    auto none = Cabx("test -F 'nothing*' " + peer::Quote(cab));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(Contains(none.out, "no file matches")) << none.out;
+}
+
+TEST(CabxExtract, ByteIdenticalWithTimesAndReadOnly) {
+    peer::TempDir dir("x-ext");
+    Options o;
+    o.folders.assign(2, cabwriter::FolderSpec{});
+    o.blockSize = 3000;
+    std::vector<Entry> es = {MakeEntry("a.bin", peer::RandomBytes(70000, 1)),
+                             MakeEntry("sub\\b.bin", peer::RandomBytes(5, 2), 0x21, 1),
+                             MakeEntry("sub/deeper\\c", peer::RandomBytes(40000, 3), 0x20, 1),
+                             MakeEntry("empty", {})};
+    es[0].date = (2010 - 1980) << 9 | 6 << 5 | 15;
+    es[0].time = 13 << 11 | 14 << 5 | 10;
+    std::string cab = WriteOne(dir, "e.cab", es, o);
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    auto tree = peer::ReadTree(dir.path() / "out");
+    EXPECT_EQ(tree.size(), 4u);
+    EXPECT_EQ(tree["a.bin"], es[0].data);
+    EXPECT_EQ(tree["sub/b.bin"], es[1].data);
+    EXPECT_EQ(tree["sub/deeper/c"], es[2].data);
+    EXPECT_TRUE(tree["empty"].empty());
+
+    struct stat st;
+    ASSERT_EQ(stat((dir / "out/a.bin").c_str(), &st), 0);
+    struct tm tm = {};
+    tm.tm_year = 110, tm.tm_mon = 5, tm.tm_mday = 15, tm.tm_hour = 13, tm.tm_min = 14, tm.tm_sec = 20;
+    tm.tm_isdst = -1;
+    EXPECT_EQ(st.st_mtime, mktime(&tm));
+    EXPECT_NE(st.st_mode & 0200, 0u);
+    ASSERT_EQ(stat((dir / "out/sub/b.bin").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0222, 0u) << "read-only attribute removes write permission";
+
+    // Again over the existing files (the read-only one included): replaced.
+    r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 0) << r.out;
+}
+
+TEST(CabxExtract, HostileNamesStayInsideDestination) {
+    peer::TempDir dir("x-host");
+    std::vector<Entry> es = {MakeEntry("..\\..\\up.txt", Bytes("1")),
+                             MakeEntry("C:\\drive.txt", Bytes("2")),
+                             MakeEntry("\\abs\\root.txt", Bytes("3")),
+                             MakeEntry("/etc/slash.txt", Bytes("4")),
+                             MakeEntry("a/../../../b\\..\\mixed.txt", Bytes("5")),
+                             MakeEntry("d:rel.txt", Bytes("6")),
+                             MakeEntry("ctl\x01name", Bytes("7")),
+                             MakeEntry(".\\.\\dot.txt", Bytes("8"))};
+    std::string cab = WriteOne(dir, "h.cab", es);
+    fs::create_directories(dir.path() / "deep/dest");
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "deep/dest") + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    std::map<std::string, std::vector<uint8_t>> want = {
+        {"up.txt", Bytes("1")},        {"drive.txt", Bytes("2")}, {"abs/root.txt", Bytes("3")},
+        {"etc/slash.txt", Bytes("4")}, {"mixed.txt", Bytes("5")}, {"rel.txt", Bytes("6")},
+        {"ctl_name", Bytes("7")},      {"dot.txt", Bytes("8")}};
+    EXPECT_EQ(peer::ReadTree(dir.path() / "deep/dest"), want);
+    // Nothing anywhere else in the temporary tree but the cabinet.
+    auto all = peer::ReadTree(dir.path());
+    EXPECT_EQ(all.size(), want.size() + 1);
+
+    peer::TempDir dir2("x-host2");
+    std::string bad = WriteOne(dir2, "n.cab", {MakeEntry("..", Bytes("x"))});
+    auto e = Cabx("extract -d " + peer::Quote(dir2 / "out") + " " + peer::Quote(bad));
+    EXPECT_EQ(e.status, 1);
+    EXPECT_TRUE(Contains(e.out, "n.cab: '..': name is empty")) << e.out;
+}
+
+TEST(CabxExtract, SymbolicLinksInDestinationAreNotFollowed) {
+    peer::TempDir dir("x-link");
+    fs::create_directories(dir.path() / "outside");
+    fs::create_directories(dir.path() / "dest");
+    peer::WriteFile(dir.path() / "outside/victim", Bytes("keep"));
+    fs::create_directory_symlink(dir.path() / "outside", dir.path() / "dest/link");
+    fs::create_symlink(dir.path() / "outside/victim", dir.path() / "dest/file");
+
+    // Through a directory link: refused, nothing written outside.
+    std::string cab = WriteOne(dir, "s.cab", {MakeEntry("link\\planted", Bytes("evil"))});
+    auto r = Cabx("extract -d " + peer::Quote(dir / "dest") + " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "'link\\planted': 'link/' is a symbolic link; not followed")) << r.out;
+    EXPECT_FALSE(fs::exists(dir.path() / "outside/planted"));
+
+    // A link in the file's own place is replaced, not written through.
+    std::string cab2 = WriteOne(dir, "s2.cab", {MakeEntry("file", Bytes("new"))});
+    r = Cabx("extract -d " + peer::Quote(dir / "dest") + " " + peer::Quote(cab2));
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(peer::ReadFile(dir.path() / "outside/victim"), Bytes("keep"));
+    EXPECT_FALSE(fs::is_symlink(dir.path() / "dest/file"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "dest/file"), Bytes("new"));
+}
+
+TEST(CabxExtract, KeepExistingStdoutAndPatterns) {
+    peer::TempDir dir("x-opts");
+    std::string cab = WriteOne(dir, "o.cab", {MakeEntry("one.txt", Bytes("first\n")),
+                                               MakeEntry("two.dat", Bytes("second\n")),
+                                               MakeEntry("d\\three.txt", Bytes("third\n"))});
+    peer::WriteFile(dir.path() / "out/one.txt", Bytes("old"));
+    auto r = Cabx("extract -q -n -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(peer::ReadFile(dir.path() / "out/one.txt"), Bytes("old"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "out/two.dat"), Bytes("second\n"));
+    r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "out/one.txt"), Bytes("first\n"));
+
+    r = Cabx("extract -p -F '*.txt' " + peer::Quote(cab) + " > " + peer::Quote(dir / "stdout"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(peer::ReadFile(dir.path() / "stdout"), Bytes("first\nthird\n"));
+
+    r = Cabx("extract -q -F 'd\\*' -d " + peer::Quote(dir / "sel") + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    auto tree = peer::ReadTree(dir.path() / "sel");
+    ASSERT_EQ(tree.size(), 1u);
+    EXPECT_EQ(tree["d/three.txt"], Bytes("third\n"));
+}
+
+TEST(CabxErrors, ExitCodesAndMessages) {
+    peer::TempDir dir("x-err");
+    for (const char* cmd : {"", "frobnicate x", "list", "list -z a.cab", "extract -d", "test a b",
+                            "create out.cab"})
+        EXPECT_EQ(Cabx(cmd).status, 2) << cmd;
+    for (const char* cmd : {"--help", "list --help", "test --help", "extract --help", "create -h"}) {
+        auto r = Cabx(cmd);
+        EXPECT_EQ(r.status, 0) << cmd;
+        EXPECT_TRUE(Contains(r.out, "usage:")) << cmd;
+    }
+    auto missing = Cabx("list " + peer::Quote(dir / "nope.cab"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(Contains(missing.out, "nope.cab: No such file or directory")) << missing.out;
+
+    peer::WriteFile(dir.path() / "junk.cab", Bytes("this is not a cabinet at all"));
+    auto junk = Cabx("test " + peer::Quote(dir / "junk.cab"));
+    EXPECT_EQ(junk.status, 1);
+    EXPECT_TRUE(Contains(junk.out, "not a cabinet")) << junk.out;
+
+    // Damaged data: the block checksum names the failure, the file and archive.
+    std::vector<uint8_t> bytes = cabwriter::WriteCabinet({MakeEntry("victim.bin", peer::RandomBytes(5000, 7))});
+    bytes[bytes.size() - 100] ^= 0x40;
+    peer::WriteFile(dir.path() / "bad.cab", bytes);
+    auto t = Cabx("test " + peer::Quote(dir / "bad.cab"));
+    EXPECT_EQ(t.status, 1);
+    EXPECT_TRUE(Contains(t.out, "bad.cab: 'victim.bin': block checksum mismatch")) << t.out;
+    EXPECT_EQ(std::count(t.out.begin(), t.out.end(), '\n'), 1) << "one line: " << t.out;
+
+    // A version the reader does not take.
+    bytes = cabwriter::WriteCabinet({MakeEntry("v", Bytes("v"))});
+    bytes[24] = 4;
+    peer::WriteFile(dir.path() / "v.cab", bytes);
+    auto v = Cabx("extract -d " + peer::Quote(dir / "vo") + " " + peer::Quote(dir / "v.cab"));
+    EXPECT_EQ(v.status, 1);
+    EXPECT_TRUE(Contains(v.out, "not a cabinet")) << v.out;
+}
+
+Options SetOptions() {
+    Options o;
+    o.maxCabinetSize = 20000;
+    o.blockSize = 4096;
+    o.folders.assign(2, cabwriter::FolderSpec{});
+    o.namePattern = "part%d.cab";
+    return o;
+}
+
+std::vector<Entry> SetEntries() {
+    std::vector<Entry> es;
+    for (unsigned i = 0; i < 8; ++i)
+        es.push_back(MakeEntry("f" + std::to_string(i), peer::RandomBytes(i * 3500 + 11, 20 + i), 0x20,
+                               i < 5 ? 0 : 1));
+    return es;
+}
+
+TEST(CabxSets, WholeSetFromFirstCabinet) {
+    peer::TempDir dir("x-set");
+    auto es = SetEntries();
+    std::string first = WriteSet(dir, es, SetOptions());
+    ASSERT_FALSE(first.empty());
+    ASSERT_TRUE(fs::exists(dir.path() / "part4.cab"));
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(first));
+    ASSERT_EQ(r.status, 0) << r.out;
+    auto tree = peer::ReadTree(dir.path() / "out");
+    ASSERT_EQ(tree.size(), es.size());
+    for (const Entry& e : es) EXPECT_EQ(tree[e.name], e.data) << e.name;
+
+    auto l = Cabx("list " + peer::Quote(first));
+    EXPECT_EQ(l.status, 0);
+    EXPECT_TRUE(Contains(l.out, "8 files, ")) << l.out;
+    auto t = Cabx("test " + peer::Quote(first));
+    EXPECT_EQ(t.status, 0) << t.out;
+    EXPECT_TRUE(Contains(t.out, "8 files OK")) << t.out;
+
+    // Only a file from the middle of the set.
+    auto p = Cabx("extract -q -F f6 -d " + peer::Quote(dir / "one") + " " + peer::Quote(first));
+    ASSERT_EQ(p.status, 0) << p.out;
+    EXPECT_EQ(peer::ReadTree(dir.path() / "one"), (std::map<std::string, std::vector<uint8_t>>{{"f6", es[6].data}}));
+}
+
+TEST(CabxSets, MissingNextCabinetIsNamed) {
+    peer::TempDir dir("x-miss");
+    std::string first = WriteSet(dir, SetEntries(), SetOptions());
+    fs::remove(dir.path() / "part3.cab");
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(first));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "part1.cab: '")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "': next cabinet 'part3.cab' not found")) << r.out;
+    auto l = Cabx("list " + peer::Quote(first));
+    EXPECT_EQ(l.status, 1);
+    EXPECT_TRUE(Contains(l.out, "next cabinet 'part3.cab' not found")) << l.out;
+}
+
+TEST(CabxSets, ForeignCabinetInTheSetIsRefused) {
+    peer::TempDir dir("x-foreign");
+    std::string first = WriteSet(dir, SetEntries(), SetOptions());
+    Options other = SetOptions();
+    other.setId = 0x4321;
+    peer::TempDir dir2("x-foreign2");
+    WriteSet(dir2, SetEntries(), other);
+    fs::copy_file(dir2.path() / "part2.cab", dir.path() / "part2.cab", fs::copy_options::overwrite_existing);
+    auto r = Cabx("test " + peer::Quote(first));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "next cabinet 'part2.cab': cabinet does not belong to the set")) << r.out;
+}
+
+TEST(CabxSets, StartingInTheMiddleReportsWhatCannotBeExtracted) {
+    peer::TempDir dir("x-mid");
+    auto es = SetEntries();
+    WriteSet(dir, es, SetOptions());
+    auto c2 = cabinspect::Parse(peer::ReadFile(dir.path() / "part2.cab"));
+    ASSERT_EQ(c2.files[0].folderIndex, 0xFFFD);
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(dir / "part2.cab"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "begins in the previous cabinet 'part1.cab'")) << r.out;
+}
+
+TEST(CabxSfx, CabinetInsideAnExecutable) {
+    peer::TempDir dir("x-sfx");
+    auto es = SetEntries();
+    Options o = SetOptions();
+    o.firstName = "setup.exe.cab";
+    std::vector<cabwriter::Cabinet> cabs;
+    std::string error;
+    ASSERT_TRUE(cabwriter::WriteCabinets(es, o, &cabs, &error)) << error;
+    // "MZ", a stub with a false signature in its data, then the cabinet.
+    std::vector<uint8_t> exe = Bytes("MZ");
+    exe.resize(3000, 0x90);
+    const char fake[] = "MSCF\0\0\0\0\x10\0\0\0";
+    exe.insert(exe.begin() + 100, fake, fake + 12);
+    exe.insert(exe.end(), cabs[0].bytes.begin(), cabs[0].bytes.end());
+    peer::WriteFile(dir.path() / "setup.exe", exe);
+    for (size_t i = 1; i < cabs.size(); ++i) peer::WriteFile(dir.path() / cabs[i].name, cabs[i].bytes);
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(dir / "setup.exe"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    auto tree = peer::ReadTree(dir.path() / "out");
+    ASSERT_EQ(tree.size(), es.size());
+    for (const Entry& e : es) EXPECT_EQ(tree[e.name], e.data) << e.name;
+    auto l = Cabx("list " + peer::Quote(dir / "setup.exe"));
+    EXPECT_TRUE(Contains(l.out, "8 files")) << l.out;
+}
+
+TEST(CabxCreate, RoundTripsDirectoriesAndSets) {
+    peer::TempDir dir("x-create");
+    peer::WriteFile(dir.path() / "src/a.txt", Bytes("alpha"));
+    peer::WriteFile(dir.path() / "src/sub/b.bin", peer::RandomBytes(150000, 5));
+    peer::WriteFile(dir.path() / "src/empty", {});
+    auto r = peer::Run("cd " + peer::Quote(dir.path().string()) + " && " +
+                       peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") +
+                       " create --max-size 60000 --reserve 10,2,3 set.cab src");
+    ASSERT_EQ(r.status, 0) << r.out;
+    ASSERT_TRUE(fs::exists(dir.path() / "set2.cab"));
+    auto c = cabinspect::Parse(peer::ReadFile(dir.path() / "set.cab"));
+    EXPECT_EQ(c.nextCab, "set2.cab");
+    EXPECT_EQ(c.headerReserveSize, 10);
+    EXPECT_EQ(c.files[0].name, "src\\a.txt");
+    auto x = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(dir / "set.cab"));
+    ASSERT_EQ(x.status, 0) << x.out;
+    EXPECT_EQ(peer::ReadTree(dir.path() / "out/src"), peer::ReadTree(dir.path() / "src"));
+
+    EXPECT_EQ(Cabx("create -m zip x.cab src").status, 2);
+    EXPECT_EQ(Cabx("create --reserve 1,2 x.cab src").status, 2);
+    EXPECT_EQ(Cabx("create -m lzx:22 x.cab src").status, 2);
+    auto up = Cabx("create " + peer::Quote(dir / "x.cab") + " ../up");
+    EXPECT_EQ(up.status, 1);
+}
+
+}  // namespace
