@@ -74,6 +74,26 @@ inline Code FixedLiteralCode() {
 }
 inline Code FixedDistanceCode() { return Code(std::vector<uint8_t>(32, 5)); }
 
+// Writes a match length (3..258) or distance (1..32768) as its symbol and
+// extra bits, by the tables of RFC 1951 3.2.5.
+inline void PutLength(BitWriter& w, const Code& lit, int length) {
+    static const int base[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                                 31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+    static const int extra[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                                  2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+    int i = 28;
+    while (base[i] > length) i--;
+    lit.put(w, 257 + i);
+    w.put(uint32_t(length - base[i]), extra[i]);
+}
+inline void PutDistance(BitWriter& w, const Code& dist, int distance) {
+    int i = 29, base = 0;
+    auto baseOf = [](int sym) { return sym < 4 ? sym + 1 : ((2 + (sym & 1)) << ((sym >> 1) - 1)) + 1; };
+    while ((base = baseOf(i)) > distance) i--;
+    dist.put(w, i);
+    w.put(uint32_t(distance - base), i < 4 ? 0 : (i >> 1) - 1);
+}
+
 // One item of a dynamic header's code-length sequence: a code-length symbol
 // (0..18) and, for 16, 17 and 18, the value of its extra bits.
 struct LengthItem {
