@@ -1,0 +1,160 @@
+// Quantum folders in whole cabinets: extracted by our reader, and by the
+// independent extractors as oracles for the encoder's output.
+#include <gtest/gtest.h>
+
+#include "../cabinet/reader_fixture.h"
+#include "../writer/peer_tools.h"
+#include "quantum_test_support.h"
+
+namespace {
+
+cabwriter::FolderSpec Quantum(int windowBits) {
+    cabwriter::FolderSpec spec;
+    spec.method = cabwriter::Method::Quantum;
+    spec.windowBits = windowBits;
+    return spec;
+}
+
+cabwriter::Entry File(const std::string& name, std::vector<uint8_t> data, unsigned folder) {
+    cabwriter::Entry e;
+    e.name = name;
+    e.data = std::move(data);
+    e.folder = folder;
+    return e;
+}
+
+// Folders of windows 10, 15 and 21 (the last two of one type, so the reader
+// resets one decoder between them), each holding text, an x86-64 program
+// and random bytes over several blocks; small and empty files between.
+struct Sample {
+    std::vector<cabwriter::Entry> entries;
+    cabwriter::Options options;
+    Sample() {
+        options.folders = {Quantum(10), Quantum(21), Quantum(21), Quantum(15)};
+        entries = {File("w10\\text.txt", qtest::Text(70000, 1), 0),
+                   File("w10\\prog.bin", qtest::Binary(50000), 0),
+                   File("w10\\empty", {}, 0),
+                   File("w21\\random.dat", qtest::Random(40000, 2), 1),
+                   File("w21\\text.txt", qtest::Text(150000, 3), 1),
+                   File("w21b\\prog.bin", qtest::Binary(90000), 2),
+                   File("w21b\\one", {'x'}, 2),
+                   File("w15\\text.txt", qtest::Text(33000, 4), 3),
+                   File("w15\\random.dat", qtest::Random(33000, 5), 3)};
+    }
+};
+
+class QuantumCabinet : public ReaderTest {};
+
+TEST_F(QuantumCabinet, ReaderExtractsFoldersOfEveryWindowWithResetBetweenFolders) {
+    Sample s;
+    Store("q.cab", Build(s.entries, s.options));
+    ExtractRun run = Extract("q.cab");
+    ASSERT_TRUE(run.ok) << CabErrorName(run.error.code);
+    for (const auto& e : s.entries) EXPECT_TRUE(Output(e.name) == e.data) << e.name;
+}
+
+TEST_F(QuantumCabinet, BlocksCutAcrossCabinetsOfASetDecodeWhole) {
+    std::vector<cabwriter::Entry> entries = {File("a.txt", qtest::Text(120000, 6), 0),
+                                             File("b.bin", qtest::Binary(60000), 0)};
+    cabwriter::Options options;
+    options.folders = {Quantum(17)};
+    options.maxCabinetSize = 20000;
+    auto cabs = BuildSet(entries, options);
+    ASSERT_GT(cabs.size(), 2u);
+    ExtractRun run = Extract(cabs[0].name, kExtractWholeSet);
+    ASSERT_TRUE(run.ok) << CabErrorName(run.error.code);
+    for (const auto& e : entries) EXPECT_TRUE(Output(e.name) == e.data) << e.name;
+}
+
+TEST_F(QuantumCabinet, WindowBitsNineOrTwentyTwoFailAtFolderOpening) {
+    for (uint16_t type : {0x0902, 0x1602}) {
+        MemIo::Reset();
+        if (reader_) DestroyReader(reader_);
+        reader_ = nullptr;
+        cabwriter::Options options;
+        options.folders = {Quantum(21)};
+        options.folders[0].rawCompressionType = type;
+        Store("bad.cab", Build({File("f", qtest::Text(1000), 0)}, options));
+        EXPECT_FAILS_WITH(Extract("bad.cab"), DecoderFailed);
+    }
+}
+
+TEST_F(QuantumCabinet, EveryFailedAllocationIsReportedWithoutLeaks) {
+    Sample s;
+    std::vector<uint8_t> cab = Build(s.entries, s.options);
+    bool completed = false;
+    for (int failAt = 1; failAt < 40 && !completed; ++failAt) {
+        if (reader_) DestroyReader(reader_);
+        reader_ = nullptr;
+        MemIo::Reset();
+        Store("q.cab", cab);
+        CabIo io = MemIo::Io();
+        reader_ = CreateReaderIo(&io, -1, &error_);
+        ASSERT_NE(reader_, nullptr);
+        // Fail the failAt-th allocation of the extraction (buffers, decoder
+        // handle, window, ...).
+        MemIo::Get().failAllocAt = MemIo::Get().allocs + failAt;
+        ExtractRun run = Extract("q.cab");
+        if (run.ok) {
+            completed = true;
+        } else {
+            EXPECT_EQ(CabErrorName(run.error.code), std::string("NoMemory")) << failAt;
+        }
+        DestroyReader(reader_);
+        reader_ = nullptr;
+        EXPECT_TRUE(MemIo::Get().live.empty()) << "leak after failing allocation " << failAt;
+    }
+    EXPECT_TRUE(completed);
+}
+
+// The peers' view of the same cabinet.
+// `command` is the extraction command line up to the output folder, which
+// is appended directly (7zz wants "-oDIR").
+void CheckPeer(const std::string& tool, const std::string& command) {
+    Sample s;
+    peer::TempDir dir("quantum-" + tool);
+    std::string cab = dir / "q.cab";
+    peer::WriteFile(cab, cabwriter::WriteCabinet(s.entries, s.options));
+    std::string out = dir / "out";
+    auto r = peer::Run(command + peer::Quote(out) + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    auto tree = peer::ReadTree(out);
+    for (const auto& e : s.entries) {
+        std::string name = e.name;
+        for (char& c : name)
+            if (c == '\\') c = '/';
+        ASSERT_TRUE(tree.count(name)) << tool << " did not extract " << name;
+        EXPECT_TRUE(tree[name] == e.data) << tool << " differs on " << name;
+    }
+}
+
+TEST(QuantumPeers, CabextractExtractsEncoderOutputByteIdentically) {
+    REQUIRE_TOOL("cabextract");
+    CheckPeer("cabextract", "cabextract -q -d ");
+}
+
+TEST(QuantumPeers, SevenZipExtractsEncoderOutputByteIdentically) {
+    REQUIRE_TOOL("7zz");
+    CheckPeer("7zz", "7zz x -y -bd -o");
+}
+
+TEST(QuantumPeers, EveryBlockEndingLeavesTheSpareBitsPeersAccept) {
+    // One file per length from 1 to 48 bytes past a block's start: the coder
+    // ends in every bit position, and each block must still be accepted by a
+    // peer that checks how the block's input ends.
+    REQUIRE_TOOL("7zz");
+    peer::TempDir dir("quantum-ends");
+    std::vector<uint8_t> text = qtest::Text(40000, 8);
+    for (int extra = 1; extra <= 48; ++extra) {
+        cabwriter::Options options;
+        options.folders = {Quantum(16)};
+        std::vector<uint8_t> data(text.begin(), text.begin() + 32768 + extra * 37);
+        std::string cab = dir / ("e" + std::to_string(extra) + ".cab");
+        peer::WriteFile(cab, cabwriter::WriteCabinet({File("f", data, 0)}, options));
+        auto r = peer::Run("7zz e -so " + peer::Quote(cab) + " > " + peer::Quote(cab + ".out"));
+        ASSERT_EQ(r.status, 0) << extra << ": " << r.out;
+        EXPECT_TRUE(peer::ReadFile(cab + ".out") == data) << extra;
+    }
+}
+
+}  // namespace
