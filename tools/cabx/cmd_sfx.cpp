@@ -115,9 +115,12 @@ bool ParseMethod(const std::string& text, cabwriter::FolderSpec* spec) {
     if (!bits.empty()) {
         char* end = nullptr;
         long value = strtol(bits.c_str(), &end, 10);
-        if (*end || spec->method == cabwriter::Method::Stored ||
-            spec->method == cabwriter::Method::Mszip)
-            return false;
+        if (*end || spec->method == cabwriter::Method::Stored) return false;
+        if (spec->method == cabwriter::Method::Mszip) {
+            if (value < 0 || value > 9) return false;
+            spec->level = (int)value;
+            return true;
+        }
         long low = spec->method == cabwriter::Method::Lzx ? 15 : 10;
         if (value < low || value > 21) return false;
         spec->windowBits = (int)value;
@@ -130,7 +133,7 @@ int Usage() {
             "usage: cabx sfx [--stub FILE] [-m METHOD] [--folder F] [--open NAME]\n"
             "                [--caption C] [--message M] [--kind info|yesno|okcancel]\n"
             "                [--confirm-overwrite] OUT.exe CABINET|PATH...\n"
-            "  METHOD: none, mszip (default), quantum[:10-21], lzx[:15-21]\n"
+            "  METHOD: none, mszip[:LEVEL 0-9] (default), quantum[:BITS 10-21], lzx[:BITS 15-21]\n"
             "  the stub defaults to $CABX_STUB, else Stub.exe beside cabx\n");
     return 2;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cabx.h"
+#include "sfx_commands.h"
 
 namespace cabx {
 namespace {
@@ -92,10 +93,8 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     // The self-extractor commands belong to the front end.
-    if (name == "sfx" || name == "info") {
-        fprintf(stderr, "cabx: '%s' is not available in this build\n", name.c_str());
-        return kExitUsage;
-    }
+    if (name == "sfx") return SfxCommand(argc - 2, argv + 2);
+    if (name == "info") return InfoCommand(argc - 2, argv + 2);
     const Command* c = Find(name);
     if (!c) {
         fprintf(stderr, "cabx: unknown command '%s'\n", name.c_str());
