@@ -16,6 +16,8 @@
 // shift. The coder reads ahead: an encoder has to place every bit the final
 // renormalisation asks for inside the block, and a block whose bits run out
 // before that is corrupt.
+#include <string.h>
+
 #include "quantum_bits.h"
 #include "quantum_decoder.h"
 
@@ -40,7 +42,7 @@ struct Coder {
 };
 
 // Decodes one symbol of `model`, then adapts the model.
-__attribute__((always_inline)) inline unsigned DecodeSymbol(Coder* c, AdaptiveModel* model) {
+__attribute__((always_inline)) inline unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDecoder* q) {
     ModelEntry* e = model->entries;
     uint32_t total = e[0].cumulativeFrequency;
     uint32_t low = c->low, high = c->high, code = c->code;
@@ -55,14 +57,20 @@ __attribute__((always_inline)) inline unsigned DecodeSymbol(Coder* c, AdaptiveMo
     // Entries are sorted by frequency, so the search is short for common
     // symbols; the sentinel (0) stops it at the last entry.
     unsigned i = 0;
-    uint32_t target = scaled / range;
-    while (e[i + 1].cumulativeFrequency > target) e[i++].cumulativeFrequency += kFrequencyStep;
+    while (e[i + 1].cumulativeFrequency * range > scaled) e[i++].cumulativeFrequency += kFrequencyStep;
     uint32_t upper = e[i].cumulativeFrequency, lower = e[i + 1].cumulativeFrequency;
     e[i].cumulativeFrequency = (uint16_t)(upper + kFrequencyStep);
     unsigned symbol = e[i].symbol;
 
+#if QUANTUM_RECIPROCALS
+    uint64_t reciprocal = q->reciprocal[total];
+    high = (low + (uint32_t)((upper * range * reciprocal) >> kReciprocalShift) - 1) & 0xFFFF;
+    low = (low + (uint32_t)((lower * range * reciprocal) >> kReciprocalShift)) & 0xFFFF;
+#else
+    (void)q;
     high = (low + (upper * range) / total - 1) & 0xFFFF;
     low = (low + (lower * range) / total) & 0xFFFF;
+#endif
 
     // Renormalise. First shift out every leading bit low and high agree on,
     // all at once (the interval holds at least 4 values, so they differ
@@ -101,7 +109,7 @@ CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t 
     CodecResult result = CodecResult::Ok;
     bool started = false;
     uint8_t* window;
-    uint32_t mask, total = 0, left, length, offset, from;
+    uint32_t mask, total = 0, left, length, offset, from, to;
     uint8_t* out = output;
     unsigned selector, slot;
     AdaptiveModel* positionModel;
@@ -123,9 +131,9 @@ CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t 
     c.high = 0xFFFF;
 
     while (left != 0 && !QuantumBitsExhausted(&c.bits)) {
-        selector = DecodeSymbol(&c, &q->selector);
+        selector = DecodeSymbol(&c, &q->selector, q);
         if (selector < kSelectorLiteralModels) {
-            uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol(&c, &q->literal[selector]));
+            uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol(&c, &q->literal[selector], q));
             window[total++ & mask] = byte;
             *out++ = byte;
             --left;
@@ -139,11 +147,11 @@ CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t 
             length = 4;
             positionModel = &q->match4Position;
         } else {
-            slot = DecodeSymbol(&c, &q->lengthSlot);
+            slot = DecodeSymbol(&c, &q->lengthSlot, q);
             length = q->lengthBase[slot] + ReadRaw(&c, q->lengthExtra[slot]) + kLongMatchMinimum;
             positionModel = &q->longPosition;
         }
-        slot = DecodeSymbol(&c, positionModel);
+        slot = DecodeSymbol(&c, positionModel, q);
         offset = q->positionBase[slot] + ReadRaw(&c, q->positionExtra[slot]) + 1;
 
         // A match never crosses the end of its block. No check that the
@@ -151,11 +159,24 @@ CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t 
         // zero-filled at create, so such a copy is still well defined.
         QTM_CHECK(length <= left, CodecResult::BadData);
         left -= length;
-        from = total - offset;
-        for (uint32_t n = length; n != 0; --n) {
-            uint8_t byte = window[from++ & mask];
-            window[total++ & mask] = byte;
-            *out++ = byte;
+        from = (total - offset) & mask;
+        to = total & mask;
+        total += length;
+        if (offset >= length && from + length <= mask + 1 && to + length <= mask + 1) {
+            // Neither range wraps and the source does not run into the
+            // bytes being written (it may lie ahead of them when the offset
+            // is close to the window size, which memmove copies alike).
+            memmove(window + to, window + from, length);
+            memcpy(out, window + to, length);
+            out += length;
+        } else {
+            for (uint32_t n = length; n != 0; --n) {
+                uint8_t byte = window[from];
+                window[to] = byte;
+                *out++ = byte;
+                from = (from + 1) & mask;
+                to = (to + 1) & mask;
+            }
         }
     }
     // Also catches bits requested by the last symbol's renormalisation.

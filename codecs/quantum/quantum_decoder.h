@@ -30,6 +30,20 @@ struct AdaptiveModel {
     ModelEntry entries[kLargestModel + 1];
 };
 
+// On 64-bit hosts the narrowing step divides by a model total through a
+// table of reciprocals: a multiplication instead of a division. Elsewhere
+// (the 32-bit stub) it divides.
+#ifndef QUANTUM_RECIPROCALS
+#if defined(__x86_64__) || defined(_M_X64) || defined(__aarch64__)
+#define QUANTUM_RECIPROCALS 1
+#else
+#define QUANTUM_RECIPROCALS 0
+#endif
+#endif
+
+// Model totals stay at most kRescaleThreshold whenever a symbol is decoded.
+enum : unsigned { kReciprocalShift = 40, kReciprocalCount = kRescaleThreshold + 1 };
+
 struct QuantumDecoder {
     uint32_t signature;  // kQuantumSignature while live, 0 after destroy
     CabAllocFn alloc;    // the caller's memory functions; the window and
@@ -49,6 +63,13 @@ struct QuantumDecoder {
     uint8_t positionExtra[kPositionSlots];
     uint16_t lengthBase[kLengthSymbols];
     uint8_t lengthExtra[kLengthSymbols];
+
+#if QUANTUM_RECIPROCALS
+    // reciprocal[t] = 2^40 / t + 1: for n <= t * 65536 and t < 4096,
+    // (n * reciprocal[t]) >> 40 equals n / t exactly (the error term
+    // n * (reciprocal[t] * t - 2^40) stays below 2^40).
+    uint64_t reciprocal[kReciprocalCount];
+#endif
 
     AdaptiveModel selector;        // 7 symbols
     AdaptiveModel literal[4];      // 64 symbols each

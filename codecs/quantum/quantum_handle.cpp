@@ -50,6 +50,10 @@ CodecResult QuantumCreate(uint32_t* maxOutput, const QuantumParams* params, CabA
     q->window = (uint8_t*)alloc(windowSize);
     QTM_CHECK(q->window, CodecResult::OutOfMemory);
     memset(q->window, 0, windowSize);
+#if QUANTUM_RECIPROCALS
+    for (unsigned t = 1; t < kReciprocalCount; ++t)
+        q->reciprocal[t] = ((uint64_t)1 << kReciprocalShift) / t + 1;
+#endif
     QuantumInitModels(q);
     q->signature = kQuantumSignature;
     *handle = q;

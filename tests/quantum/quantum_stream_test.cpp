@@ -113,6 +113,12 @@ TEST(QuantumStream, MatchesWrapAroundTheWindowAndReadZerosBeforeTheFolderStart) 
     }
     sb.Match(200, 700);  // source and destination both wrap
     for (int k = 0; k < 200; ++k) expect.push_back(expect[expect.size() - 700]);
+    // At 1459 (window index 435) an offset of 1000 reads from index 459,
+    // just ahead of the bytes being written, without wrapping.
+    sb.Match(150, 1000);
+    for (int k = 0; k < 150; ++k) expect.push_back(expect[expect.size() - 1000]);
+    sb.Match(3, 1);  // an overlapping run
+    for (int k = 0; k < 3; ++k) expect.push_back(expect.back());
     std::vector<uint8_t> block = sb.Finish();
 
     qtest::Decoder d(bits);
