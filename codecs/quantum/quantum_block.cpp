@@ -41,8 +41,16 @@ struct Coder {
     QuantumBits bits;
 };
 
+// The symbol decoder is inlined at its four call sites for speed, except
+// in a build for size (the stub).
+#if defined(__OPTIMIZE_SIZE__) || !defined(__GNUC__)
+#define QTM_INLINE inline
+#else
+#define QTM_INLINE __attribute__((always_inline)) inline
+#endif
+
 // Decodes one symbol of `model`, then adapts the model.
-__attribute__((always_inline)) inline unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDecoder* q) {
+QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDecoder* q) {
     ModelEntry* e = model->entries;
     uint32_t total = e[0].cumulativeFrequency;
     uint32_t low = c->low, high = c->high, code = c->code;
@@ -55,9 +63,12 @@ __attribute__((always_inline)) inline unsigned DecodeSymbol(Coder* c, AdaptiveMo
     uint32_t scaled = (code - low + 1) * total - 1;
 
     // Entries are sorted by frequency, so the search is short for common
-    // symbols; the sentinel (0) stops it at the last entry.
+    // symbols; the sentinel (0) stops it at the last entry. Every entry
+    // passed on the way gains its share of the update (+8 for entries 0 to
+    // i) at once.
     unsigned i = 0;
-    while (e[i + 1].cumulativeFrequency * range > scaled) e[i++].cumulativeFrequency += kFrequencyStep;
+    while (e[i + 1].cumulativeFrequency * range > scaled)
+        e[i++].cumulativeFrequency += kFrequencyStep;
     uint32_t upper = e[i].cumulativeFrequency, lower = e[i + 1].cumulativeFrequency;
     e[i].cumulativeFrequency = (uint16_t)(upper + kFrequencyStep);
     unsigned symbol = e[i].symbol;

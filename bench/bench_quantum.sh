@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Quantum benchmark.
+#
+# Packs the benchmark corpus (bench/make_corpus.sh) into one cabinet as
+# Quantum with a 2 MiB window (cabx create -m quantum:21), then times the
+# extraction of that same cabinet by cabx, cabextract and 7zz, best of RUNS
+# runs each (wall time, and user + system CPU time, which a busy machine
+# disturbs less). Every extraction is checked against the corpus. Finally the
+# compressed size is set against MSZIP level 9 and LZX with a 2 MiB window.
+#
+# usage: bench/bench_quantum.sh
+#   BENCH_DIR  work directory (default /tmp/stub-bench; corpus in corpus/)
+#   BUILD_DIR  Release build of cabx (default build-bench in the source tree)
+#   RUNS       timed runs per extractor (default 3)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+bench=${BENCH_DIR:-/tmp/stub-bench}
+build=${BUILD_DIR:-$root/build-bench}
+runs=${RUNS:-3}
+
+"$root/bench/make_corpus.sh" "$bench/corpus"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target cabx >/dev/null
+cabx=$(find "$build" -maxdepth 3 -name cabx -type f -perm -u+x | head -1)
+[[ -x $cabx ]] || { echo "cabx was not built" >&2; exit 1; }
+
+corpus=$bench/corpus
+cd "$corpus"
+files=(text* src* bin*)
+corpus_bytes=$(cat "${files[@]}" | wc -c)
+
+# pack METHOD NAME: the corpus as one cabinet, made once per build of cabx.
+pack() {
+  local cab=$bench/$2.cab
+  if [[ ! -f $cab || $cab -ot $cabx ]]; then
+    local start=$(date +%s.%N)
+    if ! (cd "$corpus" && "$cabx" create -m "$1" "$cab" "${files[@]}" >/dev/null); then
+      rm -f "$cab"
+      return 1
+    fi
+    printf '  packed %-11s in %6.1f s\n' "$1" "$(echo "$(date +%s.%N) - $start" | bc)" >&2
+  fi
+  stat -c %s "$cab"
+}
+
+# best LABEL COMMAND...: runs the command RUNS times into a fresh out/,
+# checks the result, prints the best wall and CPU seconds.
+best() {
+  local label=$1 wall=999999 cpu=999999 t w c
+  shift
+  for ((i = 0; i < runs; i++)); do
+    rm -rf "$bench/out" && mkdir -p "$bench/out"
+    t=$( { /usr/bin/time -f '%e %U %S' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+    w=$(echo "$t" | cut -d' ' -f1)
+    c=$(echo "$t" | awk '{print $2 + $3}')
+    wall=$(echo "if ($w < $wall) $w else $wall" | bc)
+    cpu=$(echo "if ($c < $cpu) $c else $cpu" | bc)
+  done
+  for f in "${files[@]}"; do
+    cmp -s "$corpus/$f" "$bench/out/$f" || { echo "$label: $f differs" >&2; exit 1; }
+  done
+  printf '%-11s wall %6.2f s  cpu %6.2f s  (%.0f MB/s by cpu)\n' "$label" "$wall" "$cpu" \
+    "$(echo "$corpus_bytes / 1000000 / $cpu" | bc -l)" >&2
+  echo "$wall $cpu"
+}
+
+echo "corpus: ${#files[@]} files, $corpus_bytes bytes" >&2
+q=$(pack quantum:21 quantum21)
+cab=$bench/quantum21.cab
+echo "extracting $cab ($q bytes), best of $runs:" >&2
+ours=$(best cabx "$cabx" extract -q -d "$bench/out" "$cab")
+peers=()
+if command -v cabextract >/dev/null; then
+  peers+=("$(best cabextract cabextract -q -d "$bench/out" "$cab")")
+else
+  echo "cabextract: not installed, skipped" >&2
+fi
+if command -v 7zz >/dev/null; then
+  peers+=("$(best 7zz 7zz x -y -bd "-o$bench/out" "$cab")")
+else
+  echo "7zz: not installed, skipped" >&2
+fi
+if ((${#peers[@]})); then
+  fastest_wall=$(printf '%s\n' "${peers[@]}" | cut -d' ' -f1 | sort -g | head -1)
+  fastest_cpu=$(printf '%s\n' "${peers[@]}" | cut -d' ' -f2 | sort -g | head -1)
+  printf 'cabx against the fastest peer: %.2fx by wall time, %.2fx by cpu time (target 1.5x)\n' \
+    "$(echo "$fastest_wall / $(echo "$ours" | cut -d' ' -f1)" | bc -l)" \
+    "$(echo "$fastest_cpu / $(echo "$ours" | cut -d' ' -f2)" | bc -l)"
+fi
+
+echo "compressed sizes of the corpus:"
+printf '  %-11s %11d bytes (%.1f%%)\n' quantum:21 "$q" "$(echo "100 * $q / $corpus_bytes" | bc -l)"
+for m in mszip:9 lzx:21; do
+  if s=$(pack "$m" "${m/:/}"); then
+    printf '  %-11s %11d bytes (%.1f%%); quantum:21 is %.1f%% of it\n' "$m" "$s" \
+      "$(echo "100 * $s / $corpus_bytes" | bc -l)" "$(echo "100 * $q / $s" | bc -l)"
+  else
+    echo "  $m: cabx cannot write it"
+  fi
+done
