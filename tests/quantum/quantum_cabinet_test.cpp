@@ -55,7 +55,7 @@ TEST_F(QuantumCabinet, ReaderExtractsFoldersOfEveryWindowWithResetBetweenFolders
 
 TEST_F(QuantumCabinet, BlocksCutAcrossCabinetsOfASetDecodeWhole) {
     std::vector<cabwriter::Entry> entries = {File("a.txt", qtest::Text(120000, 6), 0),
-                                             File("b.bin", qtest::Binary(60000), 0)};
+                                             File("b.bin", qtest::Random(60000, 7), 0)};
     cabwriter::Options options;
     options.folders = {Quantum(17)};
     options.maxCabinetSize = 20000;
