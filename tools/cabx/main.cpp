@@ -58,6 +58,8 @@ const Command kCommands[] = {
 void Usage(FILE* to) {
     fprintf(to, "usage: cabx COMMAND [OPTIONS] ARCHIVE\n\ncommands:\n");
     for (const Command& c : kCommands) fprintf(to, "  %s\n", c.usage);
+    fprintf(to, "  cabx sfx [OPTIONS] OUT.exe CABINET|PATH...   (cabx sfx --help)\n"
+                "  cabx info ARCHIVE\n");
     fprintf(to, "\n'cabx COMMAND --help' describes a command. Exit status: 0 success, 1 failure,\n"
                 "2 usage error.\n");
 }
