@@ -358,17 +358,59 @@ struct Frame {
     Offsets before;  // repeated offsets at the frame's start
 };
 
-// Symbol statistics of a run of frames, and the trees made from them.
-struct BlockPlan {
-    uint32_t mainSymbols = 0;
-    std::vector<uint32_t> mainFreq, lengthFreq;
+// Symbol statistics of a run of frames. A frame's statistics do not depend
+// on how frames are grouped into blocks (the repeated offsets evolve the
+// same way through every block), so they are counted once per frame and
+// added up for a group.
+struct Stats {
+    std::vector<uint32_t> mainFreq = std::vector<uint32_t>(kLzxMaxMainSymbols, 0);
+    std::vector<uint32_t> lengthFreq = std::vector<uint32_t>(kLzxLengthSymbols, 0);
     uint32_t alignedFreq[kLzxAlignedSymbols] = {0};
     uint64_t verbatimExtra = 0;  // footer bits in a verbatim block
     uint64_t alignedExtra = 0;   // footer bits outside the aligned symbols
+
+    void Add(const Stats& o) {
+        for (size_t s = 0; s < mainFreq.size(); ++s) mainFreq[s] += o.mainFreq[s];
+        for (size_t s = 0; s < lengthFreq.size(); ++s) lengthFreq[s] += o.lengthFreq[s];
+        for (uint32_t s = 0; s < kLzxAlignedSymbols; ++s) alignedFreq[s] += o.alignedFreq[s];
+        verbatimExtra += o.verbatimExtra;
+        alignedExtra += o.alignedExtra;
+    }
+};
+
+Stats CountFrame(const Frame& frame) {
+    Stats st;
+    Offsets offsets = frame.before;
+    for (const Token& t : frame.tokens) {
+        if (t.length == 0) {
+            st.mainFreq[t.value]++;
+            continue;
+        }
+        uint32_t slot = MatchSlot(&offsets, t.value);
+        uint32_t header = std::min<uint32_t>(t.length - 2, 7);
+        st.mainFreq[kLzxNumChars + slot * 8 + header]++;
+        if (header == 7) st.lengthFreq[t.length - 9]++;
+        if (slot >= 3) {
+            uint32_t extra = kLzxExtraBits[slot];
+            st.verbatimExtra += extra;
+            if (extra >= 3) {
+                st.alignedExtra += extra - 3;
+                uint32_t footer = t.value + 2 - uint32_t(kLzxPositionBase[slot] + 2);
+                st.alignedFreq[footer & 7]++;
+            } else {
+                st.alignedExtra += extra;
+            }
+        }
+    }
+    return st;
+}
+
+// The trees made from a group's statistics, and the block's size in bits.
+struct BlockPlan {
     std::vector<uint8_t> mainLengths, lengthLengths;
     uint8_t alignedLengths[kLzxAlignedSymbols] = {0};
     bool aligned = false;
-    uint64_t bits = 0;  // estimated size of the whole block
+    uint64_t bits = 0;
 };
 
 class LzxStream {
@@ -380,51 +422,25 @@ public:
         bw_.out = &bytes_;
     }
 
-    // Estimated bits of one compressed block over the frames, from the
-    // repeated offsets `offsets` on.
-    BlockPlan Plan(const Frame* const* frames, size_t count, Offsets offsets) const {
+    // Trees for the statistics and the size of the block they make, as a
+    // verbatim or an aligned-offset block, whichever is smaller.
+    BlockPlan Plan(const Stats& st) const {
         BlockPlan plan;
-        plan.mainSymbols = mainSymbols_;
-        plan.mainFreq.assign(mainSymbols_, 0);
-        plan.lengthFreq.assign(kLzxLengthSymbols, 0);
-        for (size_t f = 0; f < count; ++f) {
-            for (const Token& t : frames[f]->tokens) {
-                if (t.length == 0) {
-                    plan.mainFreq[t.value]++;
-                    continue;
-                }
-                uint32_t slot = MatchSlot(&offsets, t.value);
-                uint32_t header = std::min<uint32_t>(t.length - 2, 7);
-                plan.mainFreq[kLzxNumChars + slot * 8 + header]++;
-                if (header == 7) plan.lengthFreq[t.length - 9]++;
-                if (slot >= 3) {
-                    uint32_t extra = kLzxExtraBits[slot];
-                    plan.verbatimExtra += extra;
-                    if (extra >= 3) {
-                        plan.alignedExtra += extra - 3;
-                        uint32_t footer = t.value + 2 - uint32_t(kLzxPositionBase[slot] + 2);
-                        plan.alignedFreq[footer & 7]++;
-                    } else {
-                        plan.alignedExtra += extra;
-                    }
-                }
-            }
-        }
         plan.mainLengths.resize(mainSymbols_);
         plan.lengthLengths.resize(kLzxLengthSymbols);
-        HuffmanLengths(plan.mainFreq.data(), mainSymbols_, kLzxMaxCodeLength, plan.mainLengths.data());
-        HuffmanLengths(plan.lengthFreq.data(), kLzxLengthSymbols, kLzxMaxCodeLength,
+        HuffmanLengths(st.mainFreq.data(), mainSymbols_, kLzxMaxCodeLength, plan.mainLengths.data());
+        HuffmanLengths(st.lengthFreq.data(), kLzxLengthSymbols, kLzxMaxCodeLength,
                        plan.lengthLengths.data());
-        HuffmanLengths(plan.alignedFreq, kLzxAlignedSymbols, 7, plan.alignedLengths);
+        HuffmanLengths(st.alignedFreq, kLzxAlignedSymbols, 7, plan.alignedLengths);
         BitWriter counter;
         uint64_t common = 27 + TreeBits(&counter, plan);
-        for (uint32_t s = 0; s < mainSymbols_; ++s) common += uint64_t(plan.mainFreq[s]) * plan.mainLengths[s];
+        for (uint32_t s = 0; s < mainSymbols_; ++s) common += uint64_t(st.mainFreq[s]) * plan.mainLengths[s];
         for (uint32_t s = 0; s < kLzxLengthSymbols; ++s)
-            common += uint64_t(plan.lengthFreq[s]) * plan.lengthLengths[s];
-        uint64_t verbatim = common + plan.verbatimExtra;
-        uint64_t aligned = common + 24 + plan.alignedExtra;
+            common += uint64_t(st.lengthFreq[s]) * plan.lengthLengths[s];
+        uint64_t verbatim = common + st.verbatimExtra;
+        uint64_t aligned = common + 24 + st.alignedExtra;
         for (uint32_t s = 0; s < kLzxAlignedSymbols; ++s)
-            aligned += uint64_t(plan.alignedFreq[s]) * plan.alignedLengths[s];
+            aligned += uint64_t(st.alignedFreq[s]) * plan.alignedLengths[s];
         plan.aligned = aligned < verbatim;
         plan.bits = std::min(aligned, verbatim);
         return plan;
@@ -432,8 +448,8 @@ public:
 
     // Writes one compressed block over the frames, closing a data block at
     // each frame's end.
-    void WriteCompressed(const Frame* const* frames, size_t count) {
-        BlockPlan plan = Plan(frames, count, offsets_);
+    void WriteCompressed(const Frame* const* frames, size_t count, const Stats& stats) {
+        BlockPlan plan = Plan(stats);
         size_t size = 0;
         for (size_t f = 0; f < count; ++f) size += frames[f]->end - frames[f]->start;
         StartBlock(plan.aligned ? AlignedOffset : Verbatim, uint32_t(size));
@@ -609,6 +625,7 @@ bool EncodeLzx(const uint8_t* data, size_t size, const FolderSpec& spec, uint32_
     Offsets parseOffsets;  // the repeated offsets the parser assumes
 
     std::vector<Frame> frames;  // the group not yet written
+    Stats groupStats;
     bool groupRaw = false;
     uint64_t groupBits = 0;
     auto flush = [&]() {
@@ -618,7 +635,7 @@ bool EncodeLzx(const uint8_t* data, size_t size, const FolderSpec& spec, uint32_
         if (groupRaw)
             stream.WriteUncompressed(work.data(), list.data(), list.size());
         else
-            stream.WriteCompressed(list.data(), list.size());
+            stream.WriteCompressed(list.data(), list.size(), groupStats);
         frames.clear();
     };
 
@@ -629,9 +646,9 @@ bool EncodeLzx(const uint8_t* data, size_t size, const FolderSpec& spec, uint32_
         frame.before = parseOffsets;
         matcher.Parse(frame.start, frame.end, &parseOffsets, &frame.tokens);
 
-        const Frame* self = &frame;
-        BlockPlan alone = stream.Plan(&self, 1, frame.before);
-        const bool raw = alone.bits >= LzxStream::UncompressedBits(frame.end - frame.start);
+        Stats stats = CountFrame(frame);
+        const uint64_t alone = stream.Plan(stats).bits;
+        const bool raw = alone >= LzxStream::UncompressedBits(frame.end - frame.start);
         if (raw) parseOffsets = frame.before;  // raw bytes leave R0-R2 alone
 
         if (!frames.empty() && raw == groupRaw && frames.size() < kMaxGroupFrames) {
@@ -639,19 +656,20 @@ bool EncodeLzx(const uint8_t* data, size_t size, const FolderSpec& spec, uint32_
                 frames.push_back(std::move(frame));
                 continue;
             }
-            std::vector<const Frame*> list;
-            for (const Frame& f : frames) list.push_back(&f);
-            list.push_back(&frame);
-            BlockPlan merged = stream.Plan(list.data(), list.size(), frames.front().before);
-            if (merged.bits < groupBits + alone.bits) {
-                groupBits = merged.bits;
+            Stats merged = groupStats;
+            merged.Add(stats);
+            const uint64_t mergedBits = stream.Plan(merged).bits;
+            if (mergedBits < groupBits + alone) {
+                groupBits = mergedBits;
+                groupStats = std::move(merged);
                 frames.push_back(std::move(frame));
                 continue;
             }
         }
         flush();
         groupRaw = raw;
-        groupBits = alone.bits;
+        groupBits = alone;
+        groupStats = std::move(stats);
         frames.push_back(std::move(frame));
     }
     flush();

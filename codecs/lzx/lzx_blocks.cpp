@@ -98,16 +98,47 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             }
         } else {
             // The source never reaches past windowSize + 256, inside the
-            // mirror. Forward byte order matters when the source is less
-            // than 8 bytes behind: then a short distance repeats bytes just
-            // written. Otherwise whole words give the same bytes.
+            // mirror. A source ahead of the destination (the previous pass)
+            // holds only bytes this copy has not yet written: a plain move.
+            // A source less than 8 bytes behind repeats a short pattern: the
+            // bytes are periodic, so after the first period (widened to 8 or
+            // more) whole words copy the same bytes as a byte-by-byte
+            // forward copy.
             uint8_t* dst = window + i;
             const uint8_t* src = window + from;
             uint32_t left = length;
-            if (i - from >= 8) {
+            const uint32_t gap = i - from;  // huge when the source is ahead
+            if (from > i) {
+                memmove(dst, src, left);
+            } else if (gap == 1) {
+                memset(dst, dst[-1], left);
+            } else if (gap < 8) {
+                if (gap != 0) {  // 0: a copy onto itself changes nothing
+                    uint32_t step = gap;
+                    while (step < 8) step += gap;
+                    const uint32_t head = left < step ? left : step;
+                    for (uint32_t k = 0; k < head; ++k) dst[k] = src[k];
+                    dst += head;
+                    left -= head;
+                    src = dst - step;
+                    for (; left >= 8; left -= 8, dst += 8, src += 8) memcpy(dst, src, 8);
+                    while (left--) *dst++ = *src++;
+                }
+            } else {
                 for (; left >= 8; left -= 8, dst += 8, src += 8) memcpy(dst, src, 8);
+                // The rest, never writing past the match's end: the next
+                // window bytes may still be read as the previous pass.
+                if (left) {
+                    if (length >= 8) {  // one last word, ending at the match's end
+                        memcpy(dst + left - 8, src + left - 8, 8);
+                    } else if (left >= 4) {
+                        memcpy(dst, src, 4);
+                        memcpy(dst + left - 4, src + left - 4, 4);
+                    } else {
+                        while (left--) *dst++ = *src++;
+                    }
+                }
             }
-            while (left--) *dst++ = *src++;
         }
         i += length;
     }

@@ -116,7 +116,7 @@ static void TranslateE8(LzxState* s, uint8_t* out, uint32_t len) {
     memset(out + len - 6, 0xE8, 6);
     const int32_t last = (int32_t)len - 10;
     for (uint32_t i = 0;;) {
-        while (out[i] != 0xE8) ++i;
+        i = (uint32_t)((const uint8_t*)memchr(out + i, 0xE8, len - i) - out);
         if ((int32_t)i >= last) break;
         const uint32_t cur = start + i;
         uint8_t* operand = out + i + 1;

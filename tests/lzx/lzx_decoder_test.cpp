@@ -520,6 +520,49 @@ TEST(LzxBlocks, MatchesReachingIntoThePreviousPassAndTheMirror) {
     }
 }
 
+TEST(LzxBlocks, MatchCopiesRepeatBytesLikeAByteByByteCopy) {
+    // Every short distance with lengths around the word size, at positions
+    // past the mirror, and sources ahead in the previous pass that overlap
+    // the destination (distance windowSize - 3).
+    auto slotFor = [](uint32_t distance, uint32_t* footer) {
+        uint32_t slot = 3;
+        while (slot + 1 < kLzxMaxPositionSlots && uint32_t(kLzxPositionBase[slot + 1]) <= distance) ++slot;
+        *footer = distance - uint32_t(kLzxPositionBase[slot]);
+        return slot;
+    };
+    Decoder d(1u << 15);
+    std::vector<uint8_t> ref = Random(32768 + 300, 8), out;
+    Stream first;
+    first.E8Header(0);
+    first.BlockHeader(Uncompressed, 32768 + 300);
+    first.UncompressedStart(1, 1, 1);
+    first.Raw(std::vector<uint8_t>(ref.begin(), ref.begin() + 32768));
+    ASSERT_EQ(d.Frame(first.Take(), 32768, &out), CodecResult::Ok);
+    Stream s;
+    s.Raw(std::vector<uint8_t>(ref.begin() + 32768, ref.end()));
+    std::vector<std::pair<uint32_t, uint32_t>> matches;
+    for (uint32_t distance = 1; distance <= 20; ++distance)
+        for (uint32_t length : {2u, 3u, 4u, 5u, 7u, 8u, 9u, 12u, 15u, 16u, 17u, 23u, 257u})
+            matches.push_back({distance, length});
+    matches.push_back({32765, 257});
+    matches.push_back({32765, 5});
+    matches.push_back({32760, 9});
+    uint32_t total = 0;
+    for (auto& m : matches) total += m.second;
+    FlatBlock(&s, Verbatim, total);
+    for (auto& m : matches) {
+        uint32_t footer;
+        uint32_t slot = slotFor(m.first, &footer);
+        s.MatchHeader(slot, m.second);
+        s.Bits(footer, kLzxExtraBits[slot]);
+        RefMatch(&ref, m.first, m.second);
+    }
+    ASSERT_EQ(d.Frame(s.Take(), 300 + total, &out), CodecResult::Ok);
+    ASSERT_EQ(out.size(), 300 + total);
+    for (size_t k = 0; k < out.size(); ++k)
+        ASSERT_EQ(out[k], ref[32768 + k]) << "byte " << k << " of the second frame";
+}
+
 // ---------------------------------------------------------------- E8
 
 namespace {

@@ -238,8 +238,10 @@ TEST(LzxCabinets, ReaderReportsDamagedLzxData) {
     spec.windowBits = 16;
     options.folders = {spec, spec};
     std::vector<uint8_t> cab = cabwriter::WriteCabinet(c.entries, options);
-    // Flip bits in the middle of the compressed data.
-    for (size_t i = cab.size() / 2; i < cab.size() / 2 + 64; ++i) cab[i] ^= 0x5A;
+    // The first data block's bits become all ones: E8 header, then block
+    // type 7, which no decoder may accept.
+    const uint32_t firstBlock = cab[36] | cab[37] << 8 | cab[38] << 16 | uint32_t(cab[39]) << 24;
+    for (size_t i = firstBlock + 8; i < firstBlock + 8 + 64; ++i) cab[i] = 0xFF;
     MemIo::Get().files["a.cab"] = cab;
     CabError error{};
     CabIo io = MemIo::Io();
