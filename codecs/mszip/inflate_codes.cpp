@@ -30,6 +30,143 @@ static inline void copyMatch(uint8_t* dst, const uint8_t* src, uint32_t n) {
     while (n--) *dst++ = *src++;
 }
 
+// Room the fast loop needs before the limit: a longest match and a word.
+enum : uint32_t { kFastRoom = 258 + 8 };
+
+#if UINTPTR_MAX > 0xFFFFFFFFu
+enum class FastResult { NearEnd, BlockEnd, Failed };
+
+// Fast loop, for 64-bit builds: while a word of input is left and the limit
+// is more than a longest match away, one refill per code gives at least 56
+// bits, enough for a length and a distance code with their extra bits (at
+// most 48), so no further test of the input is needed. The bit reader lives
+// in plain locals here so that it stays in registers. Stops at the end of
+// the block, on invalid data, or near either end (the caller goes on).
+static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
+                             uint8_t* const window, const HuffmanEntry* literal,
+                             const HuffmanEntry* distance, uint32_t literalWidth,
+                             uint32_t distanceWidth) {
+#define PEEK(n) (uint32_t)(bitBuffer & (((BitWord)1 << (n)) - 1))
+#define DROP(n) (bitBuffer >>= (n), bitCount -= (n))
+    FastResult result = FastResult::NearEnd;
+    const uint8_t* const input = in.input;
+    const uint32_t inputSize = in.inputSize;
+    uint32_t inputPos = in.inputPos, bitCount = in.bitCount;
+    BitWord bitBuffer = in.bitBuffer;
+    uint8_t* out = outRef;
+    uint32_t remaining = remainingRef, length, dist;
+    const uint8_t* src;
+    HuffmanEntry entry;
+
+    while (remaining >= kFastRoom && inputSize - inputPos >= sizeof(BitWord)) {
+        bitBuffer |= BitsLoadWord(input + inputPos) << bitCount;
+        inputPos += (kBitWordBits - 1 - bitCount) >> 3;
+        bitCount |= kBitWordBits - 8;
+
+        entry = literal[PEEK(literalWidth)];
+        while (entry.kind > kKindLiteral) {
+            INFLATE_CHECK(entry.kind != kKindInvalid);
+            DROP(entry.bits);
+            entry = literal[entry.value + PEEK(entry.kind - kKindSubTable)];
+        }
+        DROP(entry.bits);
+        if (entry.kind == kKindLiteral) {
+            // A root-level code takes at most 9 bits: two more literals fit
+            // in what is left of the refill.
+            *out++ = (uint8_t)entry.value;
+            entry = literal[PEEK(literalWidth)];
+            if (entry.kind != kKindLiteral) {
+                remaining -= 1;
+                continue;
+            }
+            DROP(entry.bits);
+            *out++ = (uint8_t)entry.value;
+            entry = literal[PEEK(literalWidth)];
+            if (entry.kind != kKindLiteral) {
+                remaining -= 2;
+                continue;
+            }
+            DROP(entry.bits);
+            *out++ = (uint8_t)entry.value;
+            remaining -= 3;
+            continue;
+        }
+        if (entry.kind == kKindEndOfBlock) {
+            result = FastResult::BlockEnd;
+            goto done;
+        }
+        length = entry.value + PEEK(entry.kind);
+        DROP(entry.kind);
+
+        INFLATE_CHECK(distanceWidth > 0);
+        entry = distance[PEEK(distanceWidth)];
+        while (entry.kind > kKindLiteral) {
+            INFLATE_CHECK(entry.kind != kKindInvalid);
+            DROP(entry.bits);
+            entry = distance[entry.value + PEEK(entry.kind - kKindSubTable)];
+        }
+        DROP(entry.bits);
+        dist = entry.value + PEEK(entry.kind);
+        DROP(entry.kind);
+
+        remaining -= length;
+        if (dist <= (uint32_t)(out - window)) {
+            // Whole words, possibly past the match's end; the 8 bytes there
+            // are put back afterwards, since they may be history that a
+            // later match still reads. Closer than a word, each store is
+            // right in its first `dist` bytes and the next store starts
+            // there, so the pattern repeats.
+            uint8_t* end = out + length;
+            uint64_t saved, word;
+            memcpy(&saved, end, 8);
+            src = out - dist;
+            if (dist >= 8) {
+                do {
+                    memcpy(&word, src, 8);
+                    memcpy(out, &word, 8);
+                    src += 8;
+                    out += 8;
+                } while (out < end);
+            } else if (dist == 1) {
+                word = 0x0101010101010101ull * *src;
+                do {
+                    memcpy(out, &word, 8);
+                    out += 8;
+                } while (out < end);
+            } else {
+                do {
+                    memcpy(&word, src, 8);
+                    memcpy(out, &word, 8);
+                    src += dist;
+                    out += dist;
+                } while (out < end);
+            }
+            memcpy(end, &saved, 8);
+            out = end;
+        } else {
+            src = out + (kHistorySize - dist);
+            uint32_t first = (uint32_t)(window + kHistorySize - src);
+            if (first > length) first = length;
+            copyMatch(out, src, first);
+            copyMatch(out + first, window, length - first);
+            out += length;
+        }
+    }
+    goto done;
+fail:
+    result = FastResult::Failed;
+done:
+    in.inputPos = inputPos;
+    in.bitCount = bitCount;
+    in.bitBuffer = bitBuffer;
+    outRef = out;
+    remainingRef = remaining;
+    return result;
+#undef PEEK
+#undef DROP
+}
+#endif
+
 bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEntry* distance,
                   uint32_t literalWidth, uint32_t distanceWidth) {
     BitReader in = s->in;
@@ -41,6 +178,14 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
     const uint8_t* src;
 
     INFLATE_CHECK(literalWidth > 0);
+#if UINTPTR_MAX > 0xFFFFFFFFu
+    switch (decodeFast(in, out, remaining, window, literal, distance, literalWidth,
+                       distanceWidth)) {
+        case FastResult::Failed: goto fail;
+        case FastResult::BlockEnd: goto blockEnd;
+        case FastResult::NearEnd: break;
+    }
+#endif
     for (;;) {
         BitsNeed(in, literalWidth);
         entry = literal[BitsPeek(in, literalWidth)];
@@ -56,7 +201,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
             if (--remaining == 0) break;
             continue;
         }
-        if (entry.kind == kKindEndOfBlock) break;
+        if (entry.kind == kKindEndOfBlock) goto blockEnd;
 
         BitsNeed(in, entry.kind);
         length = entry.value + BitsPeek(in, entry.kind);
@@ -93,6 +238,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
         }
         if (remaining == 0) break;
     }
+blockEnd:
     s->in = in;
     s->outCursor = out;
     s->remaining = remaining;

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# LZX benchmark.
+#
+# Packs the benchmark corpus (bench/make_corpus.sh) into one cabinet as LZX
+# with a 2 MiB window (cabx create -m lzx:21) and with a 32 KiB window
+# (lzx:15), then times the extraction of each cabinet by cabx, cabextract,
+# 7zz and bsdtar, best of RUNS runs each (wall time, and user + system CPU
+# time, which a busy machine disturbs less). Every extraction is checked
+# against the corpus. Finally the compressed sizes and the encoder's speed
+# are set against MSZIP level 9.
+#
+# usage: bench/bench_lzx.sh
+#   BENCH_DIR  work directory (default /tmp/stub-bench; corpus in corpus/)
+#   BUILD_DIR  Release build of cabx (default build-bench in the source tree)
+#   RUNS       timed runs per extractor (default 3)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+bench=${BENCH_DIR:-/tmp/stub-bench}
+build=${BUILD_DIR:-$root/build-bench}
+runs=${RUNS:-3}
+
+"$root/bench/make_corpus.sh" "$bench/corpus"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target cabx >/dev/null
+cabx=$(find "$build" -maxdepth 3 -name cabx -type f -perm -u+x | head -1)
+[[ -x $cabx ]] || { echo "cabx was not built" >&2; exit 1; }
+
+corpus=$bench/corpus
+cd "$corpus"
+files=(text* src* bin*)
+corpus_bytes=$(cat "${files[@]}" | wc -c)
+
+# pack METHOD NAME: the corpus as one cabinet, made once per build of cabx;
+# prints its size, and the packing CPU time on stderr.
+pack() {
+  local cab=$bench/$2.cab
+  if [[ ! -f $cab || $cab -ot $cabx ]]; then
+    local t
+    if ! t=$( { /usr/bin/time -f '%e %U %S' "$cabx" create -m "$1" "$cab" "${files[@]}" >/dev/null 2>/dev/null; } 2>&1 | tail -1); then
+      rm -f "$cab"
+      return 1
+    fi
+    local cpu=$(echo "$t" | awk '{print $2 + $3}')
+    printf '  packed %-9s in %6.1f s cpu (%.1f MB/s)\n' "$1" "$cpu" \
+      "$(echo "$corpus_bytes / 1000000 / $cpu" | bc -l)" >&2
+  fi
+  stat -c %s "$cab"
+}
+
+# best LABEL COMMAND...: runs the command RUNS times into a fresh out/,
+# checks the result, prints the best wall and CPU seconds.
+best() {
+  local label=$1 wall=999999 cpu=999999 t w c
+  shift
+  for ((i = 0; i < runs; i++)); do
+    rm -rf "$bench/out" && mkdir -p "$bench/out"
+    t=$( { /usr/bin/time -f '%e %U %S' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+    w=$(echo "$t" | cut -d' ' -f1)
+    c=$(echo "$t" | awk '{print $2 + $3}')
+    wall=$(echo "if ($w < $wall) $w else $wall" | bc)
+    cpu=$(echo "if ($c < $cpu) $c else $cpu" | bc)
+  done
+  for f in "${files[@]}"; do
+    cmp -s "$corpus/$f" "$bench/out/$f" || { echo "$label: $f differs" >&2; exit 1; }
+  done
+  printf '  %-11s wall %6.2f s  cpu %6.2f s  (%.0f MB/s by cpu)\n' "$label" "$wall" "$cpu" \
+    "$(echo "$corpus_bytes / 1000000 / $cpu" | bc -l)" >&2
+  echo "$wall $cpu"
+}
+
+echo "corpus: ${#files[@]} files, $corpus_bytes bytes" >&2
+declare -A size
+for bits in 21 15; do
+  size[$bits]=$(pack "lzx:$bits" "lzx$bits")
+  cab=$bench/lzx$bits.cab
+  echo "extracting $cab (${size[$bits]} bytes), best of $runs:" >&2
+  ours=$(best cabx "$cabx" extract -q -d "$bench/out" "$cab")
+  peers=()
+  if command -v cabextract >/dev/null; then
+    peers+=("$(best cabextract cabextract -q -d "$bench/out" "$cab")")
+  else
+    echo "  cabextract: not installed, skipped" >&2
+  fi
+  if command -v 7zz >/dev/null; then
+    peers+=("$(best 7zz 7zz x -y -bd "-o$bench/out" "$cab")")
+  else
+    echo "  7zz: not installed, skipped" >&2
+  fi
+  if command -v bsdtar >/dev/null; then
+    peers+=("$(best bsdtar bsdtar -xf "$cab" -C "$bench/out")")
+  else
+    echo "  bsdtar: not installed, skipped" >&2
+  fi
+  if ((${#peers[@]})); then
+    fastest_wall=$(printf '%s\n' "${peers[@]}" | cut -d' ' -f1 | sort -g | head -1)
+    fastest_cpu=$(printf '%s\n' "${peers[@]}" | cut -d' ' -f2 | sort -g | head -1)
+    printf 'lzx:%s: cabx against the fastest peer: %.2fx by wall time, %.2fx by cpu time (target 1.5x)\n' \
+      "$bits" "$(echo "$fastest_wall / $(echo "$ours" | cut -d' ' -f1)" | bc -l)" \
+      "$(echo "$fastest_cpu / $(echo "$ours" | cut -d' ' -f2)" | bc -l)"
+  fi
+done
+
+echo "compressed sizes of the corpus:"
+m=$(pack mszip:9 mszip9) || m=0
+printf '  %-9s %11d bytes (%.1f%%)\n' mszip:9 "$m" "$(echo "100 * $m / $corpus_bytes" | bc -l)"
+for bits in 21 15; do
+  printf '  %-9s %11d bytes (%.1f%%); %.1f%% of mszip:9\n' "lzx:$bits" "${size[$bits]}" \
+    "$(echo "100 * ${size[$bits]} / $corpus_bytes" | bc -l)" \
+    "$(echo "100 * ${size[$bits]} / ($m + ($m == 0))" | bc -l)"
+done
