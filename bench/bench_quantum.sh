@@ -51,7 +51,9 @@ best() {
   shift
   for ((i = 0; i < runs; i++)); do
     rm -rf "$bench/out" && mkdir -p "$bench/out"
-    t=$( { /usr/bin/time -f '%e %U %S' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+    /usr/bin/time -o "$bench/time.txt" -f '%e %U %S' "$@" >/dev/null 2>&1 ||
+      { echo "$label failed" >&2; exit 1; }
+    t=$(tail -1 "$bench/time.txt")
     w=$(echo "$t" | cut -d' ' -f1)
     c=$(echo "$t" | awk '{print $2 + $3}')
     wall=$(echo "if ($w < $wall) $w else $wall" | bc)
