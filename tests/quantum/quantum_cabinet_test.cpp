@@ -158,3 +158,30 @@ TEST(QuantumPeers, EveryBlockEndingLeavesTheSpareBitsPeersAccept) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(QuantumCabx, CreateAndExtractQuantumFoldersOfEachWindow) {
+    std::string cabx = std::string(STUB_BINARY_DIR) + "/cabx";
+    if (access(cabx.c_str(), X_OK) != 0) GTEST_SKIP() << "cabx is not built; skipped";
+    peer::TempDir dir("quantum-cabx");
+    std::vector<uint8_t> text = qtest::Text(90000, 12), random = qtest::Random(40000, 13);
+    peer::WriteFile(dir.path() / "in" / "text.txt", text);
+    peer::WriteFile(dir.path() / "in" / "random.dat", random);
+    for (const char* method : {"quantum", "quantum:10", "quantum:15"}) {
+        std::string cab = dir / (std::string("q-") + method + ".cab");
+        auto r = peer::Run("cd " + peer::Quote(dir / "in") + " && " + peer::Quote(cabx) +
+                           " create -m " + method + " " + peer::Quote(cab) + " text.txt random.dat");
+        ASSERT_EQ(r.status, 0) << r.out;
+        std::string out = dir / (std::string("out-") + method);
+        r = peer::Run(peer::Quote(cabx) + " extract -q -d " + peer::Quote(out) + " " + peer::Quote(cab));
+        ASSERT_EQ(r.status, 0) << r.out;
+        EXPECT_TRUE(peer::ReadFile(out + "/text.txt") == text) << method;
+        EXPECT_TRUE(peer::ReadFile(out + "/random.dat") == random) << method;
+    }
+    auto r = peer::Run(peer::Quote(cabx) + " create -m quantum:22 " + peer::Quote(dir / "bad.cab") +
+                       " " + peer::Quote(dir / "in/text.txt"));
+    EXPECT_NE(r.status, 0) << "window bits 22 accepted";
+}
+
+}  // namespace
