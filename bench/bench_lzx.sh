@@ -36,12 +36,12 @@ corpus_bytes=$(cat "${files[@]}" | wc -c)
 pack() {
   local cab=$bench/$2.cab
   if [[ ! -f $cab || $cab -ot $cabx ]]; then
-    local t
-    if ! t=$( { /usr/bin/time -f '%e %U %S' "$cabx" create -m "$1" "$cab" "${files[@]}" >/dev/null 2>/dev/null; } 2>&1 | tail -1); then
+    if ! /usr/bin/time -o "$bench/time.txt" -f '%e %U %S' "$cabx" create -m "$1" "$cab" \
+         "${files[@]}" >/dev/null 2>&1; then
       rm -f "$cab"
       return 1
     fi
-    local cpu=$(echo "$t" | awk '{print $2 + $3}')
+    local cpu=$(awk '{print $2 + $3}' "$bench/time.txt")
     printf '  packed %-9s in %6.1f s cpu (%.1f MB/s)\n' "$1" "$cpu" \
       "$(echo "$corpus_bytes / 1000000 / $cpu" | bc -l)" >&2
   fi
@@ -55,7 +55,8 @@ best() {
   shift
   for ((i = 0; i < runs; i++)); do
     rm -rf "$bench/out" && mkdir -p "$bench/out"
-    t=$( { /usr/bin/time -f '%e %U %S' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+    /usr/bin/time -o "$bench/time.txt" -f '%e %U %S' "$@" >/dev/null 2>&1 || true
+    t=$(tail -1 "$bench/time.txt")
     w=$(echo "$t" | cut -d' ' -f1)
     c=$(echo "$t" | awk '{print $2 + $3}')
     wall=$(echo "if ($w < $wall) $w else $wall" | bc)
