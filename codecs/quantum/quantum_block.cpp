@@ -21,14 +21,6 @@
 #include "quantum_bits.h"
 #include "quantum_decoder.h"
 
-// Any failed test of the block's content ends decoding with `result`.
-#define QTM_CHECK(condition, failure) \
-    do {                              \
-        if (!(condition)) {           \
-            result = (failure);       \
-            goto done;                \
-        }                             \
-    } while (0)
 
 namespace {
 

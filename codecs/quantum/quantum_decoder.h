@@ -95,4 +95,14 @@ CodecResult QuantumDestroy(QuantumDecoder* handle);
 void QuantumInitModels(QuantumDecoder* q);
 void QuantumRescaleModel(AdaptiveModel* model);
 
+// Every test of the caller's arguments and of untrusted block data: on
+// failure set `result` and leave through the function's one exit, `done`.
+#define QTM_CHECK(condition, failure) \
+    do {                              \
+        if (!(condition)) {           \
+            result = (failure);       \
+            goto done;                \
+        }                             \
+    } while (0)
+
 #endif

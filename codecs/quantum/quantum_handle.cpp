@@ -11,14 +11,6 @@
 
 #include "quantum_decoder.h"
 
-// Tests of the caller's arguments: on failure, `result` and the one exit.
-#define QTM_CHECK(condition, failure) \
-    do {                              \
-        if (!(condition)) {           \
-            result = (failure);       \
-            goto done;                \
-        }                             \
-    } while (0)
 
 CodecResult QuantumCreate(uint32_t* maxOutput, const QuantumParams* params, CabAllocFn alloc,
                           CabFreeFn free, uint32_t* maxInput, QuantumDecoder** handle,
