@@ -17,7 +17,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-bench}
+build=$(realpath -m "${1:-$root/build-bench}")
 runs=${RUNS:-5}
 export BENCH_DIR=${BENCH_DIR:-/tmp/stub-bench}
 corpus=$BENCH_DIR/corpus
