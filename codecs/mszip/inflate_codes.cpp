@@ -58,12 +58,21 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
     const uint8_t* src;
     HuffmanEntry entry;
 
-    while (remaining >= kFastRoom && inputSize - inputPos >= sizeof(BitWord)) {
-        bitBuffer |= BitsLoadWord(input + inputPos) << bitCount;
-        inputPos += (kBitWordBits - 1 - bitCount) >> 3;
-        bitCount |= kBitWordBits - 8;
-
-        entry = literal[PEEK(literalWidth)];
+#define FAST_ROOM (remaining >= kFastRoom && inputSize - inputPos >= sizeof(BitWord))
+#define REFILL()                                                  \
+    (bitBuffer |= BitsLoadWord(input + inputPos) << bitCount,     \
+     inputPos += (kBitWordBits - 1 - bitCount) >> 3, bitCount |= kBitWordBits - 8)
+    if (!FAST_ROOM) goto done;
+    REFILL();
+    entry = literal[PEEK(literalWidth)];
+    for (;;) {
+        if (entry.kind == kKindLiteral) {
+            // The most frequent case: a literal decoded by the root table.
+            DROP(entry.bits);
+            *out++ = (uint8_t)entry.value;
+            remaining--;
+            goto next;
+        }
         while (entry.kind > kKindLiteral) {
             INFLATE_CHECK(entry.kind != kKindInvalid);
             DROP(entry.bits);
@@ -71,25 +80,9 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
         }
         DROP(entry.bits);
         if (entry.kind == kKindLiteral) {
-            // A root-level code takes at most 9 bits: two more literals fit
-            // in what is left of the refill.
             *out++ = (uint8_t)entry.value;
-            entry = literal[PEEK(literalWidth)];
-            if (entry.kind != kKindLiteral) {
-                remaining -= 1;
-                continue;
-            }
-            DROP(entry.bits);
-            *out++ = (uint8_t)entry.value;
-            entry = literal[PEEK(literalWidth)];
-            if (entry.kind != kKindLiteral) {
-                remaining -= 2;
-                continue;
-            }
-            DROP(entry.bits);
-            *out++ = (uint8_t)entry.value;
-            remaining -= 3;
-            continue;
+            remaining--;
+            goto next;
         }
         if (entry.kind == kKindEndOfBlock) {
             result = FastResult::BlockEnd;
@@ -151,6 +144,11 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             copyMatch(out + first, window, length - first);
             out += length;
         }
+    next:
+        // At most 48 bits were used since the last refill.
+        if (!FAST_ROOM) break;
+        REFILL();
+        entry = literal[PEEK(literalWidth)];
     }
     goto done;
 fail:
@@ -164,6 +162,8 @@ done:
     return result;
 #undef PEEK
 #undef DROP
+#undef FAST_ROOM
+#undef REFILL
 }
 #endif
 
