@@ -239,10 +239,15 @@ uint32_t MatchSlot(Offsets* o, uint32_t distance) {
     return SlotOf(distance + 2);
 }
 
+// The format allows distances up to the window size minus 3. One widely
+// used extractor misdecodes a byte of a match at exactly that distance when
+// the match overlaps its own source (the source then lies 3 bytes ahead of
+// the destination in the circular window), so the matcher stops one short:
+// still valid LZX, and the lost distance is worth next to nothing.
 class Matcher {
 public:
     Matcher(const uint8_t* data, size_t size, uint32_t windowSize)
-        : d_(data), n_(size), mask_(windowSize - 1), maxDistance_(windowSize - 3),
+        : d_(data), n_(size), mask_(windowSize - 1), maxDistance_(windowSize - 4),
           head_(size_t(1) << kHashBits, 0), prev_(windowSize, 0) {}
 
     // Parses [start, end) into tokens, starting from and updating the
