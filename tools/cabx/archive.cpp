@@ -19,12 +19,14 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "CabinetLocator.h"
 #include "cab_reader.h"
 #include "cabx.h"
+#include "output.h"
 
 namespace cabx {
 
@@ -83,6 +85,10 @@ struct Progress {
 OffsetFileState gOffsets;
 const LowLevelFileOps gOps = {PosixOpen, PosixRead, PosixWriteAll, PosixClose, PosixSeek};
 Progress gProgress;
+// Where extracted data goes (extract, extract -p); null for test.
+OutputPipeline* gOutput = nullptr;
+// The handle of every file under test: its data is decoded and dropped.
+const int kTestHandle = OutputPipeline::kHandleBase - 1;
 
 void ShowProgress(bool force) {
     if (!gProgress.enabled) return;
@@ -101,12 +107,25 @@ int32_t IoOpen(const char* path, int flags, int mode) {
     return OffsetOpen(&gOffsets, &gOps, path, flags, mode);
 }
 int32_t IoWrite(int32_t h, const void* buffer, uint32_t count) {
-    int32_t n = PosixWriteAll(h, buffer, count);
+    int32_t n;
+    if (h == kTestHandle) n = int32_t(count);
+    else if (gOutput && OutputPipeline::IsHandle(h))
+        n = gOutput->Write(h, buffer, count) ? int32_t(count) : -1;
+    else n = PosixWriteAll(h, buffer, count);
     if (n > 0) gProgress.bytes += uint32_t(n);
     ShowProgress(false);
     return n;
 }
-int IoClose(int32_t h) { return OffsetClose(&gOffsets, &gOps, h); }
+// The reader closes an output handle itself only when it gives up on the
+// file after an error; the file keeps what was written.
+int IoClose(int32_t h) {
+    if (h == kTestHandle) return 0;
+    if (OutputPipeline::IsHandle(h)) {
+        if (gOutput) gOutput->Abandon(h);
+        return 0;
+    }
+    return OffsetClose(&gOffsets, &gOps, h);
+}
 int32_t IoSeek(int32_t h, int32_t offset, int origin) {
     return OffsetSeek(&gOffsets, &gOps, h, offset, origin);
 }
@@ -393,28 +412,6 @@ bool InContinuedFolder(const Session& s, uint16_t folderIndex) {
     return local == 0;
 }
 
-// Sets the file's time and permissions from its entry, then closes it.
-void FinishOutput(int fd, uint16_t date, uint16_t time, uint16_t attributes) {
-    struct tm tm = {};
-    tm.tm_year = 80 + (date >> 9);
-    tm.tm_mon = ((date >> 5) & 15) - 1;
-    tm.tm_mday = date & 31;
-    tm.tm_hour = time >> 11;
-    tm.tm_min = (time >> 5) & 63;
-    tm.tm_sec = (time & 31) * 2;
-    tm.tm_isdst = -1;
-    time_t t = mktime(&tm);
-    if (t != time_t(-1) && tm.tm_mon >= 0) {
-        struct timespec ts[2] = {{t, 0}, {t, 0}};
-        futimens(fd, ts);
-    }
-    if (attributes & 0x01) {
-        struct stat st;
-        if (fstat(fd, &st) == 0) fchmod(fd, st.st_mode & ~mode_t(0222));
-    }
-    close(fd);
-}
-
 int ExtractNotify(NoticeKind kind, CabNotice* n) {
     Session& s = *static_cast<Session*>(n->user);
     switch (kind) {
@@ -442,44 +439,27 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
             s.currentFile = utf8;
             gProgress.name = utf8;
             ShowProgress(true);
-            int fd = -1;
-            if (s.mode == Session::kTest) {
-                fd = open("/dev/null", O_WRONLY | O_CLOEXEC);
-            } else if (s.mode == Session::kStdout) {
-                fd = dup(STDOUT_FILENO);
-            } else {
-                std::vector<std::string> parts = SafeComponents(utf8);
+            if (s.mode == Session::kTest) return kTestHandle;
+            std::vector<std::string> parts;
+            if (s.mode == Session::kExtract) {
+                parts = SafeComponents(utf8);
                 if (parts.empty()) {
                     s.reason = "name is empty once made safe";
                     return -1;
                 }
-                bool skipped = false;
-                std::string why;
-                fd = OpenOutputBelow(s.rootFd, parts, s.args->keepExisting, &skipped, &why);
-                if (skipped) {
-                    s.currentFile.clear();
-                    return 0;
-                }
-                if (fd < 0) {
-                    s.reason = why;
-                    return -1;
-                }
             }
-            if (fd < 0) {
-                s.reason = strerror(errno);
-                return -1;
-            }
-            if (fd == 0) {  // 0 would mean "skip" to the reader
-                int moved = dup(fd);
-                close(fd);
-                fd = moved;
-            }
-            return fd;
+            // The file is created on the output thread; the answer is its
+            // handle, 0 when -n keeps an existing file, -1 when the output
+            // has already failed (reported once the thread has stopped).
+            int handle = gOutput->Begin(parts, utf8);
+            if (handle == 0) s.currentFile.clear();
+            return handle;
         }
         case NoticeKind::FileFinished:
-            if (s.mode == Session::kExtract) FinishOutput(n->handle, n->date, n->time, n->attributes);
-            else close(n->handle);
             s.currentFile.clear();
+            if (s.mode != Session::kTest &&
+                !gOutput->End(n->handle, n->date, n->time, n->attributes))
+                return 0;  // the output failed; the reader stops with OutputFailed
             ++s.extracted;
             ++gProgress.files;
             return 1;
@@ -506,9 +486,22 @@ int RunExtraction(const Args& args, Session::Mode mode) {
     signal(SIGPIPE, SIG_IGN);
     gProgress = Progress();
     gProgress.enabled = !args.quiet && isatty(STDERR_FILENO);
+    // Declared after the session, so it stops before the root is closed.
+    std::unique_ptr<OutputPipeline> output;
+    if (mode != Session::kTest)
+        output.reset(new OutputPipeline(s.rootFd, mode == Session::kStdout, args.keepExisting));
+    gOutput = output.get();
     bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet, ExtractNotify,
                              nullptr, &s);
+    // Wait for every queued write. A failure there came first in file
+    // order (the reader is at that file or past it), so it is the one named.
+    bool written = !output || output->Finish();
+    gOutput = nullptr;
     EndProgress();
+    if (!written) {
+        Fail(s, output->FailedFile(), output->FailedReason());
+        return kExitFailure;
+    }
     if (!ok) {
         Fail(s, s.currentFile, ReasonFor(s));
         return kExitFailure;

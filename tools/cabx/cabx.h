@@ -48,6 +48,11 @@ std::vector<std::string> SafeComponents(const std::string& utf8);
 int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
                     bool* skipped, std::string* error);
 
+// Whether `parts` below `rootFd` names something that exists, looked up
+// without following symbolic links (a path through a link, or through
+// anything that is not a directory, does not exist here).
+bool ExistsBelow(int rootFd, const std::vector<std::string>& parts);
+
 // Shell-pattern match of the stored name (also tried with '/' separators).
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored);
 

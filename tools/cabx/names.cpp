@@ -159,6 +159,21 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
     return fd;
 }
 
+bool ExistsBelow(int rootFd, const std::vector<std::string>& parts) {
+    if (parts.empty()) return false;
+    int dir = rootFd;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) {
+        int next = openat(dir, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (dir != rootFd) close(dir);
+        if (next < 0) return false;
+        dir = next;
+    }
+    struct stat st;
+    bool found = fstatat(dir, parts.back().c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    if (dir != rootFd) close(dir);
+    return found;
+}
+
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored) {
     if (patterns.empty()) return true;
     std::string slashed = stored;

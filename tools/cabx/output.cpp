@@ -1,0 +1,283 @@
+// The output thread of extraction: see output.h.
+#include "output.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <system_error>
+
+#include "cabx.h"
+
+namespace cabx {
+
+namespace {
+
+// The output thread is woken when this much data or this many operations
+// wait, when the decoding thread has to wait itself, and at the end.
+constexpr size_t kWakeBytes = OutputPipeline::kChunkSize;
+constexpr size_t kWakeOps = 64;
+
+// Sets the file's time from the entry's DOS date and time, and removes the
+// write permission for the read-only attribute.
+void SetTimeAndMode(int fd, uint16_t date, uint16_t time, uint16_t attributes) {
+    struct tm tm = {};
+    tm.tm_year = 80 + (date >> 9);
+    tm.tm_mon = ((date >> 5) & 15) - 1;
+    tm.tm_mday = date & 31;
+    tm.tm_hour = time >> 11;
+    tm.tm_min = (time >> 5) & 63;
+    tm.tm_sec = (time & 31) * 2;
+    tm.tm_isdst = -1;
+    time_t t = mktime(&tm);
+    if (t != time_t(-1) && tm.tm_mon >= 0) {
+        struct timespec ts[2] = {{t, 0}, {t, 0}};
+        futimens(fd, ts);
+    }
+    if (attributes & 0x01) {
+        struct stat st;
+        if (fstat(fd, &st) == 0) fchmod(fd, st.st_mode & ~mode_t(0222));
+    }
+}
+
+bool WriteAll(int fd, const uint8_t* p, size_t n) {
+    while (n > 0) {
+        ssize_t w = write(fd, p, n);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            if (w == 0) errno = EIO;
+            return false;
+        }
+        p += w;
+        n -= size_t(w);
+    }
+    return true;
+}
+
+std::string JoinedPath(const std::vector<std::string>& parts) {
+    std::string key;
+    for (const std::string& p : parts) {
+        if (!key.empty()) key += '/';
+        key += p;
+    }
+    return key;
+}
+
+}  // namespace
+
+OutputPipeline::OutputPipeline(int rootFd, bool toStdout, bool keepExisting)
+    : rootFd_(rootFd), toStdout_(toStdout), keepExisting_(keepExisting),
+      chunks_(kChunks), refs_(kChunks, 0) {
+    try {
+        thread_ = std::thread(&OutputPipeline::Run, this);
+        threaded_ = true;
+    } catch (const std::system_error&) {
+        threaded_ = false;  // no thread to be had: write on the decoding thread
+    }
+}
+
+OutputPipeline::~OutputPipeline() { Finish(); }
+
+int OutputPipeline::Begin(const std::vector<std::string>& parts, const std::string& display) {
+    if (Failed()) return -1;
+    if (handle_ != -1) Abandon(handle_);  // the reader never leaves one open; be safe
+    if (keepExisting_ && !toStdout_) {
+        // Decided now, because the reader needs the answer at once: the file
+        // exists if it is on disk already or an earlier entry of this run
+        // creates it (the output thread may not have got that far).
+        std::string key = JoinedPath(parts);
+        if (created_.count(key) || ExistsBelow(rootFd_, parts)) return 0;
+        created_.insert(key);
+    }
+    pending_ = Op();
+    pending_.open = true;
+    pending_.parts = parts;
+    pending_.display = display;
+    serial_ = (serial_ + 1) & 0xFFFFFF;
+    handle_ = kHandleBase + int(serial_);
+    return handle_;
+}
+
+bool OutputPipeline::Write(int handle, const void* data, uint32_t count) {
+    if (Failed() || handle != handle_) return false;
+    const uint8_t* p = static_cast<const uint8_t*>(data);
+    while (count > 0) {
+        if (current_ < 0 || used_ == kChunkSize) NextChunk();
+        if (pending_.length == 0) {
+            pending_.chunk = current_;
+            pending_.offset = uint32_t(used_);
+        }
+        size_t take = std::min<size_t>(count, kChunkSize - used_);
+        memcpy(chunks_[current_].get() + used_, p, take);
+        used_ += take;
+        pending_.length += uint32_t(take);
+        p += take;
+        count -= uint32_t(take);
+    }
+    return !Failed();
+}
+
+bool OutputPipeline::End(int handle, uint16_t date, uint16_t time, uint16_t attributes) {
+    if (handle != handle_) return false;
+    pending_.end = true;
+    pending_.date = date;
+    pending_.time = time;
+    pending_.attributes = attributes;
+    Push();
+    handle_ = -1;
+    return !Failed();
+}
+
+void OutputPipeline::Abandon(int handle) {
+    if (handle != handle_) return;
+    pending_.abandon = true;
+    Push();
+    handle_ = -1;
+}
+
+// The current chunk is full (or there is none): queue the piece of the file
+// in it, let go of it and take a free one, waiting for the output thread
+// when all are in use.
+void OutputPipeline::NextChunk() {
+    if (pending_.length > 0) Push();
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (current_ >= 0) Release(current_);
+    while (free_.empty() && allocated_ == kChunks) {
+        WakeConsumer(lock, true);
+        producerWaits_ = kForChunk;
+        room_.wait(lock);
+        producerWaits_ = kNotWaiting;
+    }
+    if (!free_.empty()) {
+        current_ = free_.back();
+        free_.pop_back();
+    } else {
+        current_ = allocated_++;
+        chunks_[current_].reset(new uint8_t[kChunkSize]);
+    }
+    refs_[current_] = 1;
+    used_ = 0;
+}
+
+void OutputPipeline::Release(int chunk) {
+    if (--refs_[chunk] == 0) free_.push_back(chunk);
+}
+
+void OutputPipeline::WakeConsumer(std::unique_lock<std::mutex>&, bool always) {
+    if (consumerWaiting_ && (always || queuedBytes_ >= kWakeBytes || queue_.size() >= kWakeOps))
+        work_.notify_one();
+}
+
+void OutputPipeline::Push() {
+    Op op = std::move(pending_);
+    pending_ = Op();
+    if (!threaded_) {
+        Do(op);
+        return;
+    }
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (queue_.size() >= kMaxOps) {
+        WakeConsumer(lock, true);
+        producerWaits_ = kForQueue;
+        room_.wait(lock);
+        producerWaits_ = kNotWaiting;
+    }
+    if (op.length > 0) ++refs_[op.chunk];
+    queuedBytes_ += op.length;
+    queue_.push_back(std::move(op));
+    WakeConsumer(lock, false);
+}
+
+void OutputPipeline::Run() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        while (queue_.empty() && !stopping_) {
+            consumerWaiting_ = true;
+            work_.wait(lock);
+            consumerWaiting_ = false;
+        }
+        if (queue_.empty()) break;
+        Op op = std::move(queue_.front());
+        queue_.pop_front();
+        lock.unlock();
+        Do(op);
+        lock.lock();
+        queuedBytes_ -= op.length;
+        if (op.length > 0) Release(op.chunk);
+        // Wake the decoding thread once a quarter of the chunks is free
+        // again (or everything is done), not for every chunk.
+        bool room = producerWaits_ == kForChunk
+                        ? free_.size() >= size_t(kChunks / 4) || queue_.empty()
+                        : producerWaits_ == kForQueue && queue_.size() <= kMaxOps / 2;
+        if (room)
+            room_.notify_one();
+    }
+    lock.unlock();
+    CloseCurrent();
+}
+
+void OutputPipeline::SetFailure(const std::string& reason) {
+    if (!Failed()) {
+        failedFile_ = name_;
+        failedReason_ = reason;
+        failed_.store(true, std::memory_order_release);
+    }
+    CloseCurrent();
+}
+
+void OutputPipeline::CloseCurrent() {
+    if (fd_ >= 0 && fd_ != STDOUT_FILENO) close(fd_);
+    fd_ = -1;
+}
+
+void OutputPipeline::Do(const Op& op) {
+    if (op.open) {
+        CloseCurrent();
+        name_ = op.display;
+        if (Failed()) {
+            // Everything after a failure is discarded.
+        } else if (toStdout_) {
+            fd_ = STDOUT_FILENO;
+        } else {
+            bool skipped = false;
+            std::string why;
+            fd_ = OpenOutputBelow(rootFd_, op.parts, keepExisting_, &skipped, &why);
+            // A file kept with -n that appeared meanwhile: its data is dropped.
+            if (fd_ < 0 && !skipped) SetFailure(why);
+        }
+    }
+    if (op.length > 0 && fd_ >= 0 &&
+        !WriteAll(fd_, chunks_[op.chunk].get() + op.offset, op.length))
+        SetFailure(std::string(toStdout_ ? "cannot write output: " : "cannot write file: ") +
+                   strerror(errno));
+    if (op.end && fd_ >= 0 && !toStdout_) {
+        SetTimeAndMode(fd_, op.date, op.time, op.attributes);
+        int fd = fd_;
+        fd_ = -1;
+        if (close(fd) != 0) SetFailure(std::string("cannot write file: ") + strerror(errno));
+    }
+    if (op.end || op.abandon) CloseCurrent();
+}
+
+bool OutputPipeline::Finish() {
+    if (finished_) return !Failed();
+    if (handle_ != -1) Abandon(handle_);
+    if (threaded_) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+            work_.notify_one();
+        }
+        thread_.join();
+    } else {
+        CloseCurrent();
+    }
+    finished_ = true;
+    return !Failed();
+}
+
+}  // namespace cabx

@@ -1,0 +1,149 @@
+// The output side of extraction, on a thread of its own.
+//
+// The reader decodes on the calling thread and hands each decoded piece of a
+// file to the write callback, reusing its buffer as soon as the callback
+// returns. Creating files and writing them is mostly time spent in the
+// kernel, so the callbacks only copy the data into chunks and queue them;
+// an output thread creates the directories and files, writes, sets times and
+// permissions and closes, in the order the reader produced them, while the
+// next blocks decode.
+//
+// The data travels in a fixed pool of chunk buffers, allocated as the
+// output thread's lag needs them and reused, so a long run neither
+// allocates nor faults in fresh memory for every file. Consecutive writes
+// are packed into the current chunk whatever file they belong to, and an
+// operation names its piece of a chunk; a small file travels as one
+// operation (create, data, finish). When every chunk is in use, or too many
+// operations wait, the decoding thread waits. The output thread is woken
+// in batches rather than for every operation.
+//
+// A failure on the output thread (a directory that cannot be created, a full
+// disk) is recorded with the file it concerns; from then on the output thread
+// only discards, and the decoding thread learns of it at its next callback
+// and fails the extraction. Finish() waits for everything queued, so a run
+// never ends reporting success while a file is still being written.
+#ifndef STUB_TOOLS_CABX_OUTPUT_H
+#define STUB_TOOLS_CABX_OUTPUT_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unordered_set>
+#include <vector>
+
+namespace cabx {
+
+class OutputPipeline {
+public:
+    static constexpr size_t kChunkSize = size_t(512) << 10;
+    static constexpr int kChunks = 32;        // 16 MiB of data in flight at most
+    static constexpr size_t kMaxOps = 4096;   // operations queued at most
+
+    // Files are created below the directory rootFd (not owned), or, with
+    // toStdout, all data goes to standard output in order. keepExisting:
+    // files that exist are kept (see Begin).
+    OutputPipeline(int rootFd, bool toStdout, bool keepExisting);
+    ~OutputPipeline();  // waits for the output thread
+    OutputPipeline(const OutputPipeline&) = delete;
+    OutputPipeline& operator=(const OutputPipeline&) = delete;
+
+    // Handles given to the reader lie at or above this value, far from any
+    // file descriptor of the cabinets.
+    static constexpr int kHandleBase = 0x40000000;
+    static bool IsHandle(int h) { return h >= kHandleBase; }
+
+    // ---- Decoding thread ----
+    // A file to create at `parts` below the root (ignored for standard
+    // output), named `display` in messages. Returns its handle, 0 when it
+    // is kept because it exists (keepExisting), or -1 when the output has
+    // already failed.
+    int Begin(const std::vector<std::string>& parts, const std::string& display);
+    // Queues a copy of the bytes. False once the output has failed.
+    bool Write(int handle, const void* data, uint32_t count);
+    // Queues "set the time and permissions from the entry, close".
+    // False once the output has failed.
+    bool End(int handle, uint16_t date, uint16_t time, uint16_t attributes);
+    // The reader gave up on the file (an error while decoding it): close
+    // what was written so far.
+    void Abandon(int handle);
+    bool Failed() const { return failed_.load(std::memory_order_acquire); }
+
+    // Waits until everything queued is done and stops the thread. True when
+    // every file was written completely. Afterwards FailedFile/FailedReason
+    // name the first failure.
+    bool Finish();
+    const std::string& FailedFile() const { return failedFile_; }
+    const std::string& FailedReason() const { return failedReason_; }
+
+private:
+    // One step for the output thread: any of "create", "write a piece of a
+    // chunk", "finish", "abandon", in that order.
+    struct Op {
+        bool open = false, end = false, abandon = false;
+        std::vector<std::string> parts;  // open
+        std::string display;             // open
+        int chunk = -1;                  // the data: length bytes at offset
+        uint32_t offset = 0, length = 0;
+        uint16_t date = 0, time = 0, attributes = 0;  // end
+    };
+
+    void Push();             // queues pending_ and starts a fresh one
+    void NextChunk();        // decoding thread: a chunk with room
+    void WakeConsumer(std::unique_lock<std::mutex>& lock, bool always);
+    void Run();              // the output thread
+    void Do(const Op& op);   // performs one step (output thread, or inline)
+    void Release(int chunk); // under mutex_
+    void SetFailure(const std::string& reason);
+    void CloseCurrent();
+
+    // Fixed at construction.
+    const int rootFd_;
+    const bool toStdout_;
+    const bool keepExisting_;
+
+    // Decoding thread only.
+    Op pending_;
+    int current_ = -1;    // the chunk being filled
+    size_t used_ = 0;     // bytes of it filled
+    int handle_ = -1;
+    uint32_t serial_ = 0;
+    std::unordered_set<std::string> created_;  // paths created in this run (keepExisting)
+
+    // The chunks; an entry is set once, under mutex_, before any operation
+    // that names it is queued.
+    std::vector<std::unique_ptr<uint8_t[]>> chunks_;
+
+    // Shared, under mutex_.
+    std::mutex mutex_;
+    std::condition_variable work_;  // the output thread waits for work
+    std::condition_variable room_;  // the decoding thread waits for a chunk
+    std::deque<Op> queue_;
+    size_t queuedBytes_ = 0;
+    std::vector<int> refs_;  // per chunk: queued pieces, +1 while being filled
+    std::vector<int> free_;
+    int allocated_ = 0;
+    bool stopping_ = false;
+    bool consumerWaiting_ = false;
+    enum { kNotWaiting, kForChunk, kForQueue } producerWaits_ = kNotWaiting;
+    std::atomic<bool> failed_{false};
+
+    // Output thread only (read by others after Finish).
+    int fd_ = -1;          // the file being written
+    std::string name_;     // its name for messages
+    std::string failedFile_, failedReason_;
+
+    std::thread thread_;
+    bool threaded_ = false;
+    bool finished_ = false;
+};
+
+}  // namespace cabx
+
+#endif
