@@ -1,0 +1,236 @@
+// cabx extract writes on an output thread while the reader decodes: what
+// that could break. Data gathered into chunks across file boundaries, the
+// bounded queue filling up and draining, standard output in order, -n
+// decided before the file is created, failures that happen on the output
+// thread after the reader was already answered, and runs that stop early.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "cabx_support.h"
+
+using namespace cabxtest;
+using cabwriter::Entry;
+using cabwriter::Options;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kChunk = 512 * 1024;  // cabx's chunk size: sizes around it matter
+
+bool Contains(const std::string& hay, const std::string& needle) {
+    return hay.find(needle) != std::string::npos;
+}
+
+std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+
+std::string CabxPath() { return peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx"); }
+
+// Many small files (some empty, in subdirectories, some read-only) around
+// large ones whose sizes straddle the chunk size, in two folders.
+std::vector<Entry> MixedEntries(unsigned smallCount) {
+    std::vector<Entry> es;
+    const size_t large[] = {kChunk - 1, kChunk, kChunk + 1, 5 * kChunk + 12345};
+    unsigned next = 0;
+    for (unsigned i = 0; i < smallCount; ++i) {
+        if (i % (smallCount / 4) == 0 && next < 4) {
+            es.push_back(MakeEntry("large\\l" + std::to_string(next), peer::RandomBytes(large[next], 900 + next),
+                                   0x20, next % 2));
+            ++next;
+        }
+        std::string name = "d" + std::to_string(i % 7) + "\\s" + std::to_string(i);
+        es.push_back(MakeEntry(name, peer::RandomBytes((i * 7919) % 3001, i), i % 11 == 0 ? 0x21 : 0x20,
+                               i * 2 / smallCount));
+    }
+    return es;
+}
+
+Options TwoFolders() {
+    Options o;
+    o.folders.assign(2, cabwriter::FolderSpec{});
+    o.blockSize = 20000;  // blocks and chunks never line up
+    return o;
+}
+
+std::vector<uint8_t> Concatenated(const std::vector<Entry>& es) {
+    std::vector<uint8_t> all;
+    for (const Entry& e : es) all.insert(all.end(), e.data.begin(), e.data.end());
+    return all;
+}
+
+TEST(CabxOutput, ManySmallFilesAndFilesAcrossChunks) {
+    peer::TempDir dir("o-many");
+    auto es = MixedEntries(2000);
+    std::string cab = WriteOne(dir, "m.cab", es, TwoFolders());
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    auto tree = peer::ReadTree(dir.path() / "out");
+    ASSERT_EQ(tree.size(), es.size());
+    for (const Entry& e : es) {
+        std::string path = e.name;
+        std::replace(path.begin(), path.end(), '\\', '/');
+        ASSERT_EQ(tree[path], e.data) << e.name;
+        struct stat st;
+        ASSERT_EQ(stat((dir.path() / "out" / path).c_str(), &st), 0);
+        EXPECT_EQ((st.st_mode & 0222) == 0, (e.attributes & 1) != 0) << e.name;
+    }
+    // test decodes the same without writing anything.
+    auto t = Cabx("test " + peer::Quote(cab));
+    EXPECT_EQ(t.status, 0) << t.out;
+    EXPECT_TRUE(Contains(t.out, std::to_string(es.size()) + " files OK")) << t.out;
+}
+
+TEST(CabxOutput, StandardOutputInOrderWhileTheQueueIsFull) {
+    // The reader of the pipe starts late, so the output thread blocks in
+    // write() while the decoding thread fills every chunk (a file larger
+    // than all chunks together) and the queue of operations (thousands of
+    // small files), then waits for room.
+    peer::TempDir dir("o-stdout");
+    std::vector<Entry> es = {MakeEntry("big", peer::RandomBytes(40 * kChunk + 3, 1))};
+    for (unsigned i = 0; i < 6000; ++i) es.push_back(MakeEntry("f" + std::to_string(i), peer::RandomBytes(i % 97, i)));
+    es.push_back(MakeEntry("tail", peer::RandomBytes(3 * kChunk, 2)));
+    std::string cab = WriteOne(dir, "p.cab", es, TwoFolders());
+    auto r = peer::Run(CabxPath() + " extract -p " + peer::Quote(cab) + " | (sleep 1; cat > " +
+                       peer::Quote(dir / "stdout") + ")");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_EQ(peer::ReadFile(dir.path() / "stdout"), Concatenated(es));
+
+    // Selected files only, still in the cabinet's order.
+    r = peer::Run(CabxPath() + " extract -p -F 'f1?' -F tail " + peer::Quote(cab) + " > " +
+                  peer::Quote(dir / "some"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    std::vector<Entry> some;
+    for (const Entry& e : es)
+        if (e.name == "tail" || (e.name.size() == 3 && e.name.compare(0, 2, "f1") == 0)) some.push_back(e);
+    EXPECT_EQ(peer::ReadFile(dir.path() / "some"), Concatenated(some));
+}
+
+TEST(CabxOutput, KeepExistingIsDecidedBeforeTheFileIsCreated) {
+    peer::TempDir dir("o-keep");
+    // The same name twice: the second copy finds the first, which the output
+    // thread may not have created yet when the reader asks.
+    std::vector<Entry> es = {MakeEntry("dup.txt", Bytes("first")),
+                             MakeEntry("dir\\dup2", Bytes("one")),
+                             MakeEntry("old.txt", Bytes("new")),
+                             MakeEntry("link", Bytes("through")),
+                             MakeEntry("taken", Bytes("file")),
+                             MakeEntry("DIR\\..\\dup.txt", Bytes("second")),
+                             MakeEntry("dir/dup2", peer::RandomBytes(3 * kChunk, 4)),
+                             MakeEntry("fresh", Bytes("fresh"))};
+    std::string cab = WriteOne(dir, "k.cab", es);
+    peer::WriteFile(dir.path() / "out/old.txt", Bytes("old"));
+    peer::WriteFile(dir.path() / "victim", Bytes("keep"));
+    fs::create_symlink(dir.path() / "victim", dir.path() / "out/link");
+    fs::create_directories(dir.path() / "out/taken");
+
+    auto r = Cabx("extract -q -n -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(peer::ReadFile(dir.path() / "out/dup.txt"), Bytes("first"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "out/dir/dup2"), Bytes("one"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "out/old.txt"), Bytes("old"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "out/link"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "victim"), Bytes("keep"));
+    EXPECT_TRUE(fs::is_directory(dir.path() / "out/taken"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "out/fresh"), Bytes("fresh"));
+
+    // Without -n the later copy wins, and the link is replaced, not followed.
+    r = Cabx("extract -q -F '*dup*' -F link -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(peer::ReadFile(dir.path() / "out/dup.txt"), Bytes("second"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "out/dir/dup2"), es[6].data);
+    EXPECT_FALSE(fs::is_symlink(dir.path() / "out/link"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "victim"), Bytes("keep"));
+}
+
+// The files before `failed` in `es` are all complete in `root`, and none
+// after it exists: the output stops in order at the failure.
+void ExpectWrittenUpTo(const fs::path& root, const std::vector<Entry>& es, size_t failed) {
+    for (size_t i = 0; i < es.size(); ++i) {
+        std::string path = es[i].name;
+        std::replace(path.begin(), path.end(), '\\', '/');
+        if (i < failed) EXPECT_EQ(peer::ReadFile(root / path), es[i].data) << path;
+        if (i > failed) EXPECT_FALSE(fs::exists(root / path)) << path;
+    }
+}
+
+TEST(CabxOutput, FailureOnTheOutputThreadFailsTheRun) {
+    peer::TempDir dir("o-fail");
+    // A file where a directory must go: the reader was already answered and
+    // decodes on; the output thread cannot create the path.
+    std::vector<Entry> es;
+    for (unsigned i = 0; i < 300; ++i) es.push_back(MakeEntry("a" + std::to_string(i), peer::RandomBytes(i * 37, i)));
+    es.push_back(MakeEntry("x", Bytes("plain file")));
+    es.push_back(MakeEntry("x\\y", Bytes("under a file")));
+    for (unsigned i = 0; i < 300; ++i) es.push_back(MakeEntry("b" + std::to_string(i), peer::RandomBytes(i * 41, i)));
+    std::string cab = WriteOne(dir, "f.cab", es);
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "f.cab: 'x\\y': cannot enter directory 'x/': Not a directory")) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << "one line: " << r.out;
+    ExpectWrittenUpTo(dir.path() / "out", es, 301);
+
+    // A write that fails in the middle of a large file (the file size limit,
+    // with its signal ignored so that write() reports it): the file is named.
+    std::vector<Entry> big = {MakeEntry("small", Bytes("fits")),
+                              MakeEntry("big.bin", peer::RandomBytes(6 * kChunk, 5)),
+                              MakeEntry("after", Bytes("never written"))};
+    std::string bigCab = WriteOne(dir, "big.cab", big);
+    r = peer::Run("trap '' XFSZ; ulimit -f 2048; " + CabxPath() + " extract -q -d " +
+                  peer::Quote(dir / "lim") + " " + peer::Quote(bigCab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "big.cab: 'big.bin': cannot write file: File too large")) << r.out;
+    ExpectWrittenUpTo(dir.path() / "lim", big, 1);
+
+    // Standard output that fills up.
+    r = peer::Run("{ " + CabxPath() + " extract -p " + peer::Quote(bigCab) + " > /dev/full; }");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "big.cab: 'small': cannot write output: No space left on device")) << r.out;
+}
+
+TEST(CabxOutput, RunsStoppedByTheReaderWaitForQueuedOutput) {
+    peer::TempDir dir("o-abort");
+    std::vector<Entry> es;
+    for (unsigned i = 0; i < 400; ++i) es.push_back(MakeEntry("p" + std::to_string(i), peer::RandomBytes(500 + i, i)));
+    es.push_back(MakeEntry("victim", peer::RandomBytes(3 * kChunk, 6)));
+    es.push_back(MakeEntry("later", Bytes("later")));
+
+    // Damaged data in the last blocks: the files before are complete, the
+    // damaged one is named.
+    std::vector<uint8_t> bytes = cabwriter::WriteCabinet(es);
+    bytes[bytes.size() - 5000] ^= 0x10;
+    peer::WriteFile(dir.path() / "bad.cab", bytes);
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(dir / "bad.cab"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "bad.cab: 'victim': block checksum mismatch")) << r.out;
+    ExpectWrittenUpTo(dir.path() / "out", es, 400);
+    auto p = peer::Run(CabxPath() + " extract -p " + peer::Quote(dir / "bad.cab") + " > " + peer::Quote(dir / "stdout"));
+    EXPECT_EQ(p.status, 1);
+    std::vector<uint8_t> before = Concatenated(std::vector<Entry>(es.begin(), es.begin() + 400));
+    std::vector<uint8_t> got = peer::ReadFile(dir.path() / "stdout");
+    ASSERT_GE(got.size(), before.size());
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), got.begin())) << "earlier files complete, in order";
+
+    // A name that is empty once made safe stops the run at that entry.
+    std::vector<Entry> named = es;
+    named[400] = MakeEntry("..\\", Bytes("nothing"));
+    std::string cab = WriteOne(dir, "n.cab", named);
+    r = Cabx("extract -q -d " + peer::Quote(dir / "out2") + " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "n.cab: '..\\': name is empty once made safe")) << r.out;
+    ExpectWrittenUpTo(dir.path() / "out2", named, 400);
+
+    // A missing next cabinet while earlier files of the set are queued.
+    Options o;
+    o.maxCabinetSize = 200000;
+    o.namePattern = "s%d.cab";
+    std::string first = WriteSet(dir, es, o);
+    ASSERT_TRUE(fs::exists(dir.path() / "s2.cab"));
+    fs::remove(dir.path() / "s2.cab");
+    r = Cabx("extract -q -d " + peer::Quote(dir / "out3") + " " + peer::Quote(first));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "next cabinet 's2.cab' not found")) << r.out;
+}
+
+}  // namespace
