@@ -13,6 +13,8 @@
 #ifndef STUB_CODECS_LZX_BITS_H
 #define STUB_CODECS_LZX_BITS_H
 
+#include <string.h>
+
 #include "lzx_state.h"
 
 struct LzxBits {
@@ -90,7 +92,73 @@ LZX_INLINE int32_t PeekSymbol(uint32_t buffer, const int16_t* table, const LzxNo
     int32_t entry = table[buffer >> (32 - bits)];
     for (uint32_t bit = 1u << (31 - bits); entry < 0 && bit != 0; bit >>= 1)
         entry = nodes[-entry][(buffer & bit) ? 1 : 0];
+    return entry < 0 ? 0 : entry & kLzxEntrySymbolMask;
+}
+
+// The fast decoding loop of 64-bit little-endian hosts (the stub, a 32-bit
+// size-optimised build, has only the loop above). Far from the input's end
+// it keeps the reader in a 64-bit register, `have` counted bits at the top,
+// and refills without a branch: it ORs in the next 64 stream bits below the
+// counted ones (bits already there are the same stream bits), then counts
+// the whole words that fit. At its end the reader goes back to the form
+// above, the one the state keeps, exactly as the 32-bit reader would be
+// after consuming the same bits.
+#if UINTPTR_MAX > 0xFFFFFFFFu && defined(__BYTE_ORDER__) && \
+    __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+#define LZX_FAST_LOOP 1
+
+struct LzxWideBits {
+    uint64_t bits;          // next bit at bit 63; below the counted bits, stream bits or 0
+    uint32_t have;          // counted bits (16 to 63 after a refill: at least 48)
+    const uint8_t* cursor;  // word after the counted bits
+};
+
+// Needs 8 readable bytes at the cursor.
+LZX_INLINE void RefillWide(LzxWideBits* w) {
+    uint64_t x;
+    memcpy(&x, w->cursor, 8);
+    x = x >> 32 | x << 32;  // words 0 1 2 3 (lowest first) become 3 2 1 0, most
+    x = (x >> 16 & 0x0000FFFF0000FFFFull) | (x & 0x0000FFFF0000FFFFull) << 16;  // significant first
+    w->bits |= x >> w->have;
+    w->cursor += ((63 - w->have) >> 4) << 1;
+    w->have |= 48;
+}
+
+LZX_INLINE uint32_t TakeWide(LzxWideBits* w, uint32_t n) {
+    uint32_t value = n ? (uint32_t)(w->bits >> (64 - n)) : 0;
+    w->bits <<= n;
+    w->have -= n;
+    return value;
+}
+
+// The whole table entry (symbol and code length) for the next bits.
+LZX_INLINE int32_t PeekWide(uint64_t bits, const int16_t* table, const LzxNode* nodes,
+                            uint32_t tableBits) {
+    int32_t entry = table[bits >> (64 - tableBits)];
+    for (uint64_t bit = 1ull << (63 - tableBits); entry < 0 && bit >> 32 != 0; bit >>= 1)
+        entry = nodes[-entry][(bits & bit) ? 1 : 0];
     return entry < 0 ? 0 : entry;
 }
+
+LZX_INLINE void WidenBits(LzxWideBits* w, const LzxBits* b) {
+    w->bits = (uint64_t)b->buffer << 32;
+    w->have = (uint32_t)(b->count + 16);
+    w->cursor = b->cursor;
+}
+
+// Back to 17 to 32 counted bits in a 32-bit buffer, zeros below them.
+LZX_INLINE void NarrowBits(LzxBits* b, const LzxWideBits* w) {
+    uint32_t have = w->have;
+    const uint8_t* cursor = w->cursor;
+    for (; have > 32; have -= 16) cursor -= 2;
+    if (have < 17) {  // the next word's bits are in the register already
+        have += 16;
+        cursor += 2;
+    }
+    b->buffer = (uint32_t)(w->bits >> 32) & (0xFFFFFFFFu << (32 - have));
+    b->count = (int32_t)have - 16;
+    b->cursor = cursor;
+}
+#endif
 
 #endif

@@ -27,6 +27,53 @@
 
 #include "lzx_bits.h"
 
+// Copies a match inside the window without masking: the source never
+// reaches past windowSize + 256, inside the mirror.
+LZX_INLINE void CopyMatch(uint8_t* window, uint32_t i, uint32_t from, uint32_t length) {
+    // A source ahead of the destination (the previous pass) holds only
+    // bytes this copy has not yet written, so copying forward reads them
+    // unchanged: whole words at once when it is 8 or more bytes ahead (the
+    // words read are never the ones written), a plain move when closer. A
+    // source less than 8 bytes behind repeats a short pattern: the bytes are
+    // periodic, so after the first period (widened to 8 or more) whole words
+    // copy the same bytes as a byte-by-byte forward copy.
+    uint8_t* dst = window + i;
+    const uint8_t* src = window + from;
+    uint32_t left = length;
+    const uint32_t gap = i - from;  // 2^32 - 8 or more when the source is 8 or more ahead
+    if (from > i && from - i < 8) {
+        memmove(dst, src, left);
+    } else if (gap == 1) {
+        memset(dst, dst[-1], left);
+    } else if (gap < 8) {
+        if (gap != 0) {  // 0: a copy onto itself changes nothing
+            uint32_t step = gap;
+            while (step < 8) step += gap;
+            const uint32_t head = left < step ? left : step;
+            for (uint32_t k = 0; k < head; ++k) dst[k] = src[k];
+            dst += head;
+            left -= head;
+            src = dst - step;
+            for (; left >= 8; left -= 8, dst += 8, src += 8) memcpy(dst, src, 8);
+            while (left--) *dst++ = *src++;
+        }
+    } else {
+        for (; left >= 8; left -= 8, dst += 8, src += 8) memcpy(dst, src, 8);
+        // The rest, never writing past the match's end: the next window
+        // bytes may still be read as the previous pass.
+        if (left) {
+            if (length >= 8) {  // one last word, ending at the match's end
+                memcpy(dst + left - 8, src + left - 8, 8);
+            } else if (left >= 4) {
+                memcpy(dst, src, 4);
+                memcpy(dst + left - 4, src + left - 4, 4);
+            } else {
+                while (left--) *dst++ = *src++;
+            }
+        }
+    }
+}
+
 // Decodes symbols at window index *position until it reaches target. A
 // match may run past target but never past end (the end of the chunk being
 // decoded). `mirroring` is a constant at each call: the mirroring variant
@@ -41,6 +88,66 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
     uint32_t i = *position;
     bool ok = false;
 
+#ifdef LZX_FAST_LOOP
+    // The same decoding with the 64-bit reader, while at least 16 input
+    // bytes remain (two refills' worth): no input test and no zero bytes
+    // past the input's end can come into play there.
+    if (!mirroring && i < target && b.end - b.cursor >= 16) {
+        LzxWideBits w;
+        WidenBits(&w, &b);
+        const uint8_t* const fastEnd = b.end - 16;
+        const int16_t* const mainTable = s->mainTable;
+        bool tooLong = false;
+        do {
+            RefillWide(&w);
+            uint32_t sym = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
+            TakeWide(&w, sym >> kLzxEntryLengthShift);
+            sym &= kLzxEntrySymbolMask;
+            if (sym < kLzxNumChars) {
+                window[i++] = (uint8_t)sym;
+                continue;
+            }
+            sym -= kLzxNumChars;
+            uint32_t length = sym & 7, slot = sym >> 3, distance;
+            if (length == 7) {
+                uint32_t extra = (uint32_t)PeekWide(w.bits, s->lengthTable, s->lengthNodes,
+                                                    kLzxLengthBits);
+                TakeWide(&w, extra >> kLzxEntryLengthShift);
+                length += extra & kLzxEntrySymbolMask;
+            }
+            length += kLzxMinMatch;
+            if (slot < 3) {
+                distance = slot == 0 ? r0 : slot == 1 ? r1 : r2;
+                if (slot == 1) r1 = r0;
+                if (slot == 2) r2 = r0;
+                r0 = distance;
+            } else {
+                RefillWide(&w);
+                uint32_t extra = kLzxExtraBits[slot];
+                distance = (uint32_t)kLzxPositionBase[slot];
+                if (aligned && extra >= 3) {
+                    distance += TakeWide(&w, extra - 3) << 3;
+                    uint32_t a = s->alignedTable[w.bits >> (64 - kLzxAlignedBits)];
+                    TakeWide(&w, s->alignedLengths[a]);
+                    distance += a;
+                } else {
+                    distance += TakeWide(&w, extra);
+                }
+                r2 = r1;
+                r1 = r0;
+                r0 = distance;
+            }
+            if (length > end - i) {
+                tooLong = true;
+                break;
+            }
+            CopyMatch(window, i, (i - distance) & mask, length);
+            i += length;
+        } while (i < target && w.cursor <= fastEnd);
+        NarrowBits(&b, &w);
+        LZX_CHECK(!tooLong);
+    }
+#endif
     while (i < target) {
         uint32_t sym = (uint32_t)PeekSymbol(b.buffer, s->mainTable, s->mainNodes, kLzxMainBits);
         LZX_CHECK(b.cursor < b.limit);  // the loop's only input test
@@ -97,48 +204,7 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                 if (i + k < kLzxMirrorSize) window[windowSize + i + k] = byte;
             }
         } else {
-            // The source never reaches past windowSize + 256, inside the
-            // mirror. A source ahead of the destination (the previous pass)
-            // holds only bytes this copy has not yet written: a plain move.
-            // A source less than 8 bytes behind repeats a short pattern: the
-            // bytes are periodic, so after the first period (widened to 8 or
-            // more) whole words copy the same bytes as a byte-by-byte
-            // forward copy.
-            uint8_t* dst = window + i;
-            const uint8_t* src = window + from;
-            uint32_t left = length;
-            const uint32_t gap = i - from;  // huge when the source is ahead
-            if (from > i) {
-                memmove(dst, src, left);
-            } else if (gap == 1) {
-                memset(dst, dst[-1], left);
-            } else if (gap < 8) {
-                if (gap != 0) {  // 0: a copy onto itself changes nothing
-                    uint32_t step = gap;
-                    while (step < 8) step += gap;
-                    const uint32_t head = left < step ? left : step;
-                    for (uint32_t k = 0; k < head; ++k) dst[k] = src[k];
-                    dst += head;
-                    left -= head;
-                    src = dst - step;
-                    for (; left >= 8; left -= 8, dst += 8, src += 8) memcpy(dst, src, 8);
-                    while (left--) *dst++ = *src++;
-                }
-            } else {
-                for (; left >= 8; left -= 8, dst += 8, src += 8) memcpy(dst, src, 8);
-                // The rest, never writing past the match's end: the next
-                // window bytes may still be read as the previous pass.
-                if (left) {
-                    if (length >= 8) {  // one last word, ending at the match's end
-                        memcpy(dst + left - 8, src + left - 8, 8);
-                    } else if (left >= 4) {
-                        memcpy(dst, src, 4);
-                        memcpy(dst + left - 4, src + left - 4, 4);
-                    } else {
-                        while (left--) *dst++ = *src++;
-                    }
-                }
-            }
+            CopyMatch(window, i, from, length);
         }
         i += length;
     }

@@ -1,0 +1,110 @@
+// In-memory LZX decoder throughput (not a test; bench/bench_lzx.sh runs it).
+//
+// Reads a cabinet whose folders are LZX, keeps every data block in memory,
+// then decodes each folder frame by frame as the reader would, RUNS times,
+// and prints the best output rate and a hash of the output (identical output
+// from two builds of the decoder gives the same hash).
+//
+// usage: lzx_throughput CABINET [RUNS]
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "lzx_decoder.h"
+
+namespace {
+
+struct Folder {
+    uint32_t windowSize = 0;
+    std::vector<const uint8_t*> data;
+    std::vector<uint16_t> in, out;
+};
+
+void* Alloc(uint32_t n) { return malloc(n); }
+void Free(void* p) { free(p); }
+
+uint32_t Le16(const std::vector<uint8_t>& d, size_t p) { return d.at(p) | uint32_t(d.at(p + 1)) << 8; }
+uint32_t Le32(const std::vector<uint8_t>& d, size_t p) { return Le16(d, p) | Le16(d, p + 2) << 16; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        fprintf(stderr, "usage: lzx_throughput CABINET [RUNS]\n");
+        return 2;
+    }
+    const int runs = argc > 2 ? atoi(argv[2]) : 3;
+    std::ifstream f(argv[1], std::ios::binary);
+    std::vector<uint8_t> cab((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (cab.size() < 36 || memcmp(cab.data(), "MSCF", 4) != 0) {
+        fprintf(stderr, "%s: not a cabinet\n", argv[1]);
+        return 1;
+    }
+    const uint32_t flags = Le16(cab, 30), folders = Le16(cab, 26);
+    size_t at = 36;
+    uint32_t folderReserve = 0, blockReserve = 0;
+    if (flags & 4) {
+        at += 4 + Le16(cab, 36);
+        folderReserve = cab.at(38);
+        blockReserve = cab.at(39);
+    }
+    if (flags & 3) {
+        fprintf(stderr, "cabinet sets are not supported\n");
+        return 1;
+    }
+    std::vector<Folder> list;
+    uint64_t total = 0;
+    for (uint32_t i = 0; i < folders; ++i, at += 8 + folderReserve) {
+        const uint32_t type = Le16(cab, at + 6);
+        if ((type & 15) != 3) continue;
+        Folder fo;
+        fo.windowSize = 1u << ((type >> 8) & 31);
+        size_t b = Le32(cab, at);
+        for (uint32_t k = 0, n = Le16(cab, at + 4); k < n; ++k) {
+            const uint32_t in = Le16(cab, b + 4), out = Le16(cab, b + 6);
+            b += 8 + blockReserve;
+            if (b + in > cab.size()) return fprintf(stderr, "truncated cabinet\n"), 1;
+            fo.data.push_back(&cab[b]);
+            fo.in.push_back(uint16_t(in));
+            fo.out.push_back(uint16_t(out));
+            total += out;
+            b += in;
+        }
+        list.push_back(std::move(fo));
+    }
+    double best = 1e30;
+    uint64_t hash = 0;
+    std::vector<uint8_t> output(32768);
+    // Run 0 hashes all output and is not timed.
+    for (int r = 0; r <= runs; ++r) {
+        if (r == 0) hash = 1469598103934665603ull;
+        auto start = std::chrono::steady_clock::now();
+        for (const Folder& fo : list) {
+            uint32_t maxOut = 32768, maxIn = 0;
+            LzxConfig config{fo.windowSize};
+            LzxDecoder* d = nullptr;
+            if (LzxCreate(&maxOut, &config, Alloc, Free, &maxIn, &d, nullptr, nullptr, nullptr,
+                          nullptr, nullptr) != CodecResult::Ok)
+                return fprintf(stderr, "create failed\n"), 1;
+            LzxReset(d);
+            for (size_t k = 0; k < fo.data.size(); ++k) {
+                uint32_t n = fo.out[k];
+                if (LzxDecompress(d, fo.data[k], fo.in[k], output.data(), &n) != CodecResult::Ok)
+                    return fprintf(stderr, "block %zu: bad data\n", k), 1;
+                if (r == 0)
+                    for (uint32_t i = 0; i < n; ++i) hash = (hash ^ output[i]) * 1099511628211ull;
+            }
+            LzxDestroy(d);
+        }
+        const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (r > 0 && s < best) best = s;
+    }
+    printf("%llu bytes in %zu folder(s): best %.3f s, %.1f MB/s (hash %016llx)\n",
+           (unsigned long long)total, list.size(), best, total / 1e6 / best, (unsigned long long)hash);
+    return 0;
+}
