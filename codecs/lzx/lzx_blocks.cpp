@@ -100,14 +100,18 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         bool tooLong = false;
         do {
             RefillWide(&w);
-            uint32_t sym = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
-            TakeWide(&w, sym >> kLzxEntryLengthShift);
-            sym &= kLzxEntrySymbolMask;
-            if (sym < kLzxNumChars) {
-                window[i++] = (uint8_t)sym;
-                continue;
+            uint32_t entry = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
+            // Up to three literals from one refill (codes have 16 bits at most).
+            for (uint32_t n = 0; (entry & 0x300) == 0;) {
+                TakeWide(&w, entry >> kLzxEntryLengthShift);
+                window[i++] = (uint8_t)entry;
+                if (++n == 3 || i >= target) break;
+                entry = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
             }
-            sym -= kLzxNumChars;
+            if ((entry & 0x300) == 0) continue;  // the last symbol was a literal
+            TakeWide(&w, entry >> kLzxEntryLengthShift);
+            RefillWide(&w);  // for the length symbol and the footer
+            uint32_t sym = (entry & kLzxEntrySymbolMask) - kLzxNumChars;
             uint32_t length = sym & 7, slot = sym >> 3, distance;
             if (length == 7) {
                 uint32_t extra = (uint32_t)PeekWide(w.bits, s->lengthTable, s->lengthNodes,
@@ -122,7 +126,6 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                 if (slot == 2) r2 = r0;
                 r0 = distance;
             } else {
-                RefillWide(&w);
                 uint32_t extra = kLzxExtraBits[slot];
                 distance = (uint32_t)kLzxPositionBase[slot];
                 if (aligned && extra >= 3) {
