@@ -8,7 +8,8 @@
 # extraction goes to a fresh directory on a RAM file system (so that the
 # disk's inode allocation does not drown the decoders), and the first round
 # checks every tool's output against the corpus. Prints the median wall time
-# of each tool and the ratio of each peer's median to cabx's; the target is
+# and user + system CPU time of each tool and the ratio of each peer's
+# medians to cabx's; the target is
 # cabx at least 1.5 times as fast as the fastest peer. Finally runs the
 # in-memory decoder throughput benchmark (Google Benchmark) on the corpus.
 #
@@ -40,14 +41,16 @@ trap 'rm -rf "$scratch"' EXIT
 [[ -f $BENCH_DIR/mszip-gcab.cab ]] || (cd "$corpus" && gcab -c -z "$BENCH_DIR/mszip-gcab.cab" "${files[@]}")
 [[ -f $BENCH_DIR/mszip-writer.cab ]] || (cd "$corpus" && "$cabx" create -m mszip "$BENCH_DIR/mszip-writer.cab" "${files[@]}" >/dev/null)
 
-extract() {  # TOOL CABINET DIR
+extract() {  # TOOL CABINET DIR; CPU seconds in $scratch/time.txt
+  local cmd
   case $1 in
-    cabx) "$cabx" extract -q -d "$3" "$2" ;;
-    cabextract) cabextract -q -d "$3" "$2" ;;
-    7zz) 7zz x -y -o"$3" "$2" >/dev/null ;;
-    bsdtar) bsdtar -xf "$2" -C "$3" ;;
-    gcab) gcab -x -C "$3" "$2" ;;
+    cabx) cmd=("$cabx" extract -q -d "$3" "$2") ;;
+    cabextract) cmd=(cabextract -q -d "$3" "$2") ;;
+    7zz) cmd=(7zz x -y -o"$3" "$2") ;;
+    bsdtar) cmd=(bsdtar -xf "$2" -C "$3") ;;
+    gcab) cmd=(gcab -x -C "$3" "$2") ;;
   esac
+  /usr/bin/time -o "$scratch/time.txt" -f '%U %S' "${cmd[@]}" >/dev/null
 }
 
 tools=(cabx cabextract 7zz bsdtar gcab)
@@ -55,7 +58,7 @@ total=$(awk -F'\t' 'NR > 1 { s += $3 } END { print s }' "$corpus/MANIFEST.tsv")
 printf 'corpus: %d files, %.1f MB; %d rounds; scratch %s\n' "${#files[@]}" "$(echo "$total / 1000000" | bc -l)" "$runs" "$scratch"
 
 for cab in mszip-gcab.cab mszip-writer.cab; do
-  declare -A times=()
+  declare -A times=() cpus=()
   for ((round = 0; round < runs; round++)); do
     # Rotate the order so that no tool always runs first or last.
     for ((k = 0; k < ${#tools[@]}; k++)); do
@@ -66,6 +69,7 @@ for cab in mszip-gcab.cab mszip-writer.cab; do
       extract "$tool" "$BENCH_DIR/$cab" "$out"
       end=$(date +%s.%N)
       times[$tool]+="$(echo "$end - $start" | bc -l) "
+      cpus[$tool]+="$(tail -1 "$scratch/time.txt" | awk '{print $1 + $2}') "
       if ((round == 0)); then
         for f in "${files[@]}"; do
           cmp -s "$corpus/$f" "$out/$f" || { echo "$tool: $f differs after extracting $cab" >&2; exit 1; }
@@ -76,12 +80,16 @@ for cab in mszip-gcab.cab mszip-writer.cab; do
   done
   echo
   echo "$cab ($(stat -c %s "$BENCH_DIR/$cab") bytes), median of $runs:"
-  ours=$(echo ${times[cabx]} | tr ' ' '\n' | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
+  median() { echo "$@" | tr ' ' '\n' | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'; }
+  ours=$(median ${times[cabx]})
+  ourcpu=$(median ${cpus[cabx]})
   for tool in "${tools[@]}"; do
-    med=$(echo ${times[$tool]} | tr ' ' '\n' | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
-    printf '  %-11s %7.3f s   peer/cabx %5.2f\n' "$tool" "$med" "$(echo "$med / $ours" | bc -l)"
+    med=$(median ${times[$tool]})
+    cpu=$(median ${cpus[$tool]})
+    printf '  %-11s wall %7.3f s  cpu %6.2f s   peer/cabx wall %5.2f  cpu %5.2f\n' "$tool" "$med" "$cpu" \
+      "$(echo "$med / $ours" | bc -l)" "$(echo "$cpu / $ourcpu" | bc -l)"
   done
-  unset times
+  unset times cpus
 done
 
 echo

@@ -3,7 +3,7 @@
 #
 # Packs the benchmark corpus (bench/make_corpus.sh) into one cabinet as
 # Quantum with a 2 MiB window (cabx create -m quantum:21), then times the
-# extraction of that same cabinet by cabx, cabextract and 7zz, best of RUNS
+# extraction of that same cabinet by cabx, cabextract and 7zz, median of RUNS
 # runs each (wall time, and user + system CPU time, which a busy machine
 # disturbs less). Every extraction is checked against the corpus. Finally the
 # compressed size is set against MSZIP level 9 and LZX with a 2 MiB window.
@@ -18,6 +18,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bench=${BENCH_DIR:-/tmp/stub-bench}
 build=${BUILD_DIR:-$root/build-bench}
 runs=${RUNS:-3}
+# Extractions go to a RAM file system, as in bench_mszip.sh: on disk, inode
+# allocation after the previous run's delete drowns the decoders.
+scratch=${SCRATCH:-/dev/shm/stub-bench-$$}
+mkdir -p "$scratch"
+trap 'rm -rf "$scratch"' EXIT
 
 "$root/bench/make_corpus.sh" "$bench/corpus"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_TESTS=OFF >/dev/null
@@ -45,22 +50,22 @@ pack() {
 }
 
 # best LABEL COMMAND...: runs the command RUNS times into a fresh out/,
-# checks the result, prints the best wall and CPU seconds.
+# checks the result, prints the median wall and CPU seconds.
 best() {
-  local label=$1 wall=999999 cpu=999999 t w c
+  local label=$1 walls=() cpus=() t wall cpu
   shift
   for ((i = 0; i < runs; i++)); do
-    rm -rf "$bench/out" && mkdir -p "$bench/out"
+    rm -rf "$scratch/out" && mkdir -p "$scratch/out"
     /usr/bin/time -o "$bench/time.txt" -f '%e %U %S' "$@" >/dev/null 2>&1 ||
       { echo "$label failed" >&2; exit 1; }
     t=$(tail -1 "$bench/time.txt")
-    w=$(echo "$t" | cut -d' ' -f1)
-    c=$(echo "$t" | awk '{print $2 + $3}')
-    wall=$(echo "if ($w < $wall) $w else $wall" | bc)
-    cpu=$(echo "if ($c < $cpu) $c else $cpu" | bc)
+    walls+=("$(echo "$t" | cut -d' ' -f1)")
+    cpus+=("$(echo "$t" | awk '{print $2 + $3}')")
   done
+  wall=$(printf '%s\n' "${walls[@]}" | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
+  cpu=$(printf '%s\n' "${cpus[@]}" | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
   for f in "${files[@]}"; do
-    cmp -s "$corpus/$f" "$bench/out/$f" || { echo "$label: $f differs" >&2; exit 1; }
+    cmp -s "$corpus/$f" "$scratch/out/$f" || { echo "$label: $f differs" >&2; exit 1; }
   done
   printf '%-11s wall %6.2f s  cpu %6.2f s  (%.0f MB/s by cpu)\n' "$label" "$wall" "$cpu" \
     "$(echo "$corpus_bytes / 1000000 / $cpu" | bc -l)" >&2
@@ -70,16 +75,16 @@ best() {
 echo "corpus: ${#files[@]} files, $corpus_bytes bytes" >&2
 q=$(pack quantum:21 quantum21)
 cab=$bench/quantum21.cab
-echo "extracting $cab ($q bytes), best of $runs:" >&2
-ours=$(best cabx "$cabx" extract -q -d "$bench/out" "$cab")
+echo "extracting $cab ($q bytes), median of $runs:" >&2
+ours=$(best cabx "$cabx" extract -q -d "$scratch/out" "$cab")
 peers=()
 if command -v cabextract >/dev/null; then
-  peers+=("$(best cabextract cabextract -q -d "$bench/out" "$cab")")
+  peers+=("$(best cabextract cabextract -q -d "$scratch/out" "$cab")")
 else
   echo "cabextract: not installed, skipped" >&2
 fi
 if command -v 7zz >/dev/null; then
-  peers+=("$(best 7zz 7zz x -y -bd "-o$bench/out" "$cab")")
+  peers+=("$(best 7zz 7zz x -y -bd "-o$scratch/out" "$cab")")
 else
   echo "7zz: not installed, skipped" >&2
 fi
