@@ -74,6 +74,31 @@ LZX_INLINE void CopyMatch(uint8_t* window, uint32_t i, uint32_t from, uint32_t l
     }
 }
 
+#ifdef LZX_FAST_LOOP
+typedef uint8_t LzxVector __attribute__((vector_size(16)));
+
+// A match whose source lies 16 or more bytes behind or ahead of its
+// destination, so no 16 bytes read overlap the 16 written with them. Up to
+// 16 bytes take one blend of source and destination: the bytes past the
+// match's end are written back unchanged. Reads and writes reach up to 15
+// bytes past the match's end: the destination ends within the window, whose
+// slack (261 bytes) covers that; the caller keeps the source's end 15 bytes
+// before the slack's end.
+LZX_INLINE void CopyFar(uint8_t* dst, const uint8_t* src, uint32_t length) {
+    LzxVector a, b;
+    for (; length > 16; length -= 16, dst += 16, src += 16) {
+        memcpy(&a, src, 16);
+        memcpy(dst, &a, 16);
+    }
+    static const LzxVector kIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    const LzxVector keep = kIndex < (uint8_t)length;  // all ones for the match's bytes
+    memcpy(&a, src, 16);
+    memcpy(&b, dst, 16);
+    a = (a & keep) | (b & ~keep);
+    memcpy(dst, &a, 16);
+}
+#endif
+
 // Decodes symbols at window index *position until it reaches target. A
 // match may run past target but never past end (the end of the chunk being
 // decoded). `mirroring` is a constant at each call: the mirroring variant
@@ -97,27 +122,30 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         WidenBits(&w, &b);
         const uint8_t* const fastEnd = b.end - 16;
         const int16_t* const mainTable = s->mainTable;
+        const uint8_t* const mainLengths = s->mainLengths;
+        // The largest source end for CopyFar (see there).
+        const uint32_t farEnd = windowSize + kLzxWindowSlack - 15;
         bool tooLong = false;
         do {
             RefillWide(&w);
-            uint32_t entry = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
+            uint32_t sym = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
             // Up to three literals from one refill (codes have 16 bits at most).
-            for (uint32_t n = 0; (entry & 0x300) == 0;) {
-                TakeWide(&w, entry >> kLzxEntryLengthShift);
-                window[i++] = (uint8_t)entry;
+            for (uint32_t n = 0; sym < kLzxNumChars;) {
+                TakeWide(&w, mainLengths[sym]);
+                window[i++] = (uint8_t)sym;
                 if (++n == 3 || i >= target) break;
-                entry = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
+                sym = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
             }
-            if ((entry & 0x300) == 0) continue;  // the last symbol was a literal
-            TakeWide(&w, entry >> kLzxEntryLengthShift);
+            if (sym < kLzxNumChars) continue;  // the last symbol was a literal
+            TakeWide(&w, mainLengths[sym]);
             RefillWide(&w);  // for the length symbol and the footer
-            uint32_t sym = (entry & kLzxEntrySymbolMask) - kLzxNumChars;
+            sym -= kLzxNumChars;
             uint32_t length = sym & 7, slot = sym >> 3, distance;
             if (length == 7) {
                 uint32_t extra = (uint32_t)PeekWide(w.bits, s->lengthTable, s->lengthNodes,
                                                     kLzxLengthBits);
-                TakeWide(&w, extra >> kLzxEntryLengthShift);
-                length += extra & kLzxEntrySymbolMask;
+                TakeWide(&w, s->lengthLengths[extra]);
+                length += extra;
             }
             length += kLzxMinMatch;
             if (slot < 3) {
@@ -144,7 +172,12 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                 tooLong = true;
                 break;
             }
-            CopyMatch(window, i, (i - distance) & mask, length);
+            const uint32_t from = (i - distance) & mask;
+            if (i - from >= 16 && from - i >= 16 && from + length <= farEnd) {
+                CopyFar(window + i, window + from, length);
+            } else {
+                CopyMatch(window, i, from, length);
+            }
             i += length;
         } while (i < target && w.cursor <= fastEnd);
         NarrowBits(&b, &w);
