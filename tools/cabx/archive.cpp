@@ -19,6 +19,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -71,6 +72,89 @@ int32_t PosixSeek(int32_t h, int32_t offset, int origin) {
     off_t r = lseek(h, offset, origin == 0 ? SEEK_SET : origin == 1 ? SEEK_CUR : SEEK_END);
     return r < 0 || r > INT32_MAX ? -1 : int32_t(r);
 }
+// The reader reads a cabinet a block header (8 bytes) and a block (a few
+// KiB) at a time, and its file list an entry at a time, on two handles
+// that it seeks between. A buffer per handle turns those tens of thousands
+// of system calls on the decoding thread into a few hundred reads.
+constexpr size_t kReadBufferSize = 256 << 10;
+struct ReadBuffer {
+    int fd = -1;
+    int64_t pos = 0;    // where the handle stands
+    int64_t start = 0;  // the file offset of data[0]
+    size_t len = 0;     // bytes valid in data
+    std::vector<uint8_t> data;
+};
+ReadBuffer gReadBuffers[4];  // the reader's two handles, the locator's, one spare
+
+ReadBuffer* BufferOf(int32_t h) {
+    if (h < 0) return nullptr;
+    for (ReadBuffer& b : gReadBuffers)
+        if (b.fd == h) return &b;
+    return nullptr;
+}
+int32_t BufferedOpen(const char* path, int flags, int mode) {
+    int32_t h = PosixOpen(path, flags, mode);
+    if (h < 0 || (flags & (kOpenWriteOnly | kOpenReadWrite))) return h;
+    for (ReadBuffer& b : gReadBuffers) {
+        if (b.fd >= 0) continue;
+        b.fd = h;
+        b.pos = b.start = 0;
+        b.len = 0;
+        b.data.resize(kReadBufferSize);
+        break;
+    }
+    return h;  // unbuffered when every buffer is taken
+}
+int32_t BufferedRead(int32_t h, void* buffer, uint32_t count) {
+    ReadBuffer* b = BufferOf(h);
+    if (!b) return PosixRead(h, buffer, count);
+    uint8_t* p = static_cast<uint8_t*>(buffer);
+    uint32_t done = 0;
+    while (done < count) {
+        if (b->pos >= b->start && b->pos < b->start + int64_t(b->len)) {
+            size_t at = size_t(b->pos - b->start);
+            size_t take = std::min<size_t>(count - done, b->len - at);
+            memcpy(p + done, b->data.data() + at, take);
+            done += uint32_t(take);
+            b->pos += int64_t(take);
+            continue;
+        }
+        bool direct = count - done >= b->data.size();  // large reads bypass the buffer
+        ssize_t n = direct ? pread(h, p + done, count - done, b->pos)
+                           : pread(h, b->data.data(), b->data.size(), b->pos);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) break;
+        if (direct) {
+            done += uint32_t(n);
+            b->pos += n;
+        } else {
+            b->start = b->pos;
+            b->len = size_t(n);
+        }
+    }
+    return int32_t(done);
+}
+int32_t BufferedSeek(int32_t h, int32_t offset, int origin) {
+    ReadBuffer* b = BufferOf(h);
+    if (!b) return PosixSeek(h, offset, origin);
+    int64_t target = offset;
+    if (origin == 1) {
+        target += b->pos;
+    } else if (origin == 2) {
+        struct stat st;
+        if (fstat(h, &st) != 0) return -1;
+        target += st.st_size;
+    }
+    if (target < 0 || target > INT32_MAX) return -1;
+    b->pos = target;
+    return int32_t(target);
+}
+int BufferedClose(int32_t h) {
+    if (ReadBuffer* b = BufferOf(h)) b->fd = -1;
+    return close(h);
+}
+
 void* Alloc(uint32_t size) { return calloc(1, size ? size : 1); }
 void Free(void* p) { free(p); }
 
@@ -83,7 +167,7 @@ struct Progress {
     time_t shown = 0;
 };
 OffsetFileState gOffsets;
-const LowLevelFileOps gOps = {PosixOpen, PosixRead, PosixWriteAll, PosixClose, PosixSeek};
+const LowLevelFileOps gOps = {BufferedOpen, BufferedRead, PosixWriteAll, BufferedClose, BufferedSeek};
 Progress gProgress;
 // Where extracted data goes (extract, extract -p); null for test.
 OutputPipeline* gOutput = nullptr;
@@ -129,7 +213,7 @@ int IoClose(int32_t h) {
 int32_t IoSeek(int32_t h, int32_t offset, int origin) {
     return OffsetSeek(&gOffsets, &gOps, h, offset, origin);
 }
-const CabIo kIo = {Alloc, Free, IoOpen, PosixRead, IoWrite, IoClose, IoSeek};
+const CabIo kIo = {Alloc, Free, IoOpen, BufferedRead, IoWrite, IoClose, IoSeek};
 const CabIo kPlainIo = {Alloc, Free, PosixOpen, PosixRead, PosixWriteAll, PosixClose, PosixSeek};
 
 // ---- What the tool reads itself --------------------------------------------
@@ -154,16 +238,43 @@ struct Head {
     bool continuesOut = false;  // lists entries 0xFFFE/0xFFFF
 };
 
-bool ReadAt(int fd, int64_t base, uint32_t pos, void* buf, size_t n) {
-    return pread(fd, buf, n, base + pos) == ssize_t(n);
-}
+// Reads at places in a cabinet (offsets from its first byte) through a
+// window of the file, so that walking thousands of entries costs a few
+// reads.
+struct Window {
+    int fd;
+    int64_t base;
+    std::vector<uint8_t> data = std::vector<uint8_t>(64 << 10);
+    int64_t start = -1;
+    size_t len = 0;
 
-bool ReadName(int fd, int64_t base, uint32_t* pos, std::string* out) {
+    // Copies up to n bytes at pos; returns how many there were.
+    size_t Get(uint32_t pos, void* out, size_t n) {
+        int64_t at = base + pos;
+        if (start < 0 || at < start || at + int64_t(n) > start + int64_t(len)) {
+            if (n > data.size()) {
+                ssize_t r = pread(fd, out, n, at);
+                return r < 0 ? 0 : size_t(r);
+            }
+            ssize_t r = pread(fd, data.data(), data.size(), at);
+            start = at;
+            len = r < 0 ? 0 : size_t(r);
+        }
+        size_t from = size_t(at - start);
+        size_t avail = from < len ? std::min(n, len - from) : 0;
+        memcpy(out, data.data() + from, avail);
+        return avail;
+    }
+};
+
+bool ReadAt(Window& w, uint32_t pos, void* buf, size_t n) { return w.Get(pos, buf, n) == n; }
+
+bool ReadName(Window& w, uint32_t* pos, std::string* out) {
     char buf[257] = {0};
-    ssize_t n = pread(fd, buf, 256, base + *pos);
-    if (n <= 0) return false;
-    size_t len = strnlen(buf, size_t(n));
-    if (len == size_t(n)) return false;
+    size_t n = w.Get(*pos, buf, 256);
+    if (n == 0) return false;
+    size_t len = strnlen(buf, n);
+    if (len == n) return false;
     out->assign(buf, len);
     *pos += uint32_t(len + 1);
     return true;
@@ -173,9 +284,10 @@ Head ReadHead(const std::string& path, int64_t base) {
     Head h;
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return h;
+    Window w{fd, base};
     uint8_t hd[36];
     uint32_t pos = 36;
-    if (!ReadAt(fd, base, 0, hd, 36) || memcmp(hd, "MSCF", 4) != 0) {
+    if (!ReadAt(w, 0, hd, 36) || memcmp(hd, "MSCF", 4) != 0) {
         close(fd);
         return h;
     }
@@ -185,18 +297,18 @@ Head ReadHead(const std::string& path, int64_t base) {
     uint32_t firstFile = Le(hd + 16, 4);
     bool ok = true;
     if (h.flags & 4) {
-        uint8_t r[4];
-        ok = ReadAt(fd, base, pos, r, 4);
+        uint8_t r[4] = {0};
+        ok = ReadAt(w, pos, r, 4);
         h.folderReserve = r[2];
         h.blockReserve = r[3];
         pos += 4 + uint32_t(Le(r, 2));
     }
     std::string disk;
-    if (ok && (h.flags & 1)) ok = ReadName(fd, base, &pos, &h.prev) && ReadName(fd, base, &pos, &disk);
-    if (ok && (h.flags & 2)) ok = ReadName(fd, base, &pos, &h.next) && ReadName(fd, base, &pos, &disk);
+    if (ok && (h.flags & 1)) ok = ReadName(w, &pos, &h.prev) && ReadName(w, &pos, &disk);
+    if (ok && (h.flags & 2)) ok = ReadName(w, &pos, &h.next) && ReadName(w, &pos, &disk);
     for (unsigned i = 0; ok && i < h.folderCount; ++i) {
-        uint8_t f[8];
-        ok = ReadAt(fd, base, pos, f, 8);
+        uint8_t f[8] = {0};
+        ok = ReadAt(w, pos, f, 8);
         h.firstBlock.push_back(Le(f, 4));
         h.blockCounts.push_back(uint16_t(Le(f + 4, 2)));
         h.types.push_back(uint16_t(Le(f + 6, 2)));
@@ -204,11 +316,11 @@ Head ReadHead(const std::string& path, int64_t base) {
     }
     pos = firstFile;
     for (unsigned i = 0; ok && i < h.fileCount; ++i) {
-        uint8_t e[16];
+        uint8_t e[16] = {0};
         std::string name;
-        ok = ReadAt(fd, base, pos, e, 16);
+        ok = ReadAt(w, pos, e, 16);
         pos += 16;
-        ok = ok && ReadName(fd, base, &pos, &name);
+        ok = ok && ReadName(w, &pos, &name);
         uint16_t fi = uint16_t(Le(e + 8, 2));
         h.continuesIn |= fi == 0xFFFD || fi == 0xFFFF;
         h.continuesOut |= fi == 0xFFFE || fi == 0xFFFF;
@@ -233,6 +345,7 @@ std::string FindBadBlock(const std::string& path, int64_t base) {
     if (!h.ok) return "";
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return "";
+    Window w{fd, base};
     std::string found;
     std::vector<uint8_t> buf;
     for (unsigned f = 0; f < h.folderCount && found.empty(); ++f) {
@@ -240,10 +353,10 @@ std::string FindBadBlock(const std::string& path, int64_t base) {
         for (unsigned b = 0; b < h.blockCounts[f]; ++b) {
             uint8_t hdr[8 + 255];
             uint32_t hs = 8 + h.blockReserve;
-            if (!ReadAt(fd, base, pos, hdr, hs)) break;
+            if (!ReadAt(w, pos, hdr, hs)) break;
             uint32_t size = uint32_t(Le(hdr + 4, 2));
             buf.resize(size);
-            if (!ReadAt(fd, base, pos + hs, buf.data(), size)) break;
+            if (!ReadAt(w, pos + hs, buf.data(), size)) break;
             uint32_t stored = Le(hdr, 4);
             uint32_t sum = Checksum(hdr + 4, 4 + h.blockReserve, Checksum(buf.data(), size, 0));
             if (stored != 0 && stored != sum) {
