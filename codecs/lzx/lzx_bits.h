@@ -92,7 +92,7 @@ LZX_INLINE int32_t PeekSymbol(uint32_t buffer, const int16_t* table, const LzxNo
     int32_t entry = table[buffer >> (32 - bits)];
     for (uint32_t bit = 1u << (31 - bits); entry < 0 && bit != 0; bit >>= 1)
         entry = nodes[-entry][(buffer & bit) ? 1 : 0];
-    return entry < 0 ? 0 : entry & kLzxEntrySymbolMask;
+    return entry < 0 ? 0 : entry;
 }
 
 // The fast decoding loop of 64-bit little-endian hosts (the stub, a 32-bit
@@ -131,7 +131,7 @@ LZX_INLINE uint32_t TakeWide(LzxWideBits* w, uint32_t n) {
     return value;
 }
 
-// The whole table entry (symbol and code length) for the next bits.
+// PeekSymbol for the 64-bit reader.
 LZX_INLINE int32_t PeekWide(uint64_t bits, const int16_t* table, const LzxNode* nodes,
                             uint32_t tableBits) {
     int32_t entry = table[bits >> (64 - tableBits)];

@@ -30,16 +30,13 @@
 // Overflow node of a lookup table: the entry for a next bit of 0, then of 1.
 typedef int16_t LzxNode[2];
 
-// A table entry that is not a node: symbol | code length << 10.
-enum : uint32_t { kLzxEntryLengthShift = 10, kLzxEntrySymbolMask = 0x3FF };
-
 // Capacities are fixed for the largest window, whatever the window in use.
 struct LzxState {
     uint8_t* window;      // windowSize bytes, then the mirror, then 4 spare
     uint32_t windowSize;  // a power of two, 2^15 to 2^21
     uint32_t windowMask;  // windowSize - 1
     uint32_t repeatedOffsets[3];  // R0, R1, R2: the most recent distances
-    int16_t mainTable[1 << kLzxMainBits];      // main-tree lookup table (see BuildTable)
+    int16_t mainTable[1 << kLzxMainBits];      // main-tree lookup table
     int16_t lengthTable[1 << kLzxLengthBits];  // length-tree lookup table
     uint8_t mainLengths[kLzxMaxMainSymbols];   // 256 + 8 * positionSlots used
     uint8_t lengthLengths[kLzxLengthSymbols];

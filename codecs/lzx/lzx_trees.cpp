@@ -11,8 +11,7 @@
 // lengths of one block are the delta base of the next block with trees;
 // uncompressed blocks leave that base alone, and reset sets it to zeros.
 //
-// Lookup tables map the next `bits` bits to a symbol and its code length
-// (symbol | length << 10, so one look-up gives both); codes longer than that
+// Lookup tables map the next `bits` bits to a symbol; codes longer than that
 // continue in overflow nodes (pairs for a next bit of 0 and 1), numbered from
 // the tree's symbol count and stored as negative table entries.
 #include <string.h>
@@ -54,11 +53,10 @@ bool BuildTable(uint32_t symbols, const uint8_t* lengths, uint32_t bits, int16_t
         uint32_t len = lengths[s];
         if (len == 0) continue;
         uint32_t code = start[len];
-        const int16_t value = (int16_t)(s | len << kLzxEntryLengthShift);
         start[len] = code + weight[len];
         if (len <= bits) {
             LZX_CHECK(code + weight[len] <= tableSize);
-            for (uint32_t i = code; i < code + weight[len]; ++i) table[i] = value;
+            for (uint32_t i = code; i < code + weight[len]; ++i) table[i] = (int16_t)s;
             continue;
         }
         int16_t* entry = &table[code >> (16 - bits)];
@@ -73,7 +71,7 @@ bool BuildTable(uint32_t symbols, const uint8_t* lengths, uint32_t bits, int16_t
             entry = &nodes[-*entry][(rest >> 15) & 1];
             rest <<= 1;
         }
-        *entry = value;
+        *entry = (int16_t)s;
     }
     return true;
 fail:
