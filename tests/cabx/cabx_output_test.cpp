@@ -142,6 +142,11 @@ TEST(CabxOutput, KeepExistingIsDecidedBeforeTheFileIsCreated) {
     EXPECT_EQ(peer::ReadFile(dir.path() / "out/dir/dup2"), es[6].data);
     EXPECT_FALSE(fs::is_symlink(dir.path() / "out/link"));
     EXPECT_EQ(peer::ReadFile(dir.path() / "victim"), Bytes("keep"));
+
+    // Without -n a directory in the file's place cannot be replaced.
+    r = Cabx("extract -q -F taken -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "k.cab: 'taken': a directory of that name exists")) << r.out;
 }
 
 // The files before `failed` in `es` are all complete in `root`, and none

@@ -103,11 +103,11 @@ std::vector<std::string> SafeComponents(const std::string& utf8) {
 int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
                     bool* skipped, std::string* error) {
     *skipped = false;
-    int dir = dup(rootFd);
-    if (dir < 0) {
-        *error = strerror(errno);
-        return -1;
-    }
+    int dir = rootFd;  // closed on the way out unless it is the root
+    auto leave = [&](int fd) {
+        if (dir != rootFd) close(dir);
+        return fd;
+    };
     std::string walked;
     for (size_t i = 0; i + 1 < parts.size(); ++i) {
         walked += parts[i] + "/";
@@ -115,8 +115,7 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
         if (next < 0 && errno == ENOENT) {
             if (mkdirat(dir, parts[i].c_str(), 0777) != 0 && errno != EEXIST) {
                 *error = "cannot create directory '" + walked + "': " + strerror(errno);
-                close(dir);
-                return -1;
+                return leave(-1);
             }
             next = openat(dir, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         }
@@ -126,37 +125,42 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
                 *error = "'" + walked + "' is a symbolic link; not followed";
             else
                 *error = "cannot enter directory '" + walked + "': " + strerror(errno);
-            close(dir);
-            return -1;
+            return leave(-1);
         }
-        close(dir);
+        if (dir != rootFd) close(dir);
         dir = next;
     }
     const char* leaf = parts.back().c_str();
+    const int create = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    if (!keepExisting) {
+        // Most files are new: try that first.
+        int fd = openat(dir, leaf, create, 0666);
+        if (fd >= 0) return leave(fd);
+        if (errno != EEXIST) {
+            *error = std::string("cannot create file: ") + strerror(errno);
+            return leave(-1);
+        }
+    }
     struct stat st;
     if (fstatat(dir, leaf, &st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (keepExisting) {
             *skipped = true;
-            close(dir);
-            return -1;
+            return leave(-1);
         }
         if (S_ISDIR(st.st_mode)) {
             *error = "a directory of that name exists";
-            close(dir);
-            return -1;
+            return leave(-1);
         }
         // Replace rather than write through: the old file may be read-only
         // or a symbolic link.
         if (unlinkat(dir, leaf, 0) != 0) {
             *error = std::string("cannot replace existing file: ") + strerror(errno);
-            close(dir);
-            return -1;
+            return leave(-1);
         }
     }
-    int fd = openat(dir, leaf, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    int fd = openat(dir, leaf, create, 0666);
     if (fd < 0) *error = std::string("cannot create file: ") + strerror(errno);
-    close(dir);
-    return fd;
+    return leave(fd);
 }
 
 bool ExistsBelow(int rootFd, const std::vector<std::string>& parts) {
