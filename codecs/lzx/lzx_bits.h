@@ -109,7 +109,7 @@ LZX_INLINE int32_t PeekSymbol(uint32_t buffer, const int16_t* table, const LzxNo
 
 struct LzxWideBits {
     uint64_t bits;          // next bit at bit 63; below the counted bits, stream bits or 0
-    uint32_t have;          // counted bits (16 to 63 after a refill: at least 48)
+    uint32_t have;          // counted bits (48 to 63 after a refill)
     const uint8_t* cursor;  // word after the counted bits
 };
 
@@ -125,7 +125,7 @@ LZX_INLINE void RefillWide(LzxWideBits* w) {
 }
 
 LZX_INLINE uint32_t TakeWide(LzxWideBits* w, uint32_t n) {
-    uint32_t value = n ? (uint32_t)(w->bits >> (64 - n)) : 0;
+    uint32_t value = (uint32_t)(w->bits >> 1 >> (63 - n));  // 0 when n is 0
     w->bits <<= n;
     w->have -= n;
     return value;
@@ -147,14 +147,12 @@ LZX_INLINE void WidenBits(LzxWideBits* w, const LzxBits* b) {
 }
 
 // Back to 17 to 32 counted bits in a 32-bit buffer, zeros below them.
-LZX_INLINE void NarrowBits(LzxBits* b, const LzxWideBits* w) {
+// Needs 8 readable bytes at the cursor.
+LZX_INLINE void NarrowBits(LzxBits* b, LzxWideBits* w) {
+    RefillWide(w);
     uint32_t have = w->have;
     const uint8_t* cursor = w->cursor;
     for (; have > 32; have -= 16) cursor -= 2;
-    if (have < 17) {  // the next word's bits are in the register already
-        have += 16;
-        cursor += 2;
-    }
     b->buffer = (uint32_t)(w->bits >> 32) & (0xFFFFFFFFu << (32 - have));
     b->count = (int32_t)have - 16;
     b->cursor = cursor;

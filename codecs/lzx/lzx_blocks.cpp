@@ -114,13 +114,14 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
     bool ok = false;
 
 #ifdef LZX_FAST_LOOP
-    // The same decoding with the 64-bit reader, while at least 16 input
-    // bytes remain (two refills' worth): no input test and no zero bytes
-    // past the input's end can come into play there.
-    if (!mirroring && i < target && b.end - b.cursor >= 16) {
+    // The same decoding with the 64-bit reader, while at least 32 input
+    // bytes remain (the three refills of a symbol and the one at the end
+    // read no further): no input test and no zero bytes past the input's end
+    // can come into play there.
+    if (!mirroring && i < target && b.end - b.cursor >= 32) {
         LzxWideBits w;
         WidenBits(&w, &b);
-        const uint8_t* const fastEnd = b.end - 16;
+        const uint8_t* const fastEnd = b.end - 32;
         const int16_t* const mainTable = s->mainTable;
         const uint8_t* const mainLengths = s->mainLengths;
         // The largest source end for CopyFar (see there).
@@ -137,11 +138,14 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                 sym = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
             }
             if (sym < kLzxNumChars) continue;  // the last symbol was a literal
+            // Bits for the main code (16), then the footer (21 at most:
+            // 14 verbatim bits and an aligned-offset code of up to 7).
+            if (w.have < 16 + 21) RefillWide(&w);
             TakeWide(&w, mainLengths[sym]);
-            RefillWide(&w);  // for the length symbol and the footer
             sym -= kLzxNumChars;
             uint32_t length = sym & 7, slot = sym >> 3, distance;
             if (length == 7) {
+                RefillWide(&w);  // and the length code before the footer
                 uint32_t extra = (uint32_t)PeekWide(w.bits, s->lengthTable, s->lengthNodes,
                                                     kLzxLengthBits);
                 TakeWide(&w, s->lengthLengths[extra]);
