@@ -523,7 +523,7 @@ TEST(LzxBlocks, MatchesReachingIntoThePreviousPassAndTheMirror) {
 TEST(LzxBlocks, MatchCopiesRepeatBytesLikeAByteByByteCopy) {
     // Every short distance with lengths around the word size, at positions
     // past the mirror, and sources ahead in the previous pass that overlap
-    // the destination (distance windowSize - 3).
+    // the destination (distance windowSize - 3) or lie just ahead of it.
     auto slotFor = [](uint32_t distance, uint32_t* footer) {
         uint32_t slot = 3;
         while (slot + 1 < kLzxMaxPositionSlots && uint32_t(kLzxPositionBase[slot + 1]) <= distance) ++slot;
@@ -547,6 +547,11 @@ TEST(LzxBlocks, MatchCopiesRepeatBytesLikeAByteByByteCopy) {
     matches.push_back({32765, 257});
     matches.push_back({32765, 5});
     matches.push_back({32760, 9});
+    // Sources 8 to 24 bytes ahead, and far behind, around the 16-byte
+    // steps of the wide copies.
+    for (uint32_t distance : {32762u, 32760u, 32756u, 32753u, 32752u, 32751u, 32744u, 16u, 17u, 33u, 4000u})
+        for (uint32_t length : {2u, 3u, 7u, 8u, 9u, 15u, 16u, 17u, 24u, 31u, 32u, 33u, 100u})
+            matches.push_back({distance, length});
     uint32_t total = 0;
     for (auto& m : matches) total += m.second;
     FlatBlock(&s, Verbatim, total);
