@@ -41,7 +41,7 @@ for fuzzer in build-fuzz/fuzz/*_fuzzer; do
   mkdir -p "$work" build-fuzz/artifacts
   [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$work/"
   echo "-- $name"
-  "$fuzzer" "$work" -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 \
+  "$fuzzer" "$work" -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 -max_len=70000 \
     -artifact_prefix="$ROOT/build-fuzz/artifacts/$name-" -print_final_stats=1 2>&1 | tail -5
 done
 
