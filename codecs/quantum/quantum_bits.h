@@ -15,12 +15,26 @@
 #define STUB_CODECS_QUANTUM_BITS_H
 
 #include <stdint.h>
+#include <string.h>
+
+// On 64-bit hosts the buffer is 64 bits wide and refilled a word at a time
+// while eight input bytes remain; the stub keeps a 32-bit buffer.
+#if defined(__x86_64__) || defined(_M_X64) || defined(__aarch64__)
+#define QUANTUM_WIDE_BITS 1
+typedef uint64_t QuantumBitBuffer;
+#else
+#define QUANTUM_WIDE_BITS 0
+typedef uint32_t QuantumBitBuffer;
+#endif
+enum : unsigned { kQuantumBufferBits = sizeof(QuantumBitBuffer) * 8 };
 
 struct QuantumBits {
     const uint8_t* next;  // next input byte not yet in `buffer`
     const uint8_t* end;   // one past the block's last input byte
-    uint32_t buffer;      // bits not yet consumed, left-aligned: bit 31 is next
-    uint32_t count;       // number of valid bits in `buffer` (0 to 32)
+    QuantumBitBuffer buffer;  // bits not yet consumed, left-aligned: the top
+                              // bit is next; below `count` come zeros or
+                              // the next input bits
+    uint32_t count;       // number of valid bits in `buffer` (0 to its width)
     uint32_t padding;     // zero bytes fed into `buffer` after `end`
 };
 
@@ -36,20 +50,34 @@ inline void QuantumBitsStart(QuantumBits* bits, const uint8_t* input, uint32_t s
 // Tops the buffer up to at least 25 bits, enough for one arithmetic-coded
 // symbol (at most 16 renormalising shifts) or one raw field (at most 19).
 inline void QuantumBitsFill(QuantumBits* bits) {
+#if QUANTUM_WIDE_BITS
+    if (bits->count <= 24 && bits->end - bits->next >= 8) {
+        uint64_t word;
+        memcpy(&word, bits->next, 8);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        word = __builtin_bswap64(word);
+#endif
+        // Takes whole bytes up to 56 or more valid bits.
+        bits->buffer |= word >> bits->count;
+        bits->next += (63 - bits->count) >> 3;
+        bits->count |= 56;
+        return;
+    }
+#endif
     while (bits->count <= 24) {
         uint32_t byte = 0;
         if (bits->next < bits->end)
             byte = *bits->next++;
         else
             ++bits->padding;
-        bits->buffer |= byte << (24 - bits->count);
+        bits->buffer |= (QuantumBitBuffer)byte << (kQuantumBufferBits - 8 - bits->count);
         bits->count += 8;
     }
 }
 
 // Takes one bit; the buffer must hold one.
 inline uint32_t QuantumBitsTakeOne(QuantumBits* bits) {
-    uint32_t bit = bits->buffer >> 31;
+    uint32_t bit = (uint32_t)(bits->buffer >> (kQuantumBufferBits - 1));
     bits->buffer <<= 1;
     --bits->count;
     return bit;
@@ -59,7 +87,7 @@ inline uint32_t QuantumBitsTakeOne(QuantumBits* bits) {
 // buffer must hold them. k = 0 returns 0.
 inline uint32_t QuantumBitsTake(QuantumBits* bits, unsigned k) {
     if (k == 0) return 0;
-    uint32_t value = bits->buffer >> (32 - k);
+    uint32_t value = (uint32_t)(bits->buffer >> (kQuantumBufferBits - k));
     bits->buffer <<= k;
     bits->count -= k;
     return value;

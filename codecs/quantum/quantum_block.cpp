@@ -21,6 +21,10 @@
 #include "quantum_bits.h"
 #include "quantum_decoder.h"
 
+#if QUANTUM_VECTOR_SEARCH
+#include <emmintrin.h>
+#endif
+
 
 namespace {
 
@@ -41,29 +45,62 @@ struct Coder {
 #define QTM_INLINE __attribute__((always_inline)) inline
 #endif
 
-// Decodes one symbol of `model`, then adapts the model.
+#if QUANTUM_VECTOR_SEARCH
+// Finds the symbol entry for `target` in a model with at most 8 * V
+// symbols and adds the update to entries 0 to i (see DecodeSymbol); returns
+// i. The cumulative frequencies are strictly decreasing up to the sentinel
+// and zero after it, so the entries above the target form a prefix: their
+// count, less one, is i. Entry 0 is counted whatever its value, as the
+// scalar search never tests it. Frequencies stay below 2^15, so a signed
+// 16-bit comparison with the target capped at 0x7FFF gives the same answer.
+template <int V>
+QTM_INLINE unsigned SearchVector(uint16_t* f, uint32_t target) {
+    __m128i t = _mm_set1_epi16((short)(target < 0x7FFF ? target : 0x7FFF));
+    const __m128i step = _mm_set1_epi16((short)kFrequencyStep);
+    uint64_t above = 0;
+    for (int v = 0; v < V; v += 2) {
+        __m128i x0 = _mm_loadu_si128((const __m128i*)(f + 8 * v));
+        __m128i g0 = _mm_cmpgt_epi16(x0, v == 0 ? _mm_insert_epi16(t, -1, 0) : t);
+        _mm_storeu_si128((__m128i*)(f + 8 * v), _mm_add_epi16(x0, _mm_and_si128(g0, step)));
+        __m128i g1 = _mm_setzero_si128();
+        if (v + 1 < V) {
+            __m128i x1 = _mm_loadu_si128((const __m128i*)(f + 8 * v + 8));
+            g1 = _mm_cmpgt_epi16(x1, t);
+            _mm_storeu_si128((__m128i*)(f + 8 * v + 8), _mm_add_epi16(x1, _mm_and_si128(g1, step)));
+        }
+        above |= (uint64_t)(unsigned)_mm_movemask_epi8(_mm_packs_epi16(g0, g1)) << (8 * v);
+    }
+    return 63u - (unsigned)__builtin_clzll(above);
+}
+#endif
+
+// Decodes one symbol of `model`, then adapts the model. The model has at
+// most 8 * V symbols.
+template <int V>
 QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDecoder* q) {
-    ModelEntry* e = model->entries;
-    uint32_t total = e[0].cumulativeFrequency;
+    uint16_t* f = model->cumulativeFrequency;
+    uint32_t total = f[0];
     uint32_t low = c->low, high = c->high, code = c->code;
     uint32_t range = high - low + 1;
     // The symbol is the first entry i whose successor's cumulative frequency
     // is at most target = ((code - low + 1) * total - 1) / range (unsigned
-    // 32-bit arithmetic). Since frequency * range stays below 2^28, the test
-    // "frequency <= target" is made as "frequency * range <= scaled", which
-    // spares a division.
+    // 32-bit arithmetic). Every entry up to and including i gains
+    // kFrequencyStep.
     uint32_t scaled = (code - low + 1) * total - 1;
-
+#if QUANTUM_VECTOR_SEARCH
+    unsigned i = SearchVector<V>(f, scaled / range);
+    uint32_t upper = f[i] - kFrequencyStep, lower = f[i + 1];
+#else
     // Entries are sorted by frequency, so the search is short for common
-    // symbols; the sentinel (0) stops it at the last entry. Every entry
-    // passed on the way gains its share of the update (+8 for entries 0 to
-    // i) at once.
+    // symbols; the sentinel (0) stops it at the last entry. Since frequency
+    // * range stays below 2^28, the test "frequency <= target" is made as
+    // "frequency * range <= scaled", which spares a division.
     unsigned i = 0;
-    while (e[i + 1].cumulativeFrequency * range > scaled)
-        e[i++].cumulativeFrequency += kFrequencyStep;
-    uint32_t upper = e[i].cumulativeFrequency, lower = e[i + 1].cumulativeFrequency;
-    e[i].cumulativeFrequency = (uint16_t)(upper + kFrequencyStep);
-    unsigned symbol = e[i].symbol;
+    while (f[i + 1] * range > scaled) f[i++] += kFrequencyStep;
+    uint32_t upper = f[i], lower = f[i + 1];
+    f[i] = (uint16_t)(upper + kFrequencyStep);
+#endif
+    unsigned symbol = model->symbol[i];
 
 #if QUANTUM_RECIPROCALS
     uint64_t reciprocal = q->reciprocal[total];
@@ -82,6 +119,23 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     // differ, so no more agreeing bits can follow.
     QuantumBitsFill(&c->bits);
     unsigned k = (unsigned)__builtin_clz(((low ^ high) & 0xFFFF) | 1) - 16;
+#if QUANTUM_WIDE_BITS
+    // Without branches: after the k agreeing bits, the middle steps remove
+    // as many bits as low has 1s and high has 0s in a row from bit 14 down;
+    // m of them clear low's top bit, set high's, and flip code's (the
+    // last-removed bit 14 of code ends there, the earlier ones shift out).
+    low = (low << k) & 0xFFFF;
+    high = ((high << k) | ((1u << k) - 1)) & 0xFFFF;
+    unsigned m = (unsigned)__builtin_clz(~((low & ~high) << 17));
+    uint32_t top = (uint32_t)(m != 0) << 15;
+    unsigned n = k + m;
+    uint32_t in = (uint32_t)((c->bits.buffer >> 1) >> (63 - n));
+    c->bits.buffer <<= n;
+    c->bits.count -= n;
+    low = (low << m) & (0xFFFF ^ top);
+    high = ((high << m) | top | ((1u << m) - 1)) & 0xFFFF;
+    code = (((code << n) | in) ^ top) & 0xFFFF;
+#else
     if (k != 0) {
         low = (low << k) & 0xFFFF;
         high = ((high << k) | ((1u << k) - 1)) & 0xFFFF;
@@ -92,11 +146,12 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
         high = ((high << 1) | 0x8001) & 0xFFFF;
         code = (((code ^ 0x4000) << 1) | QuantumBitsTakeOne(&c->bits)) & 0xFFFF;
     }
+#endif
     c->low = low;
     c->high = high;
     c->code = code;
 
-    if (e[0].cumulativeFrequency > kRescaleThreshold) QuantumRescaleModel(model);
+    if (f[0] > kRescaleThreshold) QuantumRescaleModel(model);
     return symbol;
 }
 
@@ -134,9 +189,9 @@ CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t 
     c.high = 0xFFFF;
 
     while (left != 0 && !QuantumBitsExhausted(&c.bits)) {
-        selector = DecodeSymbol(&c, &q->selector, q);
+        selector = DecodeSymbol<1>(&c, &q->selector, q);
         if (selector < kSelectorLiteralModels) {
-            uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol(&c, &q->literal[selector], q));
+            uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol<8>(&c, &q->literal[selector], q));
             window[total++ & mask] = byte;
             *out++ = byte;
             --left;
@@ -150,11 +205,11 @@ CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t 
             length = 4;
             positionModel = &q->match4Position;
         } else {
-            slot = DecodeSymbol(&c, &q->lengthSlot, q);
+            slot = DecodeSymbol<4>(&c, &q->lengthSlot, q);
             length = q->lengthBase[slot] + ReadRaw(&c, q->lengthExtra[slot]) + kLongMatchMinimum;
             positionModel = &q->longPosition;
         }
-        slot = DecodeSymbol(&c, positionModel, q);
+        slot = DecodeSymbol<6>(&c, positionModel, q);
         offset = q->positionBase[slot] + ReadRaw(&c, q->positionExtra[slot]) + 1;
 
         // A match never crosses the end of its block. No check that the

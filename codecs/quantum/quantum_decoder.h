@@ -12,22 +12,20 @@
 #include "decoder_contract.h"
 #include "quantum_format.h"
 
-// One model entry. Entries stand in order of decreasing cumulative
-// frequency; an entry's own frequency is its cumulative frequency minus the
-// next entry's. Frequencies never exceed 16 bits (a model is rescaled as soon
-// as its total passes 3800).
-struct ModelEntry {
-    uint16_t cumulativeFrequency;
-    uint16_t symbol;
-};
-
-// An adaptive frequency model of n symbols: entries 0 to n - 1 plus the
-// sentinel entry n, whose cumulative frequency stays 0. Entry 0's cumulative
-// frequency is the model's total.
+// An adaptive frequency model of n symbols, kept as two parallel arrays
+// (so that the cumulative frequencies can be searched a vector at a time).
+// Entries 0 to n - 1 stand in order of decreasing cumulative frequency; an
+// entry's own frequency is its cumulative frequency minus the next entry's.
+// Entry n is the sentinel, whose cumulative frequency stays 0, and so do the
+// unused entries after it. Entry 0's cumulative frequency is the model's
+// total. Frequencies never exceed 16 bits (a model is rescaled as soon as its
+// total passes 3800).
+enum : int { kModelEntries = kLargestModel + 8 };  // n + 1, rounded up to 8
 struct AdaptiveModel {
     int symbolCount;  // n
     int shiftsLeft;   // rescales until the next rebuild
-    ModelEntry entries[kLargestModel + 1];
+    uint16_t cumulativeFrequency[kModelEntries];
+    uint16_t symbol[kModelEntries];
 };
 
 // On 64-bit hosts the narrowing step divides by a model total through a
@@ -38,6 +36,16 @@ struct AdaptiveModel {
 #define QUANTUM_RECIPROCALS 1
 #else
 #define QUANTUM_RECIPROCALS 0
+#endif
+#endif
+
+// On x86-64 the symbol search compares eight cumulative frequencies at a
+// time with SSE2 (part of every x86-64 processor).
+#ifndef QUANTUM_VECTOR_SEARCH
+#if defined(__x86_64__) && defined(__SSE2__) && !defined(__OPTIMIZE_SIZE__)
+#define QUANTUM_VECTOR_SEARCH 1
+#else
+#define QUANTUM_VECTOR_SEARCH 0
 #endif
 #endif
 

@@ -18,9 +18,9 @@
 static void InitModel(AdaptiveModel* model, int n) {
     model->symbolCount = n;
     model->shiftsLeft = kInitialShifts;
-    for (int i = 0; i <= n; ++i) {
-        model->entries[i].cumulativeFrequency = (uint16_t)(n - i);
-        model->entries[i].symbol = (uint16_t)i;
+    for (int i = 0; i < kModelEntries; ++i) {
+        model->cumulativeFrequency[i] = (uint16_t)(i < n ? n - i : 0);
+        model->symbol[i] = (uint16_t)i;
     }
 }
 
@@ -57,15 +57,16 @@ void QuantumInitModels(QuantumDecoder* q) {
 }
 
 void QuantumRescaleModel(AdaptiveModel* model) {
-    ModelEntry* e = model->entries;
+    uint16_t* f = model->cumulativeFrequency;
+    uint16_t* s = model->symbol;
     int n = model->symbolCount;
 
     if (--model->shiftsLeft != 0) {
         // Halve the cumulative frequencies, keeping each above the next.
         for (int j = n - 1; j >= 0; --j) {
-            unsigned half = e[j].cumulativeFrequency >> 1;
-            if (half <= e[j + 1].cumulativeFrequency) half = e[j + 1].cumulativeFrequency + 1u;
-            e[j].cumulativeFrequency = (uint16_t)half;
+            unsigned half = f[j] >> 1u;
+            if (half <= f[j + 1]) half = f[j + 1] + 1u;
+            f[j] = (uint16_t)half;
         }
         return;
     }
@@ -73,17 +74,19 @@ void QuantumRescaleModel(AdaptiveModel* model) {
     model->shiftsLeft = kRebuildPeriod;
     // Single frequencies, halved with odd values rounded up.
     for (int j = 0; j < n; ++j)
-        e[j].cumulativeFrequency =
-            (uint16_t)((e[j].cumulativeFrequency - e[j + 1].cumulativeFrequency + 1u) >> 1);
+        f[j] = (uint16_t)((f[j] - f[j + 1] + 1u) >> 1);
     // Largest first, by exactly this exchange sort.
     for (int p = 0; p < n - 1; ++p) {
         for (int r = p + 1; r < n; ++r) {
-            if (e[r].cumulativeFrequency > e[p].cumulativeFrequency) {
-                ModelEntry t = e[p];
-                e[p] = e[r];
-                e[r] = t;
+            if (f[r] > f[p]) {
+                uint16_t t = f[p];
+                f[p] = f[r];
+                f[r] = t;
+                t = s[p];
+                s[p] = s[r];
+                s[r] = t;
             }
         }
     }
-    for (int j = n - 1; j >= 0; --j) e[j].cumulativeFrequency += e[j + 1].cumulativeFrequency;
+    for (int j = n - 1; j >= 0; --j) f[j] = (uint16_t)(f[j] + f[j + 1]);
 }

@@ -132,8 +132,8 @@ TEST(QuantumModels, InitialStateAndPositionModelSizesFollowTheWindow) {
         EXPECT_EQ(models[m]->symbolCount, sizes[m]);
         EXPECT_EQ(models[m]->shiftsLeft, 4);
         for (int i = 0; i <= sizes[m]; ++i) {
-            EXPECT_EQ(models[m]->entries[i].cumulativeFrequency, sizes[m] - i);
-            EXPECT_EQ(models[m]->entries[i].symbol, i);
+            EXPECT_EQ(models[m]->cumulativeFrequency[i], sizes[m] - i);
+            EXPECT_EQ(models[m]->symbol[i], i);
         }
     }
     // Slot tables, at their ends and at a few landmarks.
@@ -153,7 +153,10 @@ AdaptiveModel MakeModel(std::vector<uint16_t> cumulative, int shiftsLeft) {
     AdaptiveModel m{};
     m.symbolCount = (int)cumulative.size() - 1;
     m.shiftsLeft = shiftsLeft;
-    for (size_t i = 0; i < cumulative.size(); ++i) m.entries[i] = {cumulative[i], (uint16_t)i};
+    for (size_t i = 0; i < cumulative.size(); ++i) {
+        m.cumulativeFrequency[i] = cumulative[i];
+        m.symbol[i] = (uint16_t)i;
+    }
     return m;
 }
 
@@ -163,8 +166,8 @@ TEST(QuantumModels, RescaleHalvesKeepingFrequenciesPositiveAndOrder) {
     EXPECT_EQ(m.shiftsLeft, 3);
     const uint16_t expect[] = {6, 5, 4, 1, 0};  // 10/2=5 <= 5 -> 6, 9/2=4 <= 4 -> 5
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(m.entries[i].cumulativeFrequency, expect[i]) << i;
-        EXPECT_EQ(m.entries[i].symbol, i);
+        EXPECT_EQ(m.cumulativeFrequency[i], expect[i]) << i;
+        EXPECT_EQ(m.symbol[i], i);
     }
 }
 
@@ -177,8 +180,8 @@ TEST(QuantumModels, RebuildSortsWithTheExchangeSortNotAStableSort) {
     EXPECT_EQ(m.shiftsLeft, 50);
     const uint16_t symbols[] = {3, 2, 1, 0};
     const uint16_t cumulative[] = {8, 5, 3, 1, 0};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(m.entries[i].symbol, symbols[i]) << i;
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(m.entries[i].cumulativeFrequency, cumulative[i]) << i;
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(m.symbol[i], symbols[i]) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(m.cumulativeFrequency[i], cumulative[i]) << i;
 }
 
 TEST(QuantumModels, FourthRescaleRebuildsThenEveryFiftieth) {
@@ -192,7 +195,7 @@ TEST(QuantumModels, FourthRescaleRebuildsThenEveryFiftieth) {
             EXPECT_TRUE(k == 4 || k == 54 || k == 104) << k;
         }
         for (int i = 0; i < 3; ++i)
-            EXPECT_GT(m.entries[i].cumulativeFrequency, m.entries[i + 1].cumulativeFrequency);
+            EXPECT_GT(m.cumulativeFrequency[i], m.cumulativeFrequency[i + 1]);
     }
     EXPECT_EQ(rebuilds, 3);
 }

@@ -187,7 +187,7 @@ TEST(QuantumStream, SecondBlockCopiesFromTheFirstAndResetStartsAFreshFolder) {
     auto otherBlocks = qtest::Encode(other, 16);
     ASSERT_EQ(QuantumReset(d.q), CodecResult::Ok);
     EXPECT_EQ(d.q->totalDecoded, 0u);
-    EXPECT_EQ(d.q->selector.entries[0].cumulativeFrequency, 7);
+    EXPECT_EQ(d.q->selector.cumulativeFrequency[0], 7);
     ASSERT_EQ(d.Block(otherBlocks[0].bytes, 9000, &out), CodecResult::Ok);
     EXPECT_TRUE(out == other);
 
@@ -224,8 +224,8 @@ TEST(QuantumStream, ModelTotalsStayBelowTheRescaleThresholdAcrossLongRuns) {
     for (auto& b : blocks) {
         ASSERT_EQ(d.Block(b.bytes, b.uncompressedSize, &out), CodecResult::Ok);
         all.insert(all.end(), out.begin(), out.end());
-        EXPECT_LE(d.q->selector.entries[0].cumulativeFrequency, 3800);
-        EXPECT_LE(d.q->lengthSlot.entries[0].cumulativeFrequency, 3800);
+        EXPECT_LE(d.q->selector.cumulativeFrequency[0], 3800);
+        EXPECT_LE(d.q->lengthSlot.cumulativeFrequency[0], 3800);
     }
     EXPECT_TRUE(all == data);
 }
