@@ -4,7 +4,9 @@
 //
 // A set of cabinets is extracted and tested in one pass of the reader from
 // the named cabinet with its whole-set flag; following cabinets are looked
-// up beside the archive. A listing walks each cabinet of the set on its own,
+// up beside the archive. A single cabinet with several folders (independent
+// compressed streams) is extracted by several passes at once, one thread
+// and one reader each, every pass decoding only its share of the folders. A listing walks each cabinet of the set on its own,
 // which needs no decoding. The reader reports failures as codes; this file
 // keeps what the codes cannot say (which cabinet was missing, which file was
 // being written) so the one error line can name them.
@@ -20,8 +22,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "CabinetLocator.h"
@@ -84,7 +91,10 @@ struct ReadBuffer {
     size_t len = 0;     // bytes valid in data
     std::vector<uint8_t> data;
 };
-ReadBuffer gReadBuffers[4];  // the reader's two handles, the locator's, one spare
+// The callbacks carry no context, and every extraction pass runs its reader
+// on a thread of its own: the handles a thread opens are read through that
+// thread's buffers.
+thread_local ReadBuffer gReadBuffers[4];  // the reader's two handles, the locator's, one spare
 
 ReadBuffer* BufferOf(int32_t h) {
     if (h < 0) return nullptr;
@@ -158,33 +168,71 @@ int BufferedClose(int32_t h) {
 void* Alloc(uint32_t size) { return calloc(1, size ? size : 1); }
 void Free(void* p) { free(p); }
 
-// The callbacks carry no context: the tool's one archive session lives here.
+// The callbacks carry no context: what a reader's callbacks need lives here,
+// per thread where each extraction pass needs its own.
 struct Progress {
     bool enabled = false;
-    uint64_t bytes = 0;
-    uint32_t files = 0;
+    std::atomic<uint64_t> bytes{0};
+    std::atomic<uint32_t> files{0};
+    std::mutex mutex;  // the name, the time shown and the display itself
     std::string name;
     time_t shown = 0;
+
+    void Reset(bool on) {
+        enabled = on;
+        bytes = 0;
+        files = 0;
+        name.clear();
+        shown = 0;
+    }
 };
-OffsetFileState gOffsets;
+thread_local OffsetFileState gOffsets;
 const LowLevelFileOps gOps = {BufferedOpen, BufferedRead, PosixWriteAll, BufferedClose, BufferedSeek};
 Progress gProgress;
-// Where extracted data goes (extract, extract -p); null for test.
-OutputPipeline* gOutput = nullptr;
+// Where extracted data goes (extract, extract -p); null for test. Each
+// extraction pass has its own output pipeline.
+thread_local OutputPipeline* gOutput = nullptr;
+
+// What the passes of a parallel extraction share: the first pass that
+// fails for a reason of its own stops the others.
+struct PassControl {
+    std::atomic<int> firstFailure{-1};  // the pass whose failure is reported
+    bool Stopped() const { return firstFailure.load(std::memory_order_relaxed) >= 0; }
+    bool Claim(int pass) {
+        int none = -1;
+        return firstFailure.compare_exchange_strong(none, pass);
+    }
+};
+// Set on the threads of a parallel extraction: the shared control, and
+// whether this pass gave up because another one failed.
+thread_local PassControl* gControl = nullptr;
+thread_local bool gStoppedByOthers = false;
+
+// Answers a callback with a failure once another pass has failed.
+bool StopRequested() {
+    if (!gControl || !gControl->Stopped()) return false;
+    gStoppedByOthers = true;
+    return true;
+}
 // The handle of every file under test: its data is decoded and dropped.
 const int kTestHandle = OutputPipeline::kHandleBase - 1;
 
-void ShowProgress(bool force) {
+// name: the file now offered, or null.
+void ShowProgress(bool force, const std::string* name = nullptr) {
     if (!gProgress.enabled) return;
+    std::lock_guard<std::mutex> lock(gProgress.mutex);
+    if (name) gProgress.name = *name;
     time_t now = time(nullptr);
     if (!force && now == gProgress.shown) return;
     gProgress.shown = now;
-    fprintf(stderr, "\r\033[K%u files, %llu bytes: %s", gProgress.files,
-            (unsigned long long)gProgress.bytes, gProgress.name.c_str());
+    fprintf(stderr, "\r\033[K%u files, %llu bytes: %s", gProgress.files.load(),
+            (unsigned long long)gProgress.bytes.load(), gProgress.name.c_str());
     fflush(stderr);
 }
 void EndProgress() {
-    if (gProgress.enabled && gProgress.shown) fprintf(stderr, "\r\033[K");
+    if (!gProgress.enabled) return;
+    std::lock_guard<std::mutex> lock(gProgress.mutex);
+    if (gProgress.shown) fprintf(stderr, "\r\033[K");
 }
 
 int32_t IoOpen(const char* path, int flags, int mode) {
@@ -192,11 +240,12 @@ int32_t IoOpen(const char* path, int flags, int mode) {
 }
 int32_t IoWrite(int32_t h, const void* buffer, uint32_t count) {
     int32_t n;
-    if (h == kTestHandle) n = int32_t(count);
+    if (StopRequested()) n = -1;
+    else if (h == kTestHandle) n = int32_t(count);
     else if (gOutput && OutputPipeline::IsHandle(h))
         n = gOutput->Write(h, buffer, count) ? int32_t(count) : -1;
     else n = PosixWriteAll(h, buffer, count);
-    if (n > 0) gProgress.bytes += uint32_t(n);
+    if (n > 0) gProgress.bytes.fetch_add(uint32_t(n), std::memory_order_relaxed);
     ShowProgress(false);
     return n;
 }
@@ -205,7 +254,10 @@ int32_t IoWrite(int32_t h, const void* buffer, uint32_t count) {
 int IoClose(int32_t h) {
     if (h == kTestHandle) return 0;
     if (OutputPipeline::IsHandle(h)) {
-        if (gOutput) gOutput->Abandon(h);
+        // A file cut short because another pass failed is removed: only the
+        // file named in the error may be left incomplete.
+        if (gOutput && gStoppedByOthers) gOutput->Discard(h);
+        else if (gOutput) gOutput->Abandon(h);
         return 0;
     }
     return OffsetClose(&gOffsets, &gOps, h);
@@ -229,6 +281,7 @@ uint32_t Le(const uint8_t* p, int n) {
 struct Head {
     bool ok = false;
     uint16_t flags = 0, folderCount = 0, fileCount = 0;
+    uint32_t size = 0;  // of the cabinet, from its header
     uint8_t folderReserve = 0, blockReserve = 0;
     std::vector<uint16_t> types;
     std::vector<uint32_t> firstBlock;
@@ -294,6 +347,7 @@ Head ReadHead(const std::string& path, int64_t base) {
     h.folderCount = uint16_t(Le(hd + 26, 2));
     h.fileCount = uint16_t(Le(hd + 28, 2));
     h.flags = uint16_t(Le(hd + 30, 2));
+    h.size = Le(hd + 8, 4);
     uint32_t firstFile = Le(hd + 16, 4);
     bool ok = true;
     if (h.flags & 4) {
@@ -383,6 +437,19 @@ std::string MethodName(uint16_t type) {
 
 // ---- One archive session ---------------------------------------------------
 
+// What a parallel extraction decided for each entry of the cabinet, in list
+// order, before any pass started.
+struct PlanEntry {
+    std::string stored;
+    uint16_t folder = 0;
+    uint16_t attributes = 0;
+    int pass = -1;  // the pass that handles it; -1 when no pattern matches
+    // How that pass answers the offer: write the file, decode it and drop
+    // the data (an earlier entry of the same name that a later one
+    // replaces), or skip it (-n: a later entry of a name already taken).
+    enum Action { kWrite, kDiscard, kSkip } action = kWrite;
+};
+
 struct Session {
     const Args* args = nullptr;
     std::string archive;  // as named on the command line
@@ -407,6 +474,11 @@ struct Session {
     unsigned extracted = 0;
     unsigned matched = 0;
     std::string outPath;  // of the file being written
+
+    // A pass of a parallel extraction: the plan and this pass's number.
+    const std::vector<PlanEntry>* plan = nullptr;
+    int pass = 0;
+    size_t offered = 0;  // entries offered so far: the index into the plan
 
     ~Session() {
         if (reader) DestroyReader(reader);
@@ -541,8 +613,24 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
         case NoticeKind::OfferFile: {
             std::string stored = n->text1;
             std::string utf8 = NameToUtf8(stored, n->attributes);
-            if (!MatchesAny(s.args->patterns, stored)) return 0;
-            ++s.matched;
+            bool discard = false;
+            if (s.plan) {
+                // Every pass is offered every entry in list order; it takes
+                // those the plan gives it.
+                if (StopRequested()) return -1;
+                size_t i = s.offered++;
+                if (i >= s.plan->size() || (*s.plan)[i].stored != stored ||
+                    (*s.plan)[i].folder != n->folderIndex) {
+                    s.reason = "the cabinet changed while it was being read";
+                    return -1;
+                }
+                const PlanEntry& e = (*s.plan)[i];
+                if (e.pass != s.pass || e.action == PlanEntry::kSkip) return 0;
+                discard = e.action == PlanEntry::kDiscard;
+            } else {
+                if (!MatchesAny(s.args->patterns, stored)) return 0;
+                ++s.matched;
+            }
             if (InContinuedFolder(s, n->folderIndex)) {
                 ++s.missed;
                 Fail(s, utf8, "lies in a folder continued from the previous cabinet '" +
@@ -550,9 +638,8 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
                 return 0;
             }
             s.currentFile = utf8;
-            gProgress.name = utf8;
-            ShowProgress(true);
-            if (s.mode == Session::kTest) return kTestHandle;
+            ShowProgress(true, &utf8);
+            if (s.mode == Session::kTest || discard) return kTestHandle;
             std::vector<std::string> parts;
             if (s.mode == Session::kExtract) {
                 parts = SafeComponents(utf8);
@@ -570,11 +657,11 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
         }
         case NoticeKind::FileFinished:
             s.currentFile.clear();
-            if (s.mode != Session::kTest &&
+            if (s.mode != Session::kTest && n->handle != kTestHandle &&
                 !gOutput->End(n->handle, n->date, n->time, n->attributes))
                 return 0;  // the output failed; the reader stops with OutputFailed
             ++s.extracted;
-            ++gProgress.files;
+            gProgress.files.fetch_add(1, std::memory_order_relaxed);
             return 1;
         case NoticeKind::NeedCabinet:
             return NeedCabinet(s, n);
@@ -582,6 +669,186 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
             return 0;
     }
     return 0;
+}
+
+// ---- Parallel passes ----------------------------------------------------------
+
+// Records the entries of the cabinet in list order; nothing is decoded.
+int PlanNotify(NoticeKind kind, CabNotice* n) {
+    auto& plan = *static_cast<std::vector<PlanEntry>*>(n->user);
+    if (kind == NoticeKind::NeedCabinet) return -1;
+    if (kind != NoticeKind::OfferFile) return 0;
+    PlanEntry e;
+    e.stored = n->text1;
+    e.folder = n->folderIndex;
+    e.attributes = n->attributes;
+    plan.push_back(e);
+    return 0;
+}
+
+std::string JoinedKey(const std::vector<std::string>& parts) {
+    std::string key;
+    for (const std::string& p : parts) key += (key.empty() ? "" : "/") + p;
+    return key;
+}
+
+// How many passes may run: min(online CPUs, 4); CABX_PASSES overrides the
+// CPU count (for testing the parallel path on any machine).
+unsigned PassLimit() {
+    long cpus = sysconf(_SC_NPROCESSORS_ONLN);
+    if (const char* forced = getenv("CABX_PASSES")) cpus = atol(forced);
+    return unsigned(std::max(1L, std::min(cpus, 4L)));
+}
+
+// Plans a parallel extraction of a single cabinet: which pass handles each
+// entry, folders shared out by compressed size. Returns the number of
+// passes, or 1 when the cabinet is extracted in one pass: a set, one
+// folder, one CPU, -p (standard output keeps list order), or names whose
+// outcome depends on the order files are written in (a file where another
+// entry needs a directory).
+unsigned PlanPasses(Session& s, Session::Mode mode, std::vector<PlanEntry>* plan,
+                    unsigned* matched) {
+    const Head& h = s.first;
+    unsigned limit = PassLimit();
+    if (mode == Session::kStdout || !h.ok || (h.flags & 3) || h.folderCount < 2 || limit < 2)
+        return 1;
+    gOffsets.cabinetBase = int32_t(s.base);
+    if (!ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), 0, PlanNotify, nullptr, plan))
+        return 1;  // the single pass reports the error
+    // Each name once: without -n the last entry of a name is the file that
+    // stays, the earlier ones are decoded (checked) and dropped; with -n
+    // the first one is written (unless the file exists) and later ones are
+    // skipped, as one pass in list order would leave them.
+    std::map<std::string, std::vector<size_t>> byKey;
+    std::vector<bool> wanted(h.folderCount, false);
+    *matched = 0;
+    for (size_t i = 0; i < plan->size(); ++i) {
+        PlanEntry& e = (*plan)[i];
+        if (e.folder >= h.folderCount) return 1;
+        if (!MatchesAny(s.args->patterns, e.stored)) continue;
+        ++*matched;
+        e.pass = 0;
+        wanted[e.folder] = true;
+        if (mode != Session::kExtract) continue;
+        // An entry without a name fails in its pass, as it would in one.
+        std::vector<std::string> parts = SafeComponents(NameToUtf8(e.stored, e.attributes));
+        if (!parts.empty()) byKey[JoinedKey(parts)].push_back(i);
+    }
+    for (auto& k : byKey) {
+        for (size_t slash = k.first.find('/'); slash != std::string::npos;
+             slash = k.first.find('/', slash + 1))
+            if (byKey.count(k.first.substr(0, slash))) return 1;
+        const std::vector<size_t>& at = k.second;
+        for (size_t j = 0; j < at.size(); ++j) {
+            bool stays = s.args->keepExisting ? j == 0 : j + 1 == at.size();
+            if (!stays)
+                (*plan)[at[j]].action = s.args->keepExisting ? PlanEntry::kSkip : PlanEntry::kDiscard;
+        }
+    }
+    // A folder's compressed size: up to the next folder's first block, or
+    // the end of the cabinet.
+    std::vector<std::pair<uint64_t, unsigned>> sizes;  // (size, folder), wanted ones
+    for (unsigned f = 0; f < h.folderCount; ++f) {
+        if (!wanted[f]) continue;
+        uint64_t end = h.size;
+        for (uint32_t b : h.firstBlock)
+            if (b > h.firstBlock[f]) end = std::min<uint64_t>(end, b);
+        sizes.push_back({end > h.firstBlock[f] ? end - h.firstBlock[f] : 0, f});
+    }
+    unsigned passes = unsigned(std::min<size_t>(limit, sizes.size()));
+    if (passes < 2) return 1;
+    // Largest folders first, each to the pass with the least so far.
+    std::sort(sizes.rbegin(), sizes.rend());
+    std::vector<uint64_t> load(passes, 0);
+    std::vector<int> passOf(h.folderCount, 0);
+    for (auto& f : sizes) {
+        unsigned least = unsigned(std::min_element(load.begin(), load.end()) - load.begin());
+        load[least] += f.first + 1;
+        passOf[f.second] = int(least);
+    }
+    for (PlanEntry& e : *plan)
+        if (e.pass >= 0) e.pass = passOf[e.folder];
+    return passes;
+}
+
+struct PassResult {
+    std::string file, reason;  // of a failure of its own, not a stop by another pass
+    unsigned extracted = 0;
+};
+
+// One pass: its own reader, its own output pipeline, the plan's entries for
+// this pass.
+void RunPass(const Session& main, Session::Mode mode, const std::vector<PlanEntry>* plan, int pass,
+             PassControl* control, PassResult* result) {
+    gControl = control;
+    gStoppedByOthers = false;
+    InitOffsetFileState(&gOffsets);
+    gOffsets.cabinetBase = int32_t(main.base);
+    Session s;
+    s.args = main.args;
+    s.archive = main.archive;
+    s.dir = main.dir;
+    s.name = main.name;
+    s.base = main.base;
+    s.first = main.first;
+    s.mode = mode;
+    s.plan = plan;
+    s.pass = pass;
+    s.currentCabinet = s.name;
+    s.visited.push_back({s.archive, s.base});
+    s.reader = CreateReaderIo(&kIo, -1, &s.error);
+    if (!s.reader) {
+        control->Claim(pass);
+        result->reason = CabErrorText(s.error.code);
+        gControl = nullptr;
+        return;
+    }
+    std::unique_ptr<OutputPipeline> output;
+    if (mode != Session::kTest)
+        output.reset(new OutputPipeline(main.rootFd, false, main.args->keepExisting));
+    gOutput = output.get();
+    bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet, ExtractNotify,
+                             nullptr, &s);
+    // Stop the others at once; the reason is known once the output is done.
+    bool own = !ok && !gStoppedByOthers;
+    if (own) control->Claim(pass);
+    bool written = !output || output->Finish();
+    gOutput = nullptr;
+    if (!written) {
+        control->Claim(pass);
+        result->file = output->FailedFile();
+        result->reason = output->FailedReason();
+    } else if (own) {
+        result->file = s.currentFile;
+        result->reason = ReasonFor(s);
+    }
+    result->extracted = s.extracted;
+    gControl = nullptr;
+}
+
+// Runs the planned passes on threads of their own; true when all succeed,
+// else reports the failure that stopped the run.
+bool RunPasses(Session& s, Session::Mode mode, const std::vector<PlanEntry>& plan, unsigned passes) {
+    PassControl control;
+    std::vector<PassResult> results(passes);
+    std::vector<std::thread> threads;
+    std::vector<unsigned> inline_;
+    for (unsigned p = 0; p < passes; ++p) {
+        try {
+            threads.emplace_back(RunPass, std::cref(s), mode, &plan, int(p), &control, &results[p]);
+        } catch (const std::system_error&) {
+            inline_.push_back(p);  // no thread to be had: run it here afterwards
+        }
+    }
+    for (unsigned p : inline_) RunPass(s, mode, &plan, int(p), &control, &results[p]);
+    for (std::thread& t : threads) t.join();
+    gOffsets.cabinetBase = int32_t(s.base);
+    for (const PassResult& r : results) s.extracted += r.extracted;
+    int first = control.firstFailure.load();
+    if (first < 0) return true;
+    EndProgress();
+    Fail(s, results[first].file, results[first].reason);
+    return false;
 }
 
 int RunExtraction(const Args& args, Session::Mode mode) {
@@ -597,27 +864,36 @@ int RunExtraction(const Args& args, Session::Mode mode) {
         }
     }
     signal(SIGPIPE, SIG_IGN);
-    gProgress = Progress();
-    gProgress.enabled = !args.quiet && isatty(STDERR_FILENO);
-    // Declared after the session, so it stops before the root is closed.
-    std::unique_ptr<OutputPipeline> output;
-    if (mode != Session::kTest)
-        output.reset(new OutputPipeline(s.rootFd, mode == Session::kStdout, args.keepExisting));
-    gOutput = output.get();
-    bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet, ExtractNotify,
-                             nullptr, &s);
-    // Wait for every queued write. A failure there came first in file
-    // order (the reader is at that file or past it), so it is the one named.
-    bool written = !output || output->Finish();
-    gOutput = nullptr;
-    EndProgress();
-    if (!written) {
-        Fail(s, output->FailedFile(), output->FailedReason());
-        return kExitFailure;
-    }
-    if (!ok) {
-        Fail(s, s.currentFile, ReasonFor(s));
-        return kExitFailure;
+    gProgress.Reset(!args.quiet && isatty(STDERR_FILENO));
+    std::vector<PlanEntry> plan;
+    unsigned passes = PlanPasses(s, mode, &plan, &s.matched);
+    if (getenv("CABX_PASSES")) fprintf(stderr, "cabx: %u extraction passes\n", passes);
+    if (passes > 1) {
+        bool ok = RunPasses(s, mode, plan, passes);
+        EndProgress();
+        if (!ok) return kExitFailure;
+    } else {
+        s.matched = 0;
+        // Declared after the session, so it stops before the root is closed.
+        std::unique_ptr<OutputPipeline> output;
+        if (mode != Session::kTest)
+            output.reset(new OutputPipeline(s.rootFd, mode == Session::kStdout, args.keepExisting));
+        gOutput = output.get();
+        bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet,
+                                 ExtractNotify, nullptr, &s);
+        // Wait for every queued write. A failure there came first in file
+        // order (the reader is at that file or past it), so it is the one named.
+        bool written = !output || output->Finish();
+        gOutput = nullptr;
+        EndProgress();
+        if (!written) {
+            Fail(s, output->FailedFile(), output->FailedReason());
+            return kExitFailure;
+        }
+        if (!ok) {
+            Fail(s, s.currentFile, ReasonFor(s));
+            return kExitFailure;
+        }
     }
     if (s.missed) return kExitFailure;
     if (!args.patterns.empty() && s.matched == 0) {

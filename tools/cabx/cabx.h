@@ -53,6 +53,9 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
 // anything that is not a directory, does not exist here).
 bool ExistsBelow(int rootFd, const std::vector<std::string>& parts);
 
+// Removes the file `parts` below `rootFd`, looked up the same way.
+void RemoveBelow(int rootFd, const std::vector<std::string>& parts);
+
 // Shell-pattern match of the stored name (also tried with '/' separators).
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored);
 

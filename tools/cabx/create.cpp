@@ -22,8 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr unsigned long long kDefaultFolderSize = 8ull << 20;
+
 const char kUsage[] =
-    "usage: cabx create [-m METHOD] [--max-size BYTES] [--reserve H,F,B] OUT.cab PATH...\n";
+    "usage: cabx create [-m METHOD] [--max-size BYTES] [--folder-size BYTES] [--reserve H,F,B]\n"
+    "                   OUT.cab PATH...\n";
 
 int Usage(const std::string& message) {
     fprintf(stderr, "cabx create: %s\n%s", message.c_str(), kUsage);
@@ -149,6 +152,25 @@ bool AddPath(const std::string& arg, std::vector<cabwriter::Entry>* out, std::st
     return true;
 }
 
+// Folders are independent compressed streams: an extractor can decode them
+// in parallel, at the price of a fresh window (and, for LZX, fresh trees) at
+// each folder's start. A new folder starts at a file boundary once the
+// current one holds `folderSize` bytes of input (0: one folder for
+// everything); files are never split between folders. Returns the count.
+unsigned AssignFolders(std::vector<cabwriter::Entry>* entries, unsigned long long folderSize) {
+    unsigned folder = 0;
+    unsigned long long filled = 0;
+    for (cabwriter::Entry& e : *entries) {
+        if (folderSize && filled >= folderSize) {
+            ++folder;
+            filled = 0;
+        }
+        e.folder = folder;
+        filled += e.data.size();
+    }
+    return folder + 1;
+}
+
 }  // namespace
 
 int Create(int argc, char** argv) {
@@ -156,6 +178,7 @@ int Create(int argc, char** argv) {
     cabwriter::FolderSpec spec;
     std::vector<std::string> paths;
     std::string out;
+    unsigned long long folderSize = kDefaultFolderSize;
     for (int i = 0; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](std::string* v) {
@@ -171,6 +194,9 @@ int Create(int argc, char** argv) {
             if (!value(&v) || !ParseNumber(v, 0xFFFFFFFFull, &n) || n == 0)
                 return Usage("bad maximum size '" + v + "'");
             options.maxCabinetSize = uint32_t(n);
+        } else if (a == "--folder-size") {
+            if (!value(&v) || !ParseNumber(v, 0xFFFFFFFFull, &folderSize))
+                return Usage("bad folder size '" + v + "'");
         } else if (a == "--reserve") {
             unsigned long long h, f, b;
             if (!value(&v)) return Usage("--reserve needs H,F,B");
@@ -199,7 +225,7 @@ int Create(int argc, char** argv) {
             fprintf(stderr, "cabx: %s: %s\n", out.c_str(), error.c_str());
             return kExitFailure;
         }
-    options.folders = {spec};
+    options.folders.assign(AssignFolders(&entries, folderSize), spec);
     // Names of a set: OUT.cab first, then OUT2.cab, OUT3.cab, ...
     fs::path outPath(out);
     std::string stem = outPath.stem().string(), ext = outPath.extension().string();

@@ -36,6 +36,8 @@ const Command kCommands[] = {
      "made safe: '\\' and '/' separate directories, leading separators, drive\n"
      "prefixes and '..' that would climb out of DIR are dropped, and no symbolic\n"
      "link is followed. A set of cabinets is extracted whole from its first cabinet.\n"
+     "The folders of a single cabinet (see create --folder-size) are decoded in\n"
+     "parallel, up to one pass per CPU (at most 4).\n"
      "\n"
      "  -d DIR        destination directory (created if missing)\n"
      "  -n            keep existing files instead of overwriting them\n"
@@ -43,7 +45,8 @@ const Command kCommands[] = {
      "  -p            write the file data to standard output instead\n"
      "  -F PATTERN    only names matching the shell pattern (repeatable)\n"},
     {"create",
-     "cabx create [-m METHOD] [--max-size BYTES] [--reserve H,F,B] OUT.cab PATH...",
+     "cabx create [-m METHOD] [--max-size BYTES] [--folder-size BYTES] [--reserve H,F,B] "
+     "OUT.cab PATH...",
      "Write a cabinet (or a set of cabinets) from files and directories, which are\n"
      "recursed. Stored names are the paths as given, relative, separated by '\\'.\n"
      "\n"
@@ -51,6 +54,12 @@ const Command kCommands[] = {
      "                   quantum[:BITS 10-21]\n"
      "  --max-size BYTES split into a set of cabinets of at most BYTES each:\n"
      "                   OUT.cab, then OUT2.cab, OUT3.cab, ...\n"
+     "  --folder-size BYTES\n"
+     "                   start a new folder (an independent compressed stream,\n"
+     "                   which extraction can decode in parallel) at the next file\n"
+     "                   once the current folder holds BYTES of input; files are\n"
+     "                   never split between folders. 0 puts everything in one\n"
+     "                   folder; default 8388608 (8 MiB)\n"
      "  --reserve H,F,B  reserve areas: header (0-65535), folder and block (0-255)\n"
      "                   bytes\n"},
 };

@@ -178,6 +178,19 @@ bool ExistsBelow(int rootFd, const std::vector<std::string>& parts) {
     return found;
 }
 
+void RemoveBelow(int rootFd, const std::vector<std::string>& parts) {
+    if (parts.empty()) return;
+    int dir = rootFd;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) {
+        int next = openat(dir, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (dir != rootFd) close(dir);
+        if (next < 0) return;
+        dir = next;
+    }
+    unlinkat(dir, parts.back().c_str(), 0);
+    if (dir != rootFd) close(dir);
+}
+
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored) {
     if (patterns.empty()) return true;
     std::string slashed = stored;

@@ -139,6 +139,13 @@ void OutputPipeline::Abandon(int handle) {
     handle_ = -1;
 }
 
+void OutputPipeline::Discard(int handle) {
+    if (handle != handle_) return;
+    pending_.abandon = pending_.discard = true;
+    Push();
+    handle_ = -1;
+}
+
 // The current chunk is full (or there is none): queue the piece of the file
 // in it, let go of it and take a free one, waiting for the output thread
 // when all are in use.
@@ -238,6 +245,7 @@ void OutputPipeline::Do(const Op& op) {
     if (op.open) {
         CloseCurrent();
         name_ = op.display;
+        parts_ = op.parts;
         if (Failed()) {
             // Everything after a failure is discarded.
         } else if (toStdout_) {
@@ -259,6 +267,10 @@ void OutputPipeline::Do(const Op& op) {
         int fd = fd_;
         fd_ = -1;
         if (close(fd) != 0) SetFailure(std::string("cannot write file: ") + strerror(errno));
+    }
+    if (op.discard && fd_ >= 0 && !toStdout_) {
+        CloseCurrent();
+        RemoveBelow(rootFd_, parts_);
     }
     if (op.end || op.abandon) CloseCurrent();
 }

@@ -73,6 +73,9 @@ public:
     // The reader gave up on the file (an error while decoding it): close
     // what was written so far.
     void Abandon(int handle);
+    // The file will not be completed for a reason that concerns other
+    // files (another extraction pass failed): remove what was written of it.
+    void Discard(int handle);
     bool Failed() const { return failed_.load(std::memory_order_acquire); }
 
     // Waits until everything queued is done and stops the thread. True when
@@ -84,9 +87,9 @@ public:
 
 private:
     // One step for the output thread: any of "create", "write a piece of a
-    // chunk", "finish", "abandon", in that order.
+    // chunk", "finish", "abandon" (or "discard"), in that order.
     struct Op {
-        bool open = false, end = false, abandon = false;
+        bool open = false, end = false, abandon = false, discard = false;
         std::vector<std::string> parts;  // open
         std::string display;             // open
         int chunk = -1;                  // the data: length bytes at offset
@@ -137,6 +140,7 @@ private:
     // Output thread only (read by others after Finish).
     int fd_ = -1;          // the file being written
     std::string name_;     // its name for messages
+    std::vector<std::string> parts_;  // its path below the root
     std::string failedFile_, failedReason_;
 
     std::thread thread_;
