@@ -33,7 +33,14 @@ void SetTimeAndMode(int fd, uint16_t date, uint16_t time, uint16_t attributes) {
     tm.tm_min = (time >> 5) & 63;
     tm.tm_sec = (time & 31) * 2;
     tm.tm_isdst = -1;
-    time_t t = mktime(&tm);
+    // mktime reloads the time zone into global state each call; parallel
+    // extraction passes run an output thread each.
+    static std::mutex zoneMutex;
+    time_t t;
+    {
+        std::lock_guard<std::mutex> lock(zoneMutex);
+        t = mktime(&tm);
+    }
     if (t != time_t(-1) && tm.tm_mon >= 0) {
         struct timespec ts[2] = {{t, 0}, {t, 0}};
         futimens(fd, ts);
