@@ -54,23 +54,27 @@ struct Coder {
 // scalar search never tests it. Frequencies stay below 2^15, so a signed
 // 16-bit comparison with the target capped at 0x7FFF gives the same answer.
 template <int V>
-QTM_INLINE unsigned SearchVector(uint16_t* f, uint32_t target) {
+QTM_INLINE unsigned SearchVector(uint16_t* f, uint32_t range, uint32_t scaled, uint32_t* upper,
+                                  uint32_t* lower) {
+    uint32_t target = scaled / range;
     __m128i t = _mm_set1_epi16((short)(target < 0x7FFF ? target : 0x7FFF));
-    const __m128i step = _mm_set1_epi16((short)kFrequencyStep);
+    __m128i x[V], g[V];
     uint64_t above = 0;
-    for (int v = 0; v < V; v += 2) {
-        __m128i x0 = _mm_loadu_si128((const __m128i*)(f + 8 * v));
-        __m128i g0 = _mm_cmpgt_epi16(x0, v == 0 ? _mm_insert_epi16(t, -1, 0) : t);
-        _mm_storeu_si128((__m128i*)(f + 8 * v), _mm_add_epi16(x0, _mm_and_si128(g0, step)));
-        __m128i g1 = _mm_setzero_si128();
-        if (v + 1 < V) {
-            __m128i x1 = _mm_loadu_si128((const __m128i*)(f + 8 * v + 8));
-            g1 = _mm_cmpgt_epi16(x1, t);
-            _mm_storeu_si128((__m128i*)(f + 8 * v + 8), _mm_add_epi16(x1, _mm_and_si128(g1, step)));
-        }
-        above |= (uint64_t)(unsigned)_mm_movemask_epi8(_mm_packs_epi16(g0, g1)) << (8 * v);
+    for (int v = 0; v < V; ++v) {
+        x[v] = _mm_loadu_si128((const __m128i*)(f + 8 * v));
+        g[v] = _mm_cmpgt_epi16(x[v], v == 0 ? _mm_insert_epi16(t, -1, 0) : t);
+        above |= (uint64_t)(unsigned)_mm_movemask_epi8(_mm_packs_epi16(g[v], _mm_setzero_si128()))
+                 << (8 * v);
     }
-    return 63u - (unsigned)__builtin_clzll(above);
+    unsigned i = 63u - (unsigned)__builtin_clzll(above);
+    // Read before the update is stored, so that the loads need not wait
+    // for the stores.
+    *upper = f[i];
+    *lower = f[i + 1];
+    const __m128i step = _mm_set1_epi16((short)kFrequencyStep);
+    for (int v = 0; v < V; ++v)
+        _mm_storeu_si128((__m128i*)(f + 8 * v), _mm_add_epi16(x[v], _mm_and_si128(g[v], step)));
+    return i;
 }
 #endif
 
@@ -87,25 +91,34 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     // 32-bit arithmetic). Every entry up to and including i gains
     // kFrequencyStep.
     uint32_t scaled = (code - low + 1) * total - 1;
-#if QUANTUM_VECTOR_SEARCH
-    unsigned i = SearchVector<V>(f, scaled / range);
-    uint32_t upper = f[i] - kFrequencyStep, lower = f[i + 1];
-#else
-    // Entries are sorted by frequency, so the search is short for common
-    // symbols; the sentinel (0) stops it at the last entry. Since frequency
-    // * range stays below 2^28, the test "frequency <= target" is made as
-    // "frequency * range <= scaled", which spares a division.
     unsigned i = 0;
-    while (f[i + 1] * range > scaled) f[i++] += kFrequencyStep;
-    uint32_t upper = f[i], lower = f[i + 1];
-    f[i] = (uint16_t)(upper + kFrequencyStep);
+    uint32_t upper, lower;
+#if QUANTUM_VECTOR_SEARCH
+    // Vectors for the models of more than 32 symbols (literals, positions),
+    // whose searches run long; the selector's and lengths' short searches
+    // are quicker with the scalar loop.
+    if (V > 4) {
+        i = SearchVector<V>(f, range, scaled, &upper, &lower);
+    } else
 #endif
+    {
+        // Entries are sorted by frequency, so the search is short for
+        // common symbols; the sentinel (0) stops it at the last entry.
+        // Since frequency * range stays below 2^28, the test "frequency <=
+        // target" is made as "frequency * range <= scaled", which spares a
+        // division.
+        while (f[i + 1] * range > scaled) f[i++] += kFrequencyStep;
+        upper = f[i];
+        lower = f[i + 1];
+        f[i] = (uint16_t)(upper + kFrequencyStep);
+    }
     unsigned symbol = model->symbol[i];
 
 #if QUANTUM_RECIPROCALS
-    uint64_t reciprocal = q->reciprocal[total];
-    high = (low + (uint32_t)((upper * range * reciprocal) >> kReciprocalShift) - 1) & 0xFFFF;
-    low = (low + (uint32_t)((lower * range * reciprocal) >> kReciprocalShift)) & 0xFFFF;
+    // range / total as a fixed-point factor, ready before the search ends.
+    uint64_t factor = range * q->reciprocal[total];
+    high = (low + (uint32_t)((upper * factor) >> kReciprocalShift) - 1) & 0xFFFF;
+    low = (low + (uint32_t)((lower * factor) >> kReciprocalShift)) & 0xFFFF;
 #else
     (void)q;
     high = (low + (upper * range) / total - 1) & 0xFFFF;
@@ -154,6 +167,36 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     if (f[0] > kRescaleThreshold) QuantumRescaleModel(model);
     return symbol;
 }
+
+#if QUANTUM_WIDE_BITS
+// Copies n bytes (2 to 259) between separate ranges with a few unaligned
+// word moves: two overlapping ones for short copies, else 16-byte steps
+// and a last 16 bytes ending exactly at the end.
+QTM_INLINE void CopyDisjoint(uint8_t* d, const uint8_t* s, uint32_t n) {
+    if (n > 16) {
+        for (uint32_t i = 0; i + 16 < n; i += 16) memcpy(d + i, s + i, 16);
+        memcpy(d + n - 16, s + n - 16, 16);
+    } else if (n >= 8) {
+        uint64_t a, b;
+        memcpy(&a, s, 8);
+        memcpy(&b, s + n - 8, 8);
+        memcpy(d, &a, 8);
+        memcpy(d + n - 8, &b, 8);
+    } else if (n >= 4) {
+        uint32_t a, b;
+        memcpy(&a, s, 4);
+        memcpy(&b, s + n - 4, 4);
+        memcpy(d, &a, 4);
+        memcpy(d + n - 4, &b, 4);
+    } else {
+        uint16_t a;
+        uint8_t b = s[n - 1];
+        memcpy(&a, s, 2);
+        memcpy(d, &a, 2);
+        d[n - 1] = b;
+    }
+}
+#endif
 
 inline uint32_t ReadRaw(Coder* c, unsigned k) {
     QuantumBitsFill(&c->bits);
@@ -220,6 +263,15 @@ CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t 
         from = (total - offset) & mask;
         to = total & mask;
         total += length;
+#if QUANTUM_WIDE_BITS
+        if ((from + length <= to || to + length <= from) && from + length <= mask + 1 &&
+            to + length <= mask + 1) {
+            // Separate ranges, neither wrapping: inline copies.
+            CopyDisjoint(window + to, window + from, length);
+            CopyDisjoint(out, window + from, length);
+            out += length;
+        } else
+#endif
         if (offset >= length && from + length <= mask + 1 && to + length <= mask + 1) {
             // Neither range wraps and the source does not run into the
             // bytes being written (it may lie ahead of them when the offset
