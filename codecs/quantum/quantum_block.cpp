@@ -45,6 +45,14 @@ struct Coder {
 #define QTM_INLINE __attribute__((always_inline)) inline
 #endif
 
+// On x86-64 Linux the block decoder is also built for processors with
+// AVX2, BMI2 and LZCNT, chosen at load time.
+#if QUANTUM_VECTOR_SEARCH && defined(__GNUC__) && defined(__GLIBC__) && !defined(QTM_NO_CLONES)
+#define QTM_CLONES __attribute__((target_clones("default", "arch=x86-64-v3")))
+#else
+#define QTM_CLONES
+#endif
+
 #if QUANTUM_VECTOR_SEARCH
 // Finds the symbol entry for `target` in a model with at most 8 * V
 // symbols and adds the update to entries 0 to i (see DecodeSymbol); returns
@@ -205,8 +213,9 @@ inline uint32_t ReadRaw(Coder* c, unsigned k) {
 
 }  // namespace
 
-CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t inputSize,
-                              uint8_t* output, uint32_t* outputSize) {
+QTM_CLONES CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input,
+                                         uint32_t inputSize, uint8_t* output,
+                                         uint32_t* outputSize) {
     CodecResult result = CodecResult::Ok;
     bool started = false;
     uint8_t* window;
