@@ -129,6 +129,53 @@ TEST(QuantumStream, MatchesWrapAroundTheWindowAndReadZerosBeforeTheFolderStart) 
     EXPECT_EQ(out[1024], expect[0]);
 }
 
+TEST(QuantumStream, MatchCopiesAtTheEdgesOfOverlapDecodeForEveryLength) {
+    // The decoder copies a match with word moves when source and
+    // destination are separate and byte by byte or with memmove when they
+    // overlap. For every short length and a few long ones: a source that
+    // ends where the destination starts (offset = length), one that
+    // overlaps it by a byte, and in the 1 KiB window sources ahead of the
+    // destination that start right after it or one byte inside it.
+    const int bits = 10;
+    const uint32_t window = 1u << bits;
+    std::vector<uint8_t> expect;
+    StreamBuilder sb(bits);
+    std::mt19937 rng(11);
+    auto literals = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            uint8_t b = (uint8_t)rng();
+            sb.Literal(b);
+            expect.push_back(b);
+        }
+    };
+    auto match = [&](unsigned length, uint32_t offset) {
+        sb.Match(length, offset);
+        for (unsigned k = 0; k < length; ++k) {
+            size_t p = expect.size();
+            expect.push_back(p >= offset ? expect[p - offset] : 0);
+        }
+    };
+    literals(1100);
+    std::vector<unsigned> lengths;
+    for (unsigned length = 3; length <= 40; ++length) lengths.push_back(length);
+    for (unsigned length : {63u, 64u, 65u, 255u, 259u}) lengths.push_back(length);
+    for (unsigned length : lengths) {
+        match(length, length);
+        match(length, length - 1);
+        match(length, window - length);
+        match(length, window - length + 1);
+        literals(3);
+    }
+    ASSERT_LE(expect.size(), 32768u);
+    std::vector<uint8_t> block = sb.Finish();
+
+    qtest::Decoder d(bits);
+    std::vector<uint8_t> out;
+    ASSERT_EQ(d.Block(block, (uint32_t)expect.size(), &out), CodecResult::Ok);
+    ASSERT_EQ(out.size(), expect.size());
+    for (size_t i = 0; i < out.size(); ++i) ASSERT_EQ(out[i], expect[i]) << "at " << i;
+}
+
 TEST(QuantumStream, MatchLongerThanTheRestOfTheBlockIsBadData) {
     StreamBuilder sb(15);
     for (int i = 0; i < 10; ++i) sb.Literal((uint8_t)('a' + i));
