@@ -45,9 +45,11 @@ struct Coder {
 #define QTM_INLINE __attribute__((always_inline)) inline
 #endif
 
-// On x86-64 Linux the block decoder is also built for processors with
-// AVX2, BMI2 and LZCNT, chosen at load time.
-#if QUANTUM_VECTOR_SEARCH && defined(__GNUC__) && defined(__GLIBC__) && !defined(QTM_NO_CLONES)
+// With GCC on x86-64 glibc hosts the block decoder is also built for
+// processors with AVX2, BMI2 and LZCNT, chosen at load time (clang would
+// need the attribute on every declaration).
+#if QUANTUM_VECTOR_SEARCH && defined(__GNUC__) && !defined(__clang__) && defined(__GLIBC__) && \
+    !defined(QTM_NO_CLONES)
 #define QTM_CLONES __attribute__((target_clones("default", "arch=x86-64-v3")))
 #else
 #define QTM_CLONES
