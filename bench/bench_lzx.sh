@@ -4,7 +4,7 @@
 # Packs the benchmark corpus (bench/make_corpus.sh) into one cabinet as LZX
 # with a 2 MiB window (cabx create -m lzx:21) and with a 32 KiB window
 # (lzx:15), then times the extraction of each cabinet by cabx, cabextract,
-# 7zz and bsdtar, median of RUNS runs each (wall time, and user + system CPU
+# 7zz and bsdtar, alternating, median of RUNS runs each (wall time, and user + system CPU
 # time, which a busy machine disturbs less). Every extraction is checked
 # against the corpus. The decoder alone is timed too, on each cabinet held
 # in memory (tests/lzx/lzx_throughput, best of 5). Finally the compressed
@@ -61,27 +61,7 @@ pack() {
   stat -c %s "$cab"
 }
 
-# best LABEL COMMAND...: runs the command RUNS times into a fresh out/,
-# checks the result, prints the median wall and CPU seconds.
-best() {
-  local label=$1 walls=() cpus=() t wall cpu
-  shift
-  for ((i = 0; i < runs; i++)); do
-    rm -rf "$scratch/out" && mkdir -p "$scratch/out"
-    /usr/bin/time -o "$bench/time.txt" -f '%e %U %S' "$@" >/dev/null 2>&1 || true
-    t=$(tail -1 "$bench/time.txt")
-    walls+=("$(echo "$t" | cut -d' ' -f1)")
-    cpus+=("$(echo "$t" | awk '{print $2 + $3}')")
-  done
-  wall=$(printf '%s\n' "${walls[@]}" | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
-  cpu=$(printf '%s\n' "${cpus[@]}" | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
-  for f in "${files[@]}"; do
-    cmp -s "$corpus/$f" "$scratch/out/$f" || { echo "$label: $f differs" >&2; exit 1; }
-  done
-  printf '  %-11s wall %6.2f s  cpu %6.2f s  (%.0f MB/s by cpu)\n' "$label" "$wall" "$cpu" \
-    "$(echo "$corpus_bytes / 1000000 / $cpu" | bc -l)" >&2
-  echo "$wall $cpu"
-}
+source "$root/bench/bench_lib.sh"
 
 echo "corpus: ${#files[@]} files, $corpus_bytes bytes" >&2
 declare -A size
@@ -89,30 +69,12 @@ for bits in 21 15; do
   size[$bits]=$(pack "lzx:$bits" "lzx$bits")
   cab=$bench/lzx$bits.cab
   echo "extracting $cab (${size[$bits]} bytes), median of $runs:" >&2
-  ours=$(best cabx "$cabx" extract -q -d "$scratch/out" "$cab")
-  peers=()
-  if command -v cabextract >/dev/null; then
-    peers+=("$(best cabextract cabextract -q -d "$scratch/out" "$cab")")
-  else
-    echo "  cabextract: not installed, skipped" >&2
-  fi
-  if command -v 7zz >/dev/null; then
-    peers+=("$(best 7zz 7zz x -y -bd "-o$scratch/out" "$cab")")
-  else
-    echo "  7zz: not installed, skipped" >&2
-  fi
-  if command -v bsdtar >/dev/null; then
-    peers+=("$(best bsdtar bsdtar -xf "$cab" -C "$scratch/out")")
-  else
-    echo "  bsdtar: not installed, skipped" >&2
-  fi
-  if ((${#peers[@]})); then
-    fastest_wall=$(printf '%s\n' "${peers[@]}" | cut -d' ' -f1 | sort -g | head -1)
-    fastest_cpu=$(printf '%s\n' "${peers[@]}" | cut -d' ' -f2 | sort -g | head -1)
-    printf 'lzx:%s: cabx against the fastest peer: %.2fx by wall time, %.2fx by cpu time (target 1.5x)\n' \
-      "$bits" "$(echo "$fastest_wall / $(echo "$ours" | cut -d' ' -f1)" | bc -l)" \
-      "$(echo "$fastest_cpu / $(echo "$ours" | cut -d' ' -f2)" | bc -l)"
-  fi
+  cmd_cabx=("$cabx" extract -q -d @OUT@ "$cab")
+  cmd_cabextract=(cabextract -q -d @OUT@ "$cab")
+  cmd_7zz=(7zz x -y -bd -o@OUT@ "$cab")
+  cmd_bsdtar=(bsdtar -xf "$cab" -C @OUT@)
+  mapfile -t peers < <(peers_installed cabextract 7zz bsdtar)
+  race cabx "${peers[@]}"
   if [[ -n $throughput ]]; then
     echo "lzx:$bits: decoder in memory: $("$throughput" "$cab" 5)"
   else

@@ -49,52 +49,17 @@ pack() {
   stat -c %s "$cab"
 }
 
-# best LABEL COMMAND...: runs the command RUNS times into a fresh out/,
-# checks the result, prints the median wall and CPU seconds.
-best() {
-  local label=$1 walls=() cpus=() t wall cpu
-  shift
-  for ((i = 0; i < runs; i++)); do
-    rm -rf "$scratch/out" && mkdir -p "$scratch/out"
-    /usr/bin/time -o "$bench/time.txt" -f '%e %U %S' "$@" >/dev/null 2>&1 ||
-      { echo "$label failed" >&2; exit 1; }
-    t=$(tail -1 "$bench/time.txt")
-    walls+=("$(echo "$t" | cut -d' ' -f1)")
-    cpus+=("$(echo "$t" | awk '{print $2 + $3}')")
-  done
-  wall=$(printf '%s\n' "${walls[@]}" | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
-  cpu=$(printf '%s\n' "${cpus[@]}" | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
-  for f in "${files[@]}"; do
-    cmp -s "$corpus/$f" "$scratch/out/$f" || { echo "$label: $f differs" >&2; exit 1; }
-  done
-  printf '%-11s wall %6.2f s  cpu %6.2f s  (%.0f MB/s by cpu)\n' "$label" "$wall" "$cpu" \
-    "$(echo "$corpus_bytes / 1000000 / $cpu" | bc -l)" >&2
-  echo "$wall $cpu"
-}
+source "$root/bench/bench_lib.sh"
 
 echo "corpus: ${#files[@]} files, $corpus_bytes bytes" >&2
 q=$(pack quantum:21 quantum21)
 cab=$bench/quantum21.cab
 echo "extracting $cab ($q bytes), median of $runs:" >&2
-ours=$(best cabx "$cabx" extract -q -d "$scratch/out" "$cab")
-peers=()
-if command -v cabextract >/dev/null; then
-  peers+=("$(best cabextract cabextract -q -d "$scratch/out" "$cab")")
-else
-  echo "cabextract: not installed, skipped" >&2
-fi
-if command -v 7zz >/dev/null; then
-  peers+=("$(best 7zz 7zz x -y -bd "-o$scratch/out" "$cab")")
-else
-  echo "7zz: not installed, skipped" >&2
-fi
-if ((${#peers[@]})); then
-  fastest_wall=$(printf '%s\n' "${peers[@]}" | cut -d' ' -f1 | sort -g | head -1)
-  fastest_cpu=$(printf '%s\n' "${peers[@]}" | cut -d' ' -f2 | sort -g | head -1)
-  printf 'cabx against the fastest peer: %.2fx by wall time, %.2fx by cpu time (target 1.5x)\n' \
-    "$(echo "$fastest_wall / $(echo "$ours" | cut -d' ' -f1)" | bc -l)" \
-    "$(echo "$fastest_cpu / $(echo "$ours" | cut -d' ' -f2)" | bc -l)"
-fi
+cmd_cabx=("$cabx" extract -q -d @OUT@ "$cab")
+cmd_cabextract=(cabextract -q -d @OUT@ "$cab")
+cmd_7zz=(7zz x -y -bd -o@OUT@ "$cab")
+mapfile -t peers < <(peers_installed cabextract 7zz)
+race cabx "${peers[@]}"
 
 echo "compressed sizes of the corpus:"
 printf '  %-11s %11d bytes (%.1f%%)\n' quantum:21 "$q" "$(echo "100 * $q / $corpus_bytes" | bc -l)"
