@@ -36,36 +36,17 @@
 #include <algorithm>
 #include <set>
 
+#include "cab_format.h"
 #include "encoders.h"
 
 namespace cabwriter {
 
 namespace {
 
-enum : uint16_t {
-    kHasPrevious = 0x0001,
-    kHasNext = 0x0002,
-    kHasReserve = 0x0004,
-    kSpansFromPrevious = 0xFFFD,
-    kSpansIntoNext = 0xFFFE,
-    kSpansBoth = 0xFFFF,
-};
-
-const uint32_t kHeaderSize = 36;
+// Record layouts, flags, spanning values and the block checksum are the
+// reader's (cab_format.h), so writer and reader cannot drift apart.
+const uint32_t kHeaderSize = kCabHeaderSize;
 const uint32_t kMaxBlockData = 32768;
-
-// The format's block checksum: XOR of the little-endian 32-bit groups, the
-// 1 to 3 bytes left over taken with the first of them most significant.
-uint32_t Checksum(const uint8_t* p, size_t n, uint32_t seed) {
-    uint32_t value = seed;
-    size_t i = 0;
-    for (; i + 4 <= n; i += 4)
-        value ^= uint32_t(p[i]) | uint32_t(p[i + 1]) << 8 | uint32_t(p[i + 2]) << 16 |
-                 uint32_t(p[i + 3]) << 24;
-    uint32_t tail = 0;
-    for (; i < n; ++i) tail = tail << 8 | p[i];
-    return value ^ tail;
-}
 
 void Put16(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(uint8_t(v));
@@ -439,9 +420,9 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
             for (int c = first; c <= last; ++c) {
                 Cab::Listing l{e, localIndex[c][g], 1};
                 if (first != last) {
-                    if (c == first) l.folderIndex = kSpansIntoNext, l.rank = 2;
-                    else if (c == last) l.folderIndex = kSpansFromPrevious, l.rank = 0;
-                    else l.folderIndex = kSpansBoth, l.rank = 0;
+                    if (c == first) l.folderIndex = SpansIntoNext, l.rank = 2;
+                    else if (c == last) l.folderIndex = SpansFromPrevious, l.rank = 0;
+                    else l.folderIndex = SpansBoth, l.rank = 0;
                 }
                 cabs[c].list.push_back(l);
             }
@@ -482,8 +463,8 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
         out.push_back(1);
         Put16(out, uint32_t(cab.folders.size()));
         Put16(out, uint32_t(cab.list.size()));
-        Put16(out, (hasPrev ? kHasPrevious : 0) | (hasNext ? kHasNext : 0) |
-                       (layout.hasReserve() ? kHasReserve : 0));
+        Put16(out, (hasPrev ? HasPrevious : 0) | (hasNext ? HasNext : 0) |
+                       (layout.hasReserve() ? HasReserve : 0));
         Put16(out, options.setId);
         Put16(out, uint16_t(options.firstCabinetIndex + c));
         if (layout.hasReserve()) {
@@ -528,8 +509,8 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
                 const uint8_t* d = block.bytes.data() + p.from;
                 out.insert(out.end(), d, d + p.size);
                 if (options.checksums) {
-                    uint32_t sum = Checksum(d, p.size, 0);
-                    sum = Checksum(out.data() + at + 4, 4 + options.blockReserve, sum);
+                    uint32_t sum = DataBlockChecksum(out.data() + at, 8 + options.blockReserve,
+                                                     d, p.size);
                     for (int k = 0; k < 4; ++k) out[at + k] = uint8_t(sum >> (8 * k));
                 }
             }
