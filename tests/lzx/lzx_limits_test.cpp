@@ -16,6 +16,7 @@
 
 #include "../writer/peer_tools.h"
 #include "encoders.h"
+#include "lzx_encode.h"
 #include "lzx_bits.h"
 #include "lzx_stream_builder.h"
 
@@ -136,16 +137,6 @@ std::vector<uint8_t> FarRepeats(uint32_t windowSize, size_t size) {
         p += length + 1 + rng() % 6;
     }
     return v;
-}
-
-std::vector<EncodedBlock> Encode(const std::vector<uint8_t>& data, int windowBits) {
-    FolderSpec spec;
-    spec.method = Method::Lzx;
-    spec.windowBits = windowBits;
-    std::vector<EncodedBlock> blocks;
-    std::string why;
-    EXPECT_TRUE(cabwriter::EncodeLzx(data.data(), data.size(), spec, 32768, &blocks, &why)) << why;
-    return blocks;
 }
 
 // A cabinet of one file in one LZX folder made of the given data blocks.

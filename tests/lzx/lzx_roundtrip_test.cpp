@@ -8,6 +8,7 @@
 #include "../writer/peer_tools.h"
 #include "cab_reader.h"
 #include "encoders.h"
+#include "lzx_encode.h"
 #include "lzx_stream_builder.h"
 #include "mem_io.h"
 #include "walk_recorder.h"
@@ -46,16 +47,6 @@ std::vector<uint8_t> Records(size_t n, uint32_t seed) {
     }
     v.resize(n);
     return v;
-}
-
-std::vector<EncodedBlock> Encode(const std::vector<uint8_t>& data, int windowBits) {
-    FolderSpec spec;
-    spec.method = Method::Lzx;
-    spec.windowBits = windowBits;
-    std::vector<EncodedBlock> blocks;
-    std::string why;
-    EXPECT_TRUE(cabwriter::EncodeLzx(data.data(), data.size(), spec, 32768, &blocks, &why)) << why;
-    return blocks;
 }
 
 struct Decoded {
