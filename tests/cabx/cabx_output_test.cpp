@@ -19,12 +19,6 @@ namespace {
 
 constexpr size_t kChunk = 512 * 1024;  // cabx's chunk size: sizes around it matter
 
-bool Contains(const std::string& hay, const std::string& needle) {
-    return hay.find(needle) != std::string::npos;
-}
-
-std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
-
 std::string CabxPath() { return peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx"); }
 
 // Many small files (some empty, in subdirectories, some read-only) around

@@ -23,10 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Contains(const std::string& hay, const std::string& needle) {
-    return hay.find(needle) != std::string::npos;
-}
-std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
 std::string Q(const std::string& s) { return peer::Quote(s); }
 
 peer::RunResult CabxPasses(unsigned passes, const std::string& args) {

@@ -7,6 +7,14 @@
 
 namespace cabxtest {
 
+inline bool Contains(const std::string& hay, const std::string& needle) {
+    return hay.find(needle) != std::string::npos;
+}
+
+inline std::vector<uint8_t> Bytes(const std::string& s) {
+    return std::vector<uint8_t>(s.begin(), s.end());
+}
+
 inline peer::RunResult Cabx(const std::string& args) {
     return peer::Run(peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") + " " + args);
 }

@@ -14,12 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Contains(const std::string& hay, const std::string& needle) {
-    return hay.find(needle) != std::string::npos;
-}
-
-std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
-
 TEST(CabxList, LinesSummaryJsonAndPatterns) {
     peer::TempDir dir("x-list");
     Options o;
