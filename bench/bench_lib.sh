@@ -8,7 +8,53 @@
 # (user + system) and the ratio of each peer's times to the first tool's;
 # sets RACE_WALL[tool] and RACE_CPU[tool].
 #
-# Expects: runs, scratch, corpus, files (array), corpus_bytes.
+# bench_setup, find_cabx and corpus_files set what the rest expects.
+
+# bench_setup: the settings every extraction benchmark shares (BENCH_DIR,
+# BUILD_DIR, RUNS, SCRATCH), the corpus (made by make_corpus.sh if missing),
+# and a scratch directory on a RAM file system: on disk, inode allocation
+# after the previous run's delete drowns the decoders. Leaves the shell in
+# the corpus folder with files and corpus_bytes set.
+bench_setup() {
+  bench=${BENCH_DIR:-/tmp/stub-bench}
+  build=${BUILD_DIR:-$root/build-bench}
+  runs=${RUNS:-3}
+  scratch=${SCRATCH:-/dev/shm/stub-bench-$$}
+  mkdir -p "$scratch"
+  trap 'rm -rf "$scratch"' EXIT
+  "$root/bench/make_corpus.sh" "$bench/corpus"
+  corpus=$bench/corpus
+}
+
+# find_cabx: the cabx of the build, or stop.
+find_cabx() {
+  cabx=$(find "$build" -maxdepth 3 -name cabx -type f -perm -u+x | head -1)
+  [[ -x $cabx ]] || { echo "cabx was not built" >&2; exit 1; }
+}
+
+# corpus_files: the corpus files in a fixed order, and their total size.
+corpus_files() {
+  cd "$corpus"
+  files=(text* src* bin*)
+  corpus_bytes=$(cat "${files[@]}" | wc -c)
+}
+
+# pack METHOD NAME: the corpus as one cabinet made by cabx, once per build
+# of cabx; prints its size, and the packing CPU time on stderr.
+pack() {
+  local cab=$bench/$2.cab
+  if [[ ! -f $cab || $cab -ot $cabx ]]; then
+    if ! /usr/bin/time -o "$scratch/pack-time.txt" -f '%e %U %S' "$cabx" create -m "$1" "$cab" \
+         "${files[@]}" >/dev/null 2>&1; then
+      rm -f "$cab"
+      return 1
+    fi
+    local cpu=$(awk '{print $2 + $3}' "$scratch/pack-time.txt")
+    printf '  packed %-11s in %6.1f s cpu (%.1f MB/s)\n' "$1" "$cpu" \
+      "$(echo "$corpus_bytes / 1000000 / $cpu" | bc -l)" >&2
+  fi
+  stat -c %s "$cab"
+}
 
 median() { sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'; }
 

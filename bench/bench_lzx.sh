@@ -17,16 +17,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-bench=${BENCH_DIR:-/tmp/stub-bench}
-build=${BUILD_DIR:-$root/build-bench}
-runs=${RUNS:-3}
-# Extractions go to a RAM file system, as in bench_mszip.sh: on disk, inode
-# allocation after the previous run's delete drowns the decoders.
-scratch=${SCRATCH:-/dev/shm/stub-bench-$$}
-mkdir -p "$scratch"
-trap 'rm -rf "$scratch"' EXIT
+source "$root/bench/bench_lib.sh"
+bench_setup
 
-"$root/bench/make_corpus.sh" "$bench/corpus"
 # The throughput tool lives with the LZX tests; without GoogleTest the
 # build has no tests and the in-memory timing is skipped.
 if cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_TESTS=ON >/dev/null 2>&1; then
@@ -35,33 +28,10 @@ else
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_TESTS=OFF >/dev/null
   cmake --build "$build" -j2 --target cabx >/dev/null
 fi
-cabx=$(find "$build" -maxdepth 3 -name cabx -type f -perm -u+x | head -1)
-[[ -x $cabx ]] || { echo "cabx was not built" >&2; exit 1; }
+find_cabx
 throughput=$(find "$build" -maxdepth 4 -name lzx_throughput -type f -perm -u+x | head -1)
 
-corpus=$bench/corpus
-cd "$corpus"
-files=(text* src* bin*)
-corpus_bytes=$(cat "${files[@]}" | wc -c)
-
-# pack METHOD NAME: the corpus as one cabinet, made once per build of cabx;
-# prints its size, and the packing CPU time on stderr.
-pack() {
-  local cab=$bench/$2.cab
-  if [[ ! -f $cab || $cab -ot $cabx ]]; then
-    if ! /usr/bin/time -o "$bench/time.txt" -f '%e %U %S' "$cabx" create -m "$1" "$cab" \
-         "${files[@]}" >/dev/null 2>&1; then
-      rm -f "$cab"
-      return 1
-    fi
-    local cpu=$(awk '{print $2 + $3}' "$bench/time.txt")
-    printf '  packed %-9s in %6.1f s cpu (%.1f MB/s)\n' "$1" "$cpu" \
-      "$(echo "$corpus_bytes / 1000000 / $cpu" | bc -l)" >&2
-  fi
-  stat -c %s "$cab"
-}
-
-source "$root/bench/bench_lib.sh"
+corpus_files
 
 echo "corpus: ${#files[@]} files, $corpus_bytes bytes" >&2
 declare -A size

@@ -15,41 +15,13 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-bench=${BENCH_DIR:-/tmp/stub-bench}
-build=${BUILD_DIR:-$root/build-bench}
-runs=${RUNS:-3}
-# Extractions go to a RAM file system, as in bench_mszip.sh: on disk, inode
-# allocation after the previous run's delete drowns the decoders.
-scratch=${SCRATCH:-/dev/shm/stub-bench-$$}
-mkdir -p "$scratch"
-trap 'rm -rf "$scratch"' EXIT
+source "$root/bench/bench_lib.sh"
+bench_setup
 
-"$root/bench/make_corpus.sh" "$bench/corpus"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j2 --target cabx >/dev/null
-cabx=$(find "$build" -maxdepth 3 -name cabx -type f -perm -u+x | head -1)
-[[ -x $cabx ]] || { echo "cabx was not built" >&2; exit 1; }
-
-corpus=$bench/corpus
-cd "$corpus"
-files=(text* src* bin*)
-corpus_bytes=$(cat "${files[@]}" | wc -c)
-
-# pack METHOD NAME: the corpus as one cabinet, made once per build of cabx.
-pack() {
-  local cab=$bench/$2.cab
-  if [[ ! -f $cab || $cab -ot $cabx ]]; then
-    local start=$(date +%s.%N)
-    if ! (cd "$corpus" && "$cabx" create -m "$1" "$cab" "${files[@]}" >/dev/null); then
-      rm -f "$cab"
-      return 1
-    fi
-    printf '  packed %-11s in %6.1f s\n' "$1" "$(echo "$(date +%s.%N) - $start" | bc)" >&2
-  fi
-  stat -c %s "$cab"
-}
-
-source "$root/bench/bench_lib.sh"
+find_cabx
+corpus_files
 
 echo "corpus: ${#files[@]} files, $corpus_bytes bytes" >&2
 q=$(pack quantum:21 quantum21)

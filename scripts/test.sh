@@ -18,14 +18,14 @@ step "dependencies"
 scripts/deps.sh all
 
 step "build and test (Release)"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_TESTS=ON -DSTUB_BUILD_TOOLS=ON
 cmake --build build -j"$JOBS"
 ctest --test-dir build --output-on-failure -j"$JOBS"
 
 step "build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTUB_SANITIZE=ON
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTUB_SANITIZE=ON -DSTUB_BUILD_TESTS=ON -DSTUB_BUILD_TOOLS=ON
 cmake --build build-asan -j"$JOBS"
 ctest --test-dir build-asan --output-on-failure -j"$JOBS"
 
