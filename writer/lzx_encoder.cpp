@@ -3,7 +3,9 @@
 // The folder's data is first put through the forward E8 translation when it
 // looks like x86 code (relative CALL targets become absolute, which repeat
 // far more often), then cut into frames. Each frame is parsed into literals
-// and matches by a hash-chain match finder with lazy evaluation; matches
+// and matches by a hash-chain match finder (hash_chains.h) with lazy
+// evaluation, its walks bounded so that the speed does not fall with the
+// window size, and skipping ahead through data that does not compress; matches
 // never cross a frame's end, and the three repeated offsets R0-R2 are
 // tracked exactly as the decoder tracks them. Consecutive frames are grouped
 // into one LZX block while that is cheaper than separate blocks; each group
@@ -19,6 +21,7 @@
 #include <numeric>
 
 #include "encoders.h"
+#include "hash_chains.h"
 #include "../codecs/lzx/lzx_format.h"
 
 namespace cabwriter {
@@ -26,10 +29,13 @@ namespace {
 
 const uint32_t kE8Sentinel = 10;  // no translation in a frame's last 10 bytes
 const uint32_t kMaxGroupFrames = 32;
-const uint32_t kHashBits = 17;
-const uint32_t kChainDepth = 64;
-const uint32_t kNiceLength = 128;
-const uint32_t kLazyLength = 32;
+const uint32_t kChainDepth = 32;   // chain entries visited per search
+const uint32_t kLazyDepth = 16;    // and by the lazy step's probe
+const uint32_t kGoodLength = 16;   // past this, a quarter of the walk is left
+const uint32_t kNiceLength = 96;   // a match this long ends the search
+const uint32_t kLazyLength = 16;   // no lazy step after a match this long
+const uint32_t kSkipShift = 5;     // literal runs: stride grows every 32 misses
+const uint32_t kMaxStride = 8;
 
 // ---------------------------------------------------------------- bit output
 
@@ -246,24 +252,35 @@ uint32_t MatchSlot(Offsets* o, uint32_t distance) {
 // still valid LZX, and the lost distance is worth next to nothing.
 class Matcher {
 public:
-    Matcher(const uint8_t* data, size_t size, uint32_t windowSize)
-        : d_(data), n_(size), mask_(windowSize - 1), maxDistance_(windowSize - 4),
-          head_(size_t(1) << kHashBits, 0), prev_(windowSize, 0) {}
+    Matcher(const uint8_t* data, size_t size, uint32_t windowBits)
+        : d_(data), maxDistance_((1u << windowBits) - 4), chains_(data, size, windowBits) {}
 
     // Parses [start, end) into tokens, starting from and updating the
     // repeated offsets.
+    //
+    // Where nothing matches for a while (data that does not compress), the
+    // search skips ahead: after kSkipAfter literals in a row it looks only
+    // at every second position, then every third, and so on up to every
+    // kMaxStride-th. Every position still enters the hash chains, so a
+    // repeat further on is found as soon as the search lands inside it,
+    // and the first match found resets the stride.
     void Parse(size_t start, size_t end, Offsets* offsets, std::vector<Token>* out) {
         size_t p = start;
+        uint32_t misses = 0;
         Candidate cur = Best(p, end, *offsets);
         while (p < end) {
             if (cur.length == 0) {
-                out->push_back({d_[p], 0});
-                ++p;
+                const uint32_t stride =
+                    std::min<uint32_t>(1 + (misses >> kSkipShift), kMaxStride);
+                const size_t to = std::min<size_t>(end, p + stride);
+                for (; p < to; ++p) out->push_back({d_[p], 0});
+                misses += stride;
                 if (p < end) cur = Best(p, end, *offsets);
                 continue;
             }
+            misses = 0;
             if (cur.length < kLazyLength && p + 1 < end) {
-                Candidate next = Best(p + 1, end, *offsets);
+                Candidate next = Best(p + 1, end, *offsets, cur.length);
                 if (next.length > cur.length) {
                     out->push_back({d_[p], 0});
                     ++p;
@@ -283,76 +300,68 @@ private:
         uint32_t length = 0, distance = 0;
     };
 
-    uint32_t Hash(size_t p) const {
-        uint32_t v = uint32_t(d_[p]) | uint32_t(d_[p + 1]) << 8 | uint32_t(d_[p + 2]) << 16;
-        return (v * 2654435761u) >> (32 - kHashBits);
-    }
-
-    void InsertUpTo(size_t p) {
-        for (; inserted_ < p; ++inserted_) {
-            if (inserted_ + 2 >= n_) continue;
-            uint32_t h = Hash(inserted_);
-            prev_[inserted_ & mask_] = head_[h];
-            head_[h] = uint32_t(inserted_ + 1);
-        }
-    }
-
-    uint32_t Length(size_t from, size_t p, uint32_t limit) const {
-        uint32_t k = 0;
-        while (k + 8 <= limit) {
-            uint64_t x, y;
-            memcpy(&x, d_ + from + k, 8);
-            memcpy(&y, d_ + p + k, 8);
-            if (x != y) return k + uint32_t(__builtin_ctzll(x ^ y) >> 3);
-            k += 8;
-        }
-        while (k < limit && d_[from + k] == d_[p + k]) ++k;
-        return k;
-    }
-
-    Candidate Best(size_t p, size_t end, const Offsets& offsets) {
-        InsertUpTo(p);
+    // The best match at p. With a floor, only a match longer than the floor
+    // matters to the caller (the lazy step): chain candidates that cannot
+    // beat it are skipped, and the result is then the same as without the
+    // floor whenever it is longer than the floor.
+    Candidate Best(size_t p, size_t end, const Offsets& offsets, uint32_t floor = 0) {
+        chains_.InsertUpTo(p);
         const uint32_t limit = uint32_t(std::min<size_t>(kLzxMaxMatch, end - p));
         Candidate best, rep;
-        if (limit < kLzxMinMatch) return best;
+        if (limit < kLzxMinMatch || floor >= limit) return best;
         for (uint32_t r : offsets.r) {
             if (r > p || r > maxDistance_) continue;
-            uint32_t len = Length(p - r, p, limit);
+            uint32_t len = chains_.Length(p - r, p, limit);
             if (len > rep.length) {
                 rep.length = len;
                 rep.distance = r;
             }
         }
-        if (limit >= 3 && p + 2 < n_) {
-            uint32_t cand = head_[Hash(p)];
-            for (uint32_t depth = kChainDepth; cand && depth; --depth) {
-                size_t c = cand - 1;
-                uint32_t distance = uint32_t(p - c);
+        best.length = floor;
+        if (limit >= 4) {
+            // A match at least as long as kGoodLength makes a longer one
+            // worth less: the rest of the walk is cut to a quarter.
+            // The lazy step's probe (a floor is set) walks half as far.
+            uint32_t depth = floor ? kLazyDepth : kChainDepth;
+            uint32_t cand = chains_.First4(p);
+            while (cand && depth) {
+                const size_t c = cand - 1;
+                const uint32_t distance = uint32_t(p - c);
                 if (distance > maxDistance_) break;
-                if (d_[c + best.length] == d_[p + best.length] || best.length == 0) {
-                    uint32_t len = Length(c, p, limit);
+                if (d_[c + best.length] == d_[p + best.length]) {
+                    const uint32_t len = chains_.Length(c, p, limit);
                     if (len > best.length) {
+                        if (len >= kGoodLength && best.length < kGoodLength) depth = (depth + 3) / 4;
                         best.length = len;
                         best.distance = distance;
                         if (len >= kNiceLength || len == limit) break;
                     }
                 }
-                cand = prev_[c & mask_];
+                cand = chains_.Next(c);
+                --depth;
             }
-            // A 3-byte match far away costs more than three literals.
-            if (best.length == 3 && best.distance > 16384) best.length = 0;
         }
-        if (best.length < 3) best.length = 0;
+        // Three bytes pay only near (a 3-byte match far away costs more
+        // than three literals), so the newest 3-byte candidate serves.
+        if (best.length < 3 && limit >= 3) {
+            if (const uint32_t cand = chains_.First3(p)) {
+                const size_t c = cand - 1;
+                const uint32_t distance = uint32_t(p - c);
+                if (distance <= 16384 && distance <= maxDistance_ && chains_.Length(c, p, 3) == 3) {
+                    best.length = 3;
+                    best.distance = distance;
+                }
+            }
+        }
+        if (best.length < 3 || best.distance == 0) best.length = 0;  // none beat the floor
         if (rep.length >= 2 && (rep.length >= best.length || (rep.length >= 3 && rep.length + 1 >= best.length)))
             return rep;
         return best;
     }
 
     const uint8_t* d_;
-    size_t n_;
-    uint32_t mask_, maxDistance_;
-    std::vector<uint32_t> head_, prev_;  // positions + 1; 0 = none
-    size_t inserted_ = 0;
+    uint32_t maxDistance_;
+    HashChains chains_;
 };
 
 // ------------------------------------------------------------- block coding
@@ -625,7 +634,7 @@ bool EncodeLzx(const uint8_t* data, size_t size, const FolderSpec& spec, uint32_
     }
 
     const uint32_t windowBits = uint32_t(spec.windowBits);
-    Matcher matcher(work.data(), size, 1u << windowBits);
+    Matcher matcher(work.data(), size, windowBits);
     LzxStream stream(windowBits, e8Size, blocks);
     Offsets parseOffsets;  // the repeated offsets the parser assumes
 

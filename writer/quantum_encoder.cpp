@@ -6,7 +6,10 @@
 // history carry on, so matches may reach back into earlier blocks (up to the
 // window size) but never run past the end of the block they are coded in.
 //
-// Parsing is LZ77 over hash chains with one step of lazy evaluation. The
+// Parsing is LZ77 over hash chains (hash_chains.h) with one step of lazy
+// evaluation; the walks are bounded, and where nothing matches for a while
+// the search skips ahead (there is no stored block in this format, so data
+// that does not compress goes out as literals, about 1% over its size). The
 // coder is adaptive, so costs are read off the models' current state: a
 // candidate match is worth its saving over coding the same bytes as
 // literals, and length-3 and length-4 matches (with their own, shorter
@@ -17,6 +20,7 @@
 #include <algorithm>
 
 #include "encoders.h"
+#include "hash_chains.h"
 #include "quantum_coder.h"
 
 namespace cabwriter {
@@ -25,9 +29,12 @@ namespace {
 
 using namespace quantum;
 
-constexpr unsigned kHashBits = 16;
-constexpr int kMaxChain = 48;
-constexpr unsigned kNiceLength = 96;
+constexpr int kMaxChain = 48;          // chain entries visited per search
+constexpr unsigned kGoodLength = 32;   // past this, a quarter of the walk is left
+constexpr unsigned kNiceLength = 96;   // a match this long ends the search
+constexpr unsigned kLazyLength = 96;   // no lazy step after a match this long
+constexpr unsigned kSkipShift = 5;   // literal runs: the stride grows every 32 misses
+constexpr unsigned kMaxStride = 8;
 constexpr unsigned kMaxMatch = 259;
 constexpr unsigned kExactLiteralCosts = 16;
 
@@ -50,8 +57,7 @@ class Compressor {
         : data_(data),
           size_(size),
           windowSize_(1u << windowBits),
-          head_(1u << kHashBits, -1),
-          prev_(1u << windowBits, -1),
+          chains_(data, size, uint32_t(windowBits)),
           log2_(Costs().log2x16) {
         models_.Init(windowBits);
     }
@@ -74,25 +80,17 @@ class Compressor {
     // Cost of a match, or -1 when it cannot be coded.
     int MatchCost(unsigned length, uint32_t offset) const;
     int LiteralRunCost(size_t pos, unsigned length) const;
-    Choice Best(size_t pos, size_t end) const;
-    uint32_t Hash(size_t pos) const {
-        uint32_t v = data_[pos] | (data_[pos + 1] << 8) | (data_[pos + 2] << 16);
-        return (v * 2654435761u) >> (32 - kHashBits);
-    }
-    void Insert(size_t pos) {
-        if (pos + 3 > size_) return;
-        uint32_t h = Hash(pos);
-        prev_[pos & (windowSize_ - 1)] = head_[h];
-        head_[h] = (int64_t)pos;
-    }
+    Choice Best(size_t pos, size_t end);
+    // Weighs a candidate of `len` matching bytes at `offset` into `best`.
+    void Consider(size_t pos, unsigned len, uint32_t offset, int* literalCosts, unsigned* costed,
+                  Choice* best) const;
     void EncodeLiteral(uint8_t byte);
     void EncodeMatch(unsigned length, uint32_t offset);
 
     const uint8_t* data_;
     size_t size_;
     uint32_t windowSize_;
-    std::vector<int64_t> head_;
-    std::vector<int64_t> prev_;
+    HashChains chains_;
     const int* log2_;
     Models models_;
     RangeEncoder coder_;
@@ -123,39 +121,65 @@ int Compressor::LiteralRunCost(size_t pos, unsigned length) const {
     return cost + (int)(length - exact) * averageLiteral_;
 }
 
-Compressor::Choice Compressor::Best(size_t pos, size_t end) const {
+void Compressor::Consider(size_t pos, unsigned len, uint32_t offset, int* literalCosts,
+                          unsigned* costed, Choice* best) const {
+    unsigned use = len;
+    if (use == 4 && MatchCost(4, offset) < 0) use = 3;
+    if (use < 3) return;
+    const int cost = MatchCost(use, offset);
+    if (cost < 0) return;
+    // The literal costs of the first bytes, summed once per search.
+    const unsigned exact = std::min(use, kExactLiteralCosts);
+    for (; *costed < exact; ++*costed)
+        literalCosts[*costed + 1] = literalCosts[*costed] + LiteralCost(data_[pos + *costed]);
+    const int literals = literalCosts[exact] + (int)(use - exact) * averageLiteral_;
+    const int saving = literals - cost;
+    if (saving > best->saving) {
+        best->length = use;
+        best->offset = offset;
+        best->saving = saving;
+    }
+}
+
+Compressor::Choice Compressor::Best(size_t pos, size_t end) {
+    chains_.InsertUpTo(pos);
     Choice best;
-    size_t limit = std::min<size_t>(end - pos, kMaxMatch);
-    if (limit < 3 || pos + 3 > size_) return best;
-    int64_t candidate = head_[Hash(pos)];
-    unsigned longest = 2;
-    for (int chain = kMaxChain; chain > 0 && candidate >= 0; --chain) {
-        uint32_t offset = (uint32_t)(pos - (size_t)candidate);
-        if (offset > windowSize_) break;
-        const uint8_t* a = data_ + pos;
-        const uint8_t* b = data_ + candidate;
-        if (b[longest] == a[longest] || longest < 4) {
-            unsigned len = 0;
-            while (len < limit && a[len] == b[len]) ++len;
-            unsigned use = len;
-            if (use == 4 && MatchCost(4, offset) < 0) use = 3;
-            if (use >= 3 && (use > longest || use <= 4)) {
-                int cost = MatchCost(use, offset);
-                if (cost >= 0) {
-                    int saving = LiteralRunCost(pos, use) - cost;
-                    if (saving > best.saving) {
-                        best.length = use;
-                        best.offset = offset;
-                        best.saving = saving;
+    const unsigned limit = (unsigned)std::min<size_t>(end - pos, kMaxMatch);
+    if (limit < 3) return best;
+    int literalCosts[kExactLiteralCosts + 1] = {0};
+    unsigned costed = 0;
+    // The 4-byte chain: every candidate evaluated for its saving; once a
+    // match is longer than 4, only longer ones are looked at (a length-3 or
+    // length-4 match has position models of its own and may still win).
+    unsigned longest = 4;
+    if (limit >= 4) {
+        int depth = kMaxChain;
+        for (uint32_t cand = chains_.First4(pos); cand && depth > 0; --depth) {
+            const size_t c = cand - 1;
+            const uint32_t offset = (uint32_t)(pos - c);
+            if (offset > windowSize_) break;
+            if (data_[c + longest] == data_[pos + longest] || longest == 4) {
+                const unsigned len = chains_.Length(c, pos, limit);
+                if (len > longest || (len >= 3 && len <= 4)) {
+                    Consider(pos, len, offset, literalCosts, &costed, &best);
+                    if (len > longest) {
+                        if (len >= kGoodLength && longest < kGoodLength) depth = (depth + 3) / 4;
+                        longest = len;
                     }
+                    if (len >= kNiceLength || len == limit) break;
                 }
-                if (len > longest) longest = len;
-                if (len >= kNiceLength || len == limit) break;
             }
+            cand = chains_.Next(c);
         }
-        int64_t next = prev_[(size_t)candidate & (windowSize_ - 1)];
-        if (next >= candidate) break;
-        candidate = next;
+    }
+    // Length-3 matches code only near, so the newest 3-byte candidate serves.
+    if (best.length < 3) {
+        if (const uint32_t cand = chains_.First3(pos)) {
+            const size_t c = cand - 1;
+            const uint32_t offset = (uint32_t)(pos - c);
+            if (offset <= windowSize_ && chains_.Length(c, pos, 3) == 3)
+                Consider(pos, 3, offset, literalCosts, &costed, &best);
+        }
     }
     return best;
 }
@@ -189,32 +213,35 @@ void Compressor::EncodeMatch(unsigned length, uint32_t offset) {
 bool Compressor::Block(size_t start, size_t end, std::vector<uint8_t>* out) {
     coder_.Begin();
     size_t pos = start;
+    unsigned misses = 0;  // literals in a row, for skipping through data that does not compress
+    Choice here = Best(pos, end);
     while (pos < end) {
-        Choice here = Best(pos, end);
-        if (here.length != 0 && here.length < kNiceLength && pos + 1 < end) {
-            // One step of lazy evaluation: a better match starting at the
-            // next byte is worth a literal first.
-            Insert(pos);
-            Choice next = Best(pos + 1, end);
-            if (next.saving > here.saving + LiteralCost(data_[pos])/4) {
-                EncodeLiteral(data_[pos]);
-                ++pos;
-                continue;
-            }
-            EncodeMatch(here.length, here.offset);
-            for (unsigned k = 1; k < here.length; ++k) Insert(pos + k);
-            pos += here.length;
+        if (here.length == 0) {
+            // After kSkipAfter misses in a row the search looks only at
+            // every second position, then every third, up to every
+            // kMaxStride-th; every position still enters the chains.
+            const unsigned stride = std::min(1 + (misses >> kSkipShift), kMaxStride);
+            const size_t to = std::min(end, pos + stride);
+            for (; pos < to; ++pos) EncodeLiteral(data_[pos]);
+            misses += stride;
+            if (pos < end) here = Best(pos, end);
             continue;
         }
-        if (here.length == 0) {
-            EncodeLiteral(data_[pos]);
-            Insert(pos);
-            ++pos;
-        } else {
-            EncodeMatch(here.length, here.offset);
-            for (unsigned k = 0; k < here.length; ++k) Insert(pos + k);
-            pos += here.length;
+        misses = 0;
+        if (here.length < kLazyLength && pos + 1 < end) {
+            // One step of lazy evaluation: a better match starting at the
+            // next byte is worth a literal first.
+            Choice next = Best(pos + 1, end);
+            if (next.saving > here.saving + LiteralCost(data_[pos]) / 4) {
+                EncodeLiteral(data_[pos]);
+                ++pos;
+                here = next;
+                continue;
+            }
         }
+        EncodeMatch(here.length, here.offset);
+        pos += here.length;
+        if (pos < end) here = Best(pos, end);
     }
     coder_.Finish(out);
     return true;

@@ -137,6 +137,24 @@ TEST(LzxRoundTrip, EdgeSizesAndRepetitiveData) {
     EXPECT_GT(Compressed(Encode(twice, 15)), 590000u);
 }
 
+// Long stretches without a match make the search skip ahead: a repeat that
+// follows is still found, and the stretches go out as uncompressed blocks.
+TEST(LzxRoundTrip, IncompressibleStretchesThenRepeatsAndRuns) {
+    const std::vector<uint8_t> noise = peer::RandomBytes(400000, 31);
+    const std::vector<uint8_t> data =
+        Concat({noise, std::vector<uint8_t>(50000, 'r'), peer::TextBytes(40000, 32), noise,
+                peer::RandomBytes(5, 33)});
+    for (int bits : {15, 21}) {
+        std::vector<EncodedBlock> blocks = Encode(data, bits);
+        Decoded r = Decode(blocks, bits);
+        ASSERT_TRUE(r.ok) << bits;
+        EXPECT_EQ(r.bytes, data) << "window bits " << bits;
+        EXPECT_TRUE(r.blockTypes.count(Uncompressed)) << bits;
+        if (bits == 21) EXPECT_LT(Compressed(blocks), 400000u + 30000u);
+        else EXPECT_GT(Compressed(blocks), 800000u);
+    }
+}
+
 TEST(LzxRoundTrip, RefusesBadParameters) {
     std::vector<uint8_t> data(100, 1);
     std::vector<EncodedBlock> blocks;
