@@ -29,10 +29,11 @@ namespace {
 
 using namespace quantum;
 
-constexpr int kMaxChain = 48;          // chain entries visited per search
-constexpr unsigned kGoodLength = 32;   // past this, a quarter of the walk is left
+constexpr int kMaxChain = 24;          // chain entries visited per search
+constexpr int kLazyDepth = 12;         // and by the lazy step's probe
+constexpr unsigned kGoodLength = 16;   // past this, a quarter of the walk is left
 constexpr unsigned kNiceLength = 96;   // a match this long ends the search
-constexpr unsigned kLazyLength = 96;   // no lazy step after a match this long
+constexpr unsigned kLazyLength = 32;   // no lazy step after a match this long
 constexpr unsigned kSkipShift = 5;   // literal runs: the stride grows every 32 misses
 constexpr unsigned kMaxStride = 8;
 constexpr unsigned kMaxMatch = 259;
@@ -80,7 +81,7 @@ class Compressor {
     // Cost of a match, or -1 when it cannot be coded.
     int MatchCost(unsigned length, uint32_t offset) const;
     int LiteralRunCost(size_t pos, unsigned length) const;
-    Choice Best(size_t pos, size_t end);
+    Choice Best(size_t pos, size_t end, int depth);
     // Weighs a candidate of `len` matching bytes at `offset` into `best`.
     void Consider(size_t pos, unsigned len, uint32_t offset, int* literalCosts, unsigned* costed,
                   Choice* best) const;
@@ -141,7 +142,7 @@ void Compressor::Consider(size_t pos, unsigned len, uint32_t offset, int* litera
     }
 }
 
-Compressor::Choice Compressor::Best(size_t pos, size_t end) {
+Compressor::Choice Compressor::Best(size_t pos, size_t end, int depth) {
     chains_.InsertUpTo(pos);
     Choice best;
     const unsigned limit = (unsigned)std::min<size_t>(end - pos, kMaxMatch);
@@ -153,7 +154,6 @@ Compressor::Choice Compressor::Best(size_t pos, size_t end) {
     // length-4 match has position models of its own and may still win).
     unsigned longest = 4;
     if (limit >= 4) {
-        int depth = kMaxChain;
         for (uint32_t cand = chains_.First4(pos); cand && depth > 0; --depth) {
             const size_t c = cand - 1;
             const uint32_t offset = (uint32_t)(pos - c);
@@ -214,7 +214,7 @@ bool Compressor::Block(size_t start, size_t end, std::vector<uint8_t>* out) {
     coder_.Begin();
     size_t pos = start;
     unsigned misses = 0;  // literals in a row, for skipping through data that does not compress
-    Choice here = Best(pos, end);
+    Choice here = Best(pos, end, kMaxChain);
     while (pos < end) {
         if (here.length == 0) {
             // After kSkipAfter misses in a row the search looks only at
@@ -224,14 +224,14 @@ bool Compressor::Block(size_t start, size_t end, std::vector<uint8_t>* out) {
             const size_t to = std::min(end, pos + stride);
             for (; pos < to; ++pos) EncodeLiteral(data_[pos]);
             misses += stride;
-            if (pos < end) here = Best(pos, end);
+            if (pos < end) here = Best(pos, end, kMaxChain);
             continue;
         }
         misses = 0;
         if (here.length < kLazyLength && pos + 1 < end) {
             // One step of lazy evaluation: a better match starting at the
             // next byte is worth a literal first.
-            Choice next = Best(pos + 1, end);
+            Choice next = Best(pos + 1, end, kLazyDepth);
             if (next.saving > here.saving + LiteralCost(data_[pos]) / 4) {
                 EncodeLiteral(data_[pos]);
                 ++pos;
@@ -241,7 +241,7 @@ bool Compressor::Block(size_t start, size_t end, std::vector<uint8_t>* out) {
         }
         EncodeMatch(here.length, here.offset);
         pos += here.length;
-        if (pos < end) here = Best(pos, end);
+        if (pos < end) here = Best(pos, end, kMaxChain);
     }
     coder_.Finish(out);
     return true;
