@@ -295,7 +295,9 @@ static bool ReadUncompressedHeader(LzxState* s) {
     const uint8_t* cursor = s->inputCursor;
     LZX_CHECK(cursor - s->inputStart >= 2);  // never step before the input
     cursor -= 2;
-    LZX_CHECK(s->inputLimit - cursor >= 12);
+    // R0-R2 must lie inside the input: the 4 bytes past its end are only
+    // the bit reader's look-ahead, never data.
+    LZX_CHECK(s->inputEnd - cursor >= 12);
     for (int k = 0; k < 3; ++k) s->repeatedOffsets[k] = InputLong(cursor + 4 * k, s->inputEnd);
     s->inputCursor = cursor + 12;
     return true;
@@ -306,14 +308,9 @@ fail:
 static bool CopyUncompressed(LzxState* s, uint32_t position, uint32_t count) {
     const uint8_t* cursor = s->inputCursor;
     uint8_t* dst = s->window + position;
-    LZX_CHECK(count <= (uint32_t)(s->inputLimit - cursor));
-    {
-        // Raw bytes past the input's end (within the 4-byte look-ahead) are 0.
-        uint32_t real = cursor < s->inputEnd ? (uint32_t)(s->inputEnd - cursor) : 0;
-        if (real > count) real = count;
-        memcpy(dst, cursor, real);
-        memset(dst + real, 0, count - real);
-    }
+    // The raw bytes must lie inside the input (not in the look-ahead slack).
+    LZX_CHECK(cursor <= s->inputEnd && count <= (uint32_t)(s->inputEnd - cursor));
+    memcpy(dst, cursor, count);
     for (uint32_t k = position; k < position + count && k < kLzxMirrorSize; ++k)
         s->window[s->windowSize + k] = s->window[k];
     s->inputCursor = cursor + count;
