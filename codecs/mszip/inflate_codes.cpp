@@ -33,7 +33,7 @@ static inline void copyMatch(uint8_t* dst, const uint8_t* src, uint32_t n) {
 // Room the fast loop needs before the limit: a longest match and a word.
 enum : uint32_t { kFastRoom = 258 + 8 };
 
-#if UINTPTR_MAX > 0xFFFFFFFFu
+#if MSZIP_FAST_LOOP
 enum class FastResult { NearEnd, BlockEnd, Failed };
 
 // Fast loop, for 64-bit builds: while a word of input is left and the limit
@@ -178,7 +178,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
     const uint8_t* src;
 
     INFLATE_CHECK(literalWidth > 0);
-#if UINTPTR_MAX > 0xFFFFFFFFu
+#if MSZIP_FAST_LOOP
     switch (decodeFast(in, out, remaining, window, literal, distance, literalWidth,
                        distanceWidth)) {
         case FastResult::Failed: goto fail;
