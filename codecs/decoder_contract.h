@@ -8,6 +8,12 @@
 // compressed bytes, the output buffer receives the decoded block and keeps
 // its contents between calls (MSZIP takes its history from there).
 //
+// Every decoder has a portable path, the one the 32-bit stub compiles, and
+// on 64-bit hosts faster paths beside it (wide bit buffers, vector search,
+// reciprocals, load-time variants). Both give the same results and leave
+// the same state. Defining STUB_PORTABLE_CODECS (the CMake option of that
+// name) builds only the portable paths on any host.
+//
 // This header is shared by the reader and the codecs and depends on nothing
 // but <stdint.h>, so that the codecs build without the reader.
 #ifndef STUB_CODECS_DECODER_CONTRACT_H

@@ -96,7 +96,8 @@ LZX_INLINE int32_t PeekSymbol(uint32_t buffer, const int16_t* table, const LzxNo
 }
 
 // The fast decoding loop of 64-bit little-endian hosts (the stub, a 32-bit
-// size-optimised build, has only the loop above). Far from the input's end
+// size-optimised build, and STUB_PORTABLE_CODECS builds have only the loop
+// above). Far from the input's end
 // it keeps the reader in a 64-bit register, `have` counted bits at the top,
 // and refills without a branch: it ORs in the next 64 stream bits below the
 // counted ones (bits already there are the same stream bits), then counts
@@ -104,7 +105,7 @@ LZX_INLINE int32_t PeekSymbol(uint32_t buffer, const int16_t* table, const LzxNo
 // above, the one the state keeps, exactly as the 32-bit reader would be
 // after consuming the same bits.
 #if UINTPTR_MAX > 0xFFFFFFFFu && defined(__BYTE_ORDER__) && \
-    __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ && !defined(STUB_PORTABLE_CODECS)
 #define LZX_FAST_LOOP 1
 
 struct LzxWideBits {

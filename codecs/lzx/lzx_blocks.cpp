@@ -23,6 +23,7 @@
 // match whose source runs past the window's end reads on linearly without a
 // mask: positions below 257 (the start of each pass) are decoded by the
 // mirroring variant, everything else by the plain variant.
+#include <assert.h>
 #include <string.h>
 
 #include "lzx_bits.h"
@@ -128,6 +129,9 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         const uint32_t farEnd = windowSize + kLzxWindowSlack - 15;
         bool tooLong = false;
         do {
+            // Each refill reads 8 bytes at the cursor; fastEnd keeps the
+            // three of a symbol and NarrowBits' inside the input.
+            assert(w.cursor + 8 <= b.end);
             RefillWide(&w);
             uint32_t sym = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
             // Up to three literals from one refill (codes have 16 bits at most).
@@ -141,11 +145,13 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             // Bits for the main code (16), then the footer (21 at most:
             // 14 verbatim bits and an aligned-offset code of up to 7).
             if (w.have < 16 + 21) RefillWide(&w);
+            assert(w.have >= 16 + 21 && w.cursor + 8 <= b.end);
             TakeWide(&w, mainLengths[sym]);
             sym -= kLzxNumChars;
             uint32_t length = sym & 7, slot = sym >> 3, distance;
             if (length == 7) {
                 RefillWide(&w);  // and the length code before the footer
+                assert(w.have >= 16 + 21 && w.cursor + 8 <= b.end);
                 uint32_t extra = (uint32_t)PeekWide(w.bits, s->lengthTable, s->lengthNodes,
                                                     kLzxLengthBits);
                 TakeWide(&w, s->lengthLengths[extra]);
@@ -177,6 +183,9 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                 break;
             }
             const uint32_t from = (i - distance) & mask;
+            // The match ends inside the window, its source inside the mirror.
+            assert(i >= kLzxMirrorSize);
+            assert(i + length <= windowSize && from + length <= windowSize + kLzxMirrorSize);
             if (i - from >= 16 && from - i >= 16 && from + length <= farEnd) {
                 CopyFar(window + i, window + from, length);
             } else {
@@ -184,7 +193,9 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             }
             i += length;
         } while (i < target && w.cursor <= fastEnd);
+        assert(w.cursor + 8 <= b.end);
         NarrowBits(&b, &w);
+        assert(b.count >= 1 && b.count <= 16);
         LZX_CHECK(!tooLong);
     }
 #endif
@@ -244,6 +255,10 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                 if (i + k < kLzxMirrorSize) window[windowSize + i + k] = byte;
             }
         } else {
+            // Past the first 257 bytes (the mirroring variant's): the source
+            // never runs past the mirror, and the match ends in the window.
+            assert(i >= kLzxMirrorSize);
+            assert(i + length <= windowSize && from + length <= windowSize + kLzxMirrorSize);
             CopyMatch(window, i, from, length);
         }
         i += length;
@@ -295,7 +310,9 @@ static bool ReadUncompressedHeader(LzxState* s) {
     const uint8_t* cursor = s->inputCursor;
     LZX_CHECK(cursor - s->inputStart >= 2);  // never step before the input
     cursor -= 2;
-    LZX_CHECK(s->inputLimit - cursor >= 12);
+    // R0-R2 must lie inside the input: the 4 bytes past its end are only
+    // the bit reader's look-ahead, never data.
+    LZX_CHECK(s->inputEnd - cursor >= 12);
     for (int k = 0; k < 3; ++k) s->repeatedOffsets[k] = InputLong(cursor + 4 * k, s->inputEnd);
     s->inputCursor = cursor + 12;
     return true;
@@ -306,14 +323,9 @@ fail:
 static bool CopyUncompressed(LzxState* s, uint32_t position, uint32_t count) {
     const uint8_t* cursor = s->inputCursor;
     uint8_t* dst = s->window + position;
-    LZX_CHECK(count <= (uint32_t)(s->inputLimit - cursor));
-    {
-        // Raw bytes past the input's end (within the 4-byte look-ahead) are 0.
-        uint32_t real = cursor < s->inputEnd ? (uint32_t)(s->inputEnd - cursor) : 0;
-        if (real > count) real = count;
-        memcpy(dst, cursor, real);
-        memset(dst + real, 0, count - real);
-    }
+    // The raw bytes must lie inside the input (not in the look-ahead slack).
+    LZX_CHECK(cursor <= s->inputEnd && count <= (uint32_t)(s->inputEnd - cursor));
+    memcpy(dst, cursor, count);
     for (uint32_t k = position; k < position + count && k < kLzxMirrorSize; ++k)
         s->window[s->windowSize + k] = s->window[k];
     s->inputCursor = cursor + count;

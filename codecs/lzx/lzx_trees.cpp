@@ -79,21 +79,22 @@ fail:
 }
 
 bool BuildAlignedTable(const uint8_t* lengths, uint8_t* table) {
-    // The same construction in 16-bit arithmetic; codes of at most 7 bits
-    // always fit the table directly.
-    uint16_t count[8] = {0};
-    uint16_t start[9];
+    // The same construction with start codes scaled to 16 bits. The sums are
+    // 32-bit: eight codes of one or two bits add up to 2^18 or 2^17, which a
+    // 16-bit sum would wrap to 0 and take for a complete code. Codes of at
+    // most 7 bits always fit the table directly.
+    uint32_t count[8] = {0};
+    uint32_t start[9];
     for (uint32_t s = 0; s < kLzxAlignedSymbols; ++s) count[lengths[s]]++;
     start[1] = 0;
-    for (uint32_t len = 1; len <= 7; ++len)
-        start[len + 1] = (uint16_t)(start[len] + (count[len] << (16 - len)));
-    LZX_CHECK(start[8] == 0);  // complete, or all lengths zero
+    for (uint32_t len = 1; len <= 7; ++len) start[len + 1] = start[len] + (count[len] << (16 - len));
+    LZX_CHECK(start[8] == 65536 || start[8] == 0);  // complete, or all lengths zero
     memset(table, 0, 1u << kLzxAlignedBits);
     for (uint32_t s = 0; s < kLzxAlignedSymbols; ++s) {
         uint32_t len = lengths[s];
         if (len == 0) continue;
         uint32_t code = start[len] >> 9, width = 1u << (7 - len);
-        start[len] = (uint16_t)(start[len] + (width << 9));
+        start[len] += width << 9;
         LZX_CHECK(code + width <= (1u << kLzxAlignedBits));
         memset(table + code, (int)s, width);
     }

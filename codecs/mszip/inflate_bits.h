@@ -9,7 +9,7 @@
 // a final block ends, the output limit is reached, or the zeros form
 // something invalid (a stored block whose LEN does not match NLEN).
 //
-// The buffer is a machine word. While at least a word of input is left it
+// The buffer is a 64- or 32-bit word (see BitWord). While at least a word of input is left it
 // is refilled a word at a time with one unaligned load (the bytes that only
 // partly fit are fetched again next time); near the end of the frame it is
 // refilled byte by byte. Either way the bits consumed are exactly those of
@@ -24,7 +24,16 @@
 #include <stdint.h>
 #include <string.h>
 
-typedef uintptr_t BitWord;
+// 64-bit hosts hold 64 bits and decode most codes in the fast loop of
+// inflate_codes.cpp; 32-bit hosts (the stub) and STUB_PORTABLE_CODECS builds
+// hold 32 and use only the loop that tests the input before every field.
+#if UINTPTR_MAX > 0xFFFFFFFFu && !defined(STUB_PORTABLE_CODECS)
+#define MSZIP_FAST_LOOP 1
+typedef uint64_t BitWord;
+#else
+#define MSZIP_FAST_LOOP 0
+typedef uint32_t BitWord;
+#endif
 enum : uint32_t { kBitWordBits = sizeof(BitWord) * 8 };
 
 struct BitReader {

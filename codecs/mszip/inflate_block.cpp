@@ -73,7 +73,11 @@ static bool inflateStored(InflateState* s) {
     memcpy(s->outCursor, in.input + pos, copy);
     s->outCursor += copy;
     s->remaining -= copy;
+    // The reader restarts at the byte after the block, inside the input: the
+    // zeros counted past the end (and the bits held) belong to the look-ahead
+    // that was just given back.
     in.inputPos = pos + len;
+    in.overrun = 0;
     in.bitBuffer = 0;
     in.bitCount = 0;
     return true;

@@ -13,6 +13,8 @@
 // the copy's source wraps from the buffer's last byte to its first. The
 // block stops early, even inside a match, when the caller's output limit is
 // reached.
+#include <assert.h>
+
 #include "inflate.h"
 
 // Forward LZ77 copy of n bytes. Whole words are moved while a word read at
@@ -33,7 +35,7 @@ static inline void copyMatch(uint8_t* dst, const uint8_t* src, uint32_t n) {
 // Room the fast loop needs before the limit: a longest match and a word.
 enum : uint32_t { kFastRoom = 258 + 8 };
 
-#if UINTPTR_MAX > 0xFFFFFFFFu
+#if MSZIP_FAST_LOOP
 enum class FastResult { NearEnd, BlockEnd, Failed };
 
 // Fast loop, for 64-bit builds: while a word of input is left and the limit
@@ -60,7 +62,8 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
 
 #define FAST_ROOM (remaining >= kFastRoom && inputSize - inputPos >= sizeof(BitWord))
 #define REFILL()                                                  \
-    (bitBuffer |= BitsLoadWord(input + inputPos) << bitCount,     \
+    (assert(inputSize - inputPos >= sizeof(BitWord)),             \
+     bitBuffer |= BitsLoadWord(input + inputPos) << bitCount,     \
      inputPos += (kBitWordBits - 1 - bitCount) >> 3, bitCount |= kBitWordBits - 8)
     if (!FAST_ROOM) goto done;
     REFILL();
@@ -102,6 +105,11 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
         dist = entry.value + PEEK(entry.kind);
         DROP(entry.kind);
 
+        // The 56 bits of the refill covered both codes and their extra bits
+        // (bitCount would have wrapped otherwise), and the limit leaves room
+        // for the longest match and the word stored past its end.
+        assert(bitCount < kBitWordBits);
+        assert(length <= 258 && remaining >= length + 8);
         remaining -= length;
         if (dist <= (uint32_t)(out - window)) {
             // Whole words, possibly past the match's end; the 8 bytes there
@@ -146,6 +154,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
         }
     next:
         // At most 48 bits were used since the last refill.
+        assert(bitCount < kBitWordBits);
         if (!FAST_ROOM) break;
         REFILL();
         entry = literal[PEEK(literalWidth)];
@@ -178,7 +187,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
     const uint8_t* src;
 
     INFLATE_CHECK(literalWidth > 0);
-#if UINTPTR_MAX > 0xFFFFFFFFu
+#if MSZIP_FAST_LOOP
     switch (decodeFast(in, out, remaining, window, literal, distance, literalWidth,
                        distanceWidth)) {
         case FastResult::Failed: goto fail;

@@ -18,8 +18,10 @@
 #include <string.h>
 
 // On 64-bit hosts the buffer is 64 bits wide and refilled a word at a time
-// while eight input bytes remain; the stub keeps a 32-bit buffer.
-#if defined(__x86_64__) || defined(_M_X64) || defined(__aarch64__)
+// while eight input bytes remain; the stub (and a STUB_PORTABLE_CODECS
+// build) keeps a 32-bit buffer.
+#if (defined(__x86_64__) || defined(_M_X64) || defined(__aarch64__)) && \
+    !defined(STUB_PORTABLE_CODECS)
 #define QUANTUM_WIDE_BITS 1
 typedef uint64_t QuantumBitBuffer;
 #else

@@ -16,6 +16,7 @@
 // shift. The coder reads ahead: an encoder has to place every bit the final
 // renormalisation asks for inside the block, and a block whose bits run out
 // before that is corrupt.
+#include <assert.h>
 #include <string.h>
 
 #include "quantum_bits.h"
@@ -96,6 +97,12 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     uint32_t total = f[0];
     uint32_t low = c->low, high = c->high, code = c->code;
     uint32_t range = high - low + 1;
+    // After renormalisation low and high differ in their top bit and do not
+    // straddle the middle within a quarter, so the interval holds more than
+    // 2^14 values; totals stay at most 3800 (the reciprocal table's size, and
+    // below 2^15 for the vector search's signed comparison).
+    assert(range > 0x4000 && range <= 0x10000);
+    assert(total > 0 && total <= kRescaleThreshold);
     // The symbol is the first entry i whose successor's cumulative frequency
     // is at most target = ((code - low + 1) * total - 1) / range (unsigned
     // 32-bit arithmetic). Every entry up to and including i gains
@@ -127,6 +134,8 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
 #if QUANTUM_RECIPROCALS
     // range / total as a fixed-point factor, ready before the search ends.
     uint64_t factor = range * q->reciprocal[total];
+    assert(((upper * factor) >> kReciprocalShift) == upper * range / total &&
+           ((lower * factor) >> kReciprocalShift) == lower * range / total);
     high = (low + (uint32_t)((upper * factor) >> kReciprocalShift) - 1) & 0xFFFF;
     low = (low + (uint32_t)((lower * factor) >> kReciprocalShift)) & 0xFFFF;
 #else
@@ -140,6 +149,9 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     // somewhere). Then, while low = 01... and high = 10..., remove bit 14
     // from all three registers and shift; afterwards the top bits still
     // differ, so no more agreeing bits can follow.
+    // Each symbol's share of an interval of more than 2^14 values, at a
+    // total of at most 3800, is at least 4 values: low and high differ.
+    assert(high >= low + 3);
     QuantumBitsFill(&c->bits);
     unsigned k = (unsigned)__builtin_clz(((low ^ high) & 0xFFFF) | 1) - 16;
 #if QUANTUM_WIDE_BITS
@@ -152,6 +164,7 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     unsigned m = (unsigned)__builtin_clz(~((low & ~high) << 17));
     uint32_t top = (uint32_t)(m != 0) << 15;
     unsigned n = k + m;
+    assert(n <= c->bits.count);  // the fill left at least 25 bits
     uint32_t in = (uint32_t)((c->bits.buffer >> 1) >> (63 - n));
     c->bits.buffer <<= n;
     c->bits.count -= n;

@@ -30,9 +30,10 @@ struct AdaptiveModel {
 
 // On 64-bit hosts the narrowing step divides by a model total through a
 // table of reciprocals: a multiplication instead of a division. Elsewhere
-// (the 32-bit stub) it divides.
+// (the 32-bit stub, a STUB_PORTABLE_CODECS build) it divides.
 #ifndef QUANTUM_RECIPROCALS
-#if defined(__x86_64__) || defined(_M_X64) || defined(__aarch64__)
+#if (defined(__x86_64__) || defined(_M_X64) || defined(__aarch64__)) && \
+    !defined(STUB_PORTABLE_CODECS)
 #define QUANTUM_RECIPROCALS 1
 #else
 #define QUANTUM_RECIPROCALS 0
@@ -42,7 +43,8 @@ struct AdaptiveModel {
 // On x86-64 the symbol search compares eight cumulative frequencies at a
 // time with SSE2 (part of every x86-64 processor).
 #ifndef QUANTUM_VECTOR_SEARCH
-#if defined(__x86_64__) && defined(__SSE2__) && !defined(__OPTIMIZE_SIZE__)
+#if defined(__x86_64__) && defined(__SSE2__) && !defined(__OPTIMIZE_SIZE__) && \
+    !defined(STUB_PORTABLE_CODECS)
 #define QUANTUM_VECTOR_SEARCH 1
 #else
 #define QUANTUM_VECTOR_SEARCH 0

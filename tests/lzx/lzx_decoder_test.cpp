@@ -228,6 +228,27 @@ TEST(LzxTrees, AlignedTableFillsInSymbolOrder) {
     EXPECT_FALSE(BuildAlignedTable(incomplete, table));
     uint8_t zeros[8] = {0};
     EXPECT_TRUE(BuildAlignedTable(zeros, table));
+    // Over-subscribed sets whose 16-bit sums wrap to exactly "complete".
+    const uint8_t oversubscribed[][8] = {
+        {1, 1, 1, 1, 1, 1, 1, 1}, {2, 2, 2, 2, 2, 2, 2, 2}, {1, 1, 1, 1, 0, 0, 0, 0}};
+    for (const auto& lengths : oversubscribed) EXPECT_FALSE(BuildAlignedTable(lengths, table));
+}
+
+TEST(LzxTrees, OversubscribedAlignedTreeFailsTheBlock) {
+    // The same sets sent in an aligned-offset block header.
+    const uint8_t oversubscribed[][8] = {
+        {1, 1, 1, 1, 1, 1, 1, 1}, {2, 2, 2, 2, 2, 2, 2, 2}, {1, 1, 1, 1, 0, 0, 0, 0}};
+    for (const auto& lengths : oversubscribed) {
+        Decoder d(1u << 15);
+        Stream s;
+        s.E8Header(0);
+        s.BlockHeader(AlignedOffset, 4);
+        for (uint8_t l : lengths) s.Bits(l, 3);
+        s.Trees(lzxtest::FlatMainLengths(30), lzxtest::FlatLengthLengths());
+        for (uint8_t c : {'w', 'x', 'y', 'z'}) s.Main(c);
+        std::vector<uint8_t> out;
+        EXPECT_EQ(d.Frame(s.Take(), 4, &out), CodecResult::BadData);
+    }
 }
 
 namespace {
@@ -709,19 +730,25 @@ TEST(LzxDamaged, ReadsStayInsideTheCallersInput) {
     for (int i = 0; i < 10; ++i) s.Main('q');
     std::vector<uint8_t> out;
     EXPECT_EQ(d.Frame(s.Take(), 30000, &out), CodecResult::BadData);
-    // Raw bytes: those within the 4-byte look-ahead read as zero.
-    Decoder d2(1u << 15);
+    // An uncompressed block cut short: its raw bytes and R0-R2 must lie
+    // inside the input, never in the 4 bytes the bit reader may look past
+    // it. A 10-byte block whole, then cut by 1 to 16 bytes.
     Stream u;
     u.E8Header(0);
-    u.BlockHeader(Uncompressed, 8);
-    u.UncompressedStart(1, 1, 1);
-    u.Raw({1, 2, 3, 4, 5, 6});
-    std::vector<uint8_t> in = u.Take();
-    ASSERT_EQ(d2.Frame(in, 8, &out), CodecResult::Ok);
-    EXPECT_EQ(out, (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 0, 0}));
-    Decoder d3(1u << 15);
-    in.resize(in.size() - 5);
-    EXPECT_EQ(d3.Frame(in, 8, &out), CodecResult::BadData);
+    u.BlockHeader(Uncompressed, 10);
+    u.UncompressedStart(1, 2, 3);
+    u.Raw({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    const std::vector<uint8_t> whole = u.Take();
+    {
+        Decoder d2(1u << 15);
+        ASSERT_EQ(d2.Frame(whole, 10, &out), CodecResult::Ok);
+        EXPECT_EQ(out, (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    }
+    for (size_t cut = 1; cut <= 16; ++cut) {
+        Decoder d3(1u << 15);
+        std::vector<uint8_t> in(whole.begin(), whole.end() - cut);
+        EXPECT_EQ(d3.Frame(in, 10, &out), CodecResult::BadData) << cut;
+    }
     // A short uncompressed header.
     Decoder d4(1u << 15);
     Stream h;

@@ -1,0 +1,3 @@
+// The mszip decoder as built for this host.
+#define DIFF_NS fast
+#include "mszip_build.inc"

@@ -1,0 +1,4 @@
+// The quantum decoder with its portable paths only.
+#define STUB_PORTABLE_CODECS 1
+#define DIFF_NS portable
+#include "quantum_build.inc"
