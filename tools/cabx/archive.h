@@ -113,12 +113,13 @@ struct Head {
     bool continuesOut = false;  // lists entries 0xFFFE/0xFFFF
 };
 
-// The records of the cabinet at `base` in the file; !ok when they cannot
+// The directory of the cabinet at `base` in the file; !ok when it cannot
 // be read whole.
 Head ReadHead(const std::string& path, int64_t base);
 
-// Looks for a block whose checksum does not match, to say more than
-// "corrupt". Returns a description, or "".
+// Looks for a block whose checksum does not match, or that runs past the
+// end of the cabinet, to say more than "corrupt". Returns a description,
+// or "".
 std::string FindBadBlock(const std::string& path, int64_t base);
 
 // A folder's compression type as list shows it.
