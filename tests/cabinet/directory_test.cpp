@@ -347,4 +347,34 @@ TEST(CabDirectory, ChecksumWalkNamesTheDamagedBlock) {
     }
 }
 
+TEST(CabDirectory, ChecksumWalkStaysLinearWhenFoldersShareBlocks) {
+    // Every one of 200 folders claims all 200 blocks: 40000 block reads
+    // without a bound, at most the cabinet's bytes with it.
+    RawCab c;
+    c.folders.resize(200);
+    for (RawFolder& f : c.folders) f.blocks = {Data(100, 9)};
+    std::vector<uint8_t> bytes = c.Build();
+    Walked whole = WalkMemory(bytes);
+    for (uint32_t i = 0; i < 200; ++i) {
+        uint32_t at = whole.dir.firstFolderPos + 8 * i;
+        for (int k = 0; k < 4; ++k) bytes[at + k] = bytes[whole.dir.firstFolderPos + k];
+        bytes[at + 4] = 200;
+    }
+    bytes.back() ^= 1;  // the last block is damaged
+    CabSource s;
+    CabSourceFromMemory(&s, bytes.data(), uint32_t(bytes.size()));
+    std::vector<uint8_t> data(kMaxBlockData);
+    uint32_t folder, block;
+    int mismatch;
+    EXPECT_EQ(CheckCabBlocks(&s, &whole.dir, data.data(), &folder, &block, &mismatch),
+              CabErrorCode::Corrupt);
+    EXPECT_EQ(mismatch, 1);
+    EXPECT_EQ(folder, 0u);
+    EXPECT_EQ(block, 199u);
+    bytes.back() ^= 1;
+    EXPECT_EQ(CheckCabBlocks(&s, &whole.dir, data.data(), &folder, &block, &mismatch),
+              CabErrorCode::None);
+    EXPECT_EQ(folder, 1u);  // ended in the second folder: the bytes were used up
+}
+
 }  // namespace
