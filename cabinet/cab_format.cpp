@@ -87,6 +87,7 @@ int32_t CabSourceRead(CabSource* s, void* buffer, uint32_t count) {
     uint32_t left = s->pos < s->size ? s->size - s->pos : 0;
     if (count > left) count = left;
     if (count > 0x7FFFFFFFu) count = 0x7FFFFFFFu;
+    if (count == 0) return 0;
     memcpy(buffer, s->bytes + s->pos, count);
     s->pos += count;
     return (int32_t)count;
