@@ -64,3 +64,88 @@ uint32_t DataBlockChecksum(const uint8_t* header, uint32_t headerSize, const uin
     uint32_t seed = BlockChecksum(data, dataSize, 0);
     return BlockChecksum(header + 4, headerSize - 4, seed);
 }
+
+// ---- Sources and the steps that open a cabinet -----------------------------
+
+#include "cab_directory.h"
+
+void CabSourceFromHandle(CabSource* s, CabReadFn read, CabSeekFn seek, int32_t handle) {
+    memset(s, 0, sizeof *s);
+    s->read = read;
+    s->seek = seek;
+    s->handle = handle;
+}
+
+void CabSourceFromMemory(CabSource* s, const uint8_t* bytes, uint32_t size) {
+    memset(s, 0, sizeof *s);
+    s->bytes = bytes;
+    s->size = size;
+}
+
+int32_t CabSourceRead(CabSource* s, void* buffer, uint32_t count) {
+    if (s->read) return s->read(s->handle, buffer, count);
+    uint32_t left = s->pos < s->size ? s->size - s->pos : 0;
+    if (count > left) count = left;
+    if (count > 0x7FFFFFFFu) count = 0x7FFFFFFFu;
+    if (count == 0) return 0;
+    memcpy(buffer, s->bytes + s->pos, count);
+    s->pos += count;
+    return (int32_t)count;
+}
+
+int32_t CabSourceSeek(CabSource* s, int32_t pos) {
+    if (s->read) return s->seek(s->handle, pos, 0);
+    if (pos < 0) return -1;
+    s->pos = (uint32_t)pos;
+    return pos;
+}
+
+int32_t CabSourceTell(CabSource* s) {
+    if (s->read) return s->seek(s->handle, 0, 1);
+    return s->pos > 0x7FFFFFFFu ? -1 : (int32_t)s->pos;
+}
+
+CabErrorCode ReadCabHeaderRecord(CabSource* s, CabHeader* header, int* detail) {
+    uint8_t raw[kCabHeaderSize];
+    *detail = 0;
+    if (CabSourceRead(s, raw, kCabHeaderSize) != (int32_t)kCabHeaderSize || !HasCabSignature(raw))
+        return CabErrorCode::BadHeader;
+    ParseCabHeader(raw, header);
+    if (header->version != kCabVersion) {
+        *detail = header->version;
+        return CabErrorCode::BadVersion;
+    }
+    return CabErrorCode::None;
+}
+
+CabErrorCode ReadCabReserveSizes(CabSource* s, const CabHeader* header, CabReserveSizes* sizes) {
+    uint8_t raw[kReserveSizesSize] = {0, 0, 0, 0};
+    if ((header->flags & HasReserve) &&
+        CabSourceRead(s, raw, kReserveSizesSize) != (int32_t)kReserveSizesSize)
+        return CabErrorCode::BadHeader;
+    sizes->header = ReadLe16(raw);
+    sizes->folder = raw[2];
+    sizes->block = raw[3];
+    return CabErrorCode::None;
+}
+
+CabErrorCode ReadCabName(CabSource* s, char* dest) {
+    dest[0] = 0;
+    dest[kNameBufferSize - 1] = 0;
+    int32_t pos = CabSourceTell(s);
+    if (pos == -1) return CabErrorCode::Corrupt;
+    int32_t got = CabSourceRead(s, dest, kNameReadSize);
+    if (got <= 0) {
+        dest[0] = 0;
+        return CabErrorCode::Corrupt;
+    }
+    if (got > (int32_t)kNameReadSize) got = kNameReadSize;
+    const char* end = (const char*)memchr(dest, 0, (size_t)got);
+    if (!end) {
+        dest[0] = 0;
+        return CabErrorCode::Corrupt;
+    }
+    int32_t length = (int32_t)(end - dest);
+    if (CabSourceSeek(s, pos + length + 1) == -1) return CabErrorCode::Corrupt;
+    return CabErrorCode::None;
+}

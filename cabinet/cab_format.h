@@ -23,6 +23,9 @@ enum : uint32_t {
     // Names: at most 255 characters and their zero byte.
     kMaxNameLength = 255,
     kNameReadSize = 256,
+    // A name buffer: the name, its zero, and one spare byte that is always
+    // zero, so a name rewritten by a callback stays terminated.
+    kNameBufferSize = 257,
     kCabVersion = 0x0103,  // minor 3, major 1, read as one u16
 };
 

@@ -8,10 +8,7 @@
 #include "cab_format.h"
 #include "cab_reader.h"
 
-// Name buffers: 255 characters, the zero byte, and one spare byte that is
-// always zero, so a name rewritten by a callback stays terminated.
 enum : uint32_t {
-    kNameBufferSize = 257,
     kPathBufferSize = 257,      // cabinetPath: at most 256 characters
     kFullPathBufferSize = 258,  // cabinetPath + name: at most 257 characters
     kMaxPathLength = 256,

@@ -2,6 +2,7 @@
 // error record every step writes into.
 #include <string.h>
 
+#include "cab_directory.h"
 #include "cab_reader_state.h"
 
 const char* CabErrorText(CabErrorCode code) {
@@ -71,15 +72,14 @@ CabReader* CreateReaderIo(const CabIo* io, int processorHint, CabError* error) {
 }
 
 bool ProbeCabinet(CabReader* reader, int32_t handle, ProbeResult* result) {
-    uint8_t raw[kCabHeaderSize];
-    if (reader->read(handle, raw, kCabHeaderSize) != (int32_t)kCabHeaderSize) return false;
-    if (!HasCabSignature(raw)) return false;
+    // Not a cabinet is no error of the probe; another version is.
+    CabSource source;
+    CabSourceFromHandle(&source, reader->read, reader->seek, handle);
     CabHeader header;
-    ParseCabHeader(raw, &header);
-    if (header.version != kCabVersion) {
-        RecordError(reader, CabErrorCode::BadVersion, header.version);
-        return false;
-    }
+    int detail;
+    CabErrorCode code = ReadCabHeaderRecord(&source, &header, &detail);
+    if (code == CabErrorCode::BadVersion) RecordError(reader, code, detail);
+    if (code != CabErrorCode::None) return false;
     result->cabinetSize = header.cabinetSize;
     result->folderCount = header.folderCount;
     result->fileCount = header.fileCount;

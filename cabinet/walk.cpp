@@ -16,6 +16,7 @@
 // entries and data blocks.
 #include <string.h>
 
+#include "cab_directory.h"
 #include "cab_reader_state.h"
 
 static bool WholeSet(const CabReader* r) { return (r->flags & kExtractWholeSet) != 0; }
@@ -33,19 +34,18 @@ static bool CloseCabinetHandles(CabReader* r, bool dataFirst) {
     return ok;
 }
 
+// The list handle as a source for the steps shared with the directory reader.
+static CabSource ListSource(const CabReader* r) {
+    CabSource source;
+    CabSourceFromHandle(&source, r->read, r->seek, r->listHandle);
+    return source;
+}
+
 // Reads a zero-terminated name of at most 255 characters through the list
 // handle into a kNameBufferSize buffer and leaves the handle after its zero.
 static bool ReadCabString(CabReader* r, char* dest) {
-    int32_t pos = r->seek(r->listHandle, 0, 1);
-    CAB_CHECK(pos != -1, r, Corrupt);
-    int32_t got = r->read(r->listHandle, dest, kNameReadSize);
-    CAB_CHECK(got > 0, r, Corrupt);
-    if (got > (int32_t)kNameReadSize) got = kNameReadSize;
-    const char* end = (const char*)memchr(dest, 0, (size_t)got);
-    dest[kNameBufferSize - 1] = 0;
-    CAB_CHECK(end, r, Corrupt);
-    int32_t length = (int32_t)(end - dest);
-    CAB_CHECK(r->seek(r->listHandle, pos + length + 1, 0) != -1, r, Corrupt);
+    CabSource source = ListSource(r);
+    CAB_CHECK(ReadCabName(&source, dest) == CabErrorCode::None, r, Corrupt);
     return true;
 }
 
@@ -63,27 +63,23 @@ static bool OpenCabinet(CabReader* r, const char* name, bool expect, uint16_t se
     r->dataHandle = r->open(r->fullPath, kOpenBinary, kPermRead | kPermWrite);
     CAB_CHECK(r->dataHandle != -1, r, CannotOpen);
 
-    uint8_t raw[kCabHeaderSize];
-    CAB_CHECK(r->read(r->listHandle, raw, kCabHeaderSize) == (int32_t)kCabHeaderSize, r,
-              BadHeader);
-    CAB_CHECK(HasCabSignature(raw), r, BadHeader);
+    CabSource source = ListSource(r);
     CabHeader header;
-    ParseCabHeader(raw, &header);
-    if (header.version != kCabVersion) {
-        RecordError(r, CabErrorCode::BadVersion, header.version);
+    int detail;
+    CabErrorCode code = ReadCabHeaderRecord(&source, &header, &detail);
+    if (code != CabErrorCode::None) {
+        RecordError(r, code, detail);
         return false;
     }
     if (expect)
         CAB_CHECK(header.setId == setId && header.cabinetIndex == index, r, SetMismatch);
     r->header = header;
 
-    uint8_t sizes[kReserveSizesSize] = {0, 0, 0, 0};
-    if (header.flags & HasReserve)
-        CAB_CHECK(r->read(r->listHandle, sizes, kReserveSizesSize) == (int32_t)kReserveSizesSize,
-                  r, BadHeader);
-    uint32_t headerReserve = ReadLe16(sizes);
-    uint32_t folderEntrySize = kFolderEntryBaseSize + sizes[2];
-    uint32_t blockHeaderSize = kBlockHeaderBaseSize + sizes[3];
+    CabReserveSizes sizes;
+    CAB_CHECK(ReadCabReserveSizes(&source, &header, &sizes) == CabErrorCode::None, r, BadHeader);
+    uint32_t headerReserve = sizes.header;
+    uint32_t folderEntrySize = kFolderEntryBaseSize + sizes.folder;
+    uint32_t blockHeaderSize = kBlockHeaderBaseSize + sizes.block;
 
     if (r->heldReserveSize == kReserveNotHeld || headerReserve != r->heldReserveSize) {
         if (r->headerReserve) r->free(r->headerReserve);

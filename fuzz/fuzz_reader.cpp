@@ -1,4 +1,5 @@
-// Fuzz target: the whole reader over arbitrary cabinet bytes.
+// Fuzz target: the whole reader over arbitrary cabinet bytes, and the
+// directory reader over the same bytes.
 //
 // Every path opens the same input bytes, so a cabinet that names a next
 // cabinet finds one (usually a set mismatch). Each input is walked twice,
@@ -9,6 +10,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "cab_directory.h"
 #include "cab_reader.h"
 
 namespace {
@@ -96,6 +98,32 @@ int Hook(HookRecord* r) {
     return 0;
 }
 
+// The directory reader over the same bytes in memory: every folder, every
+// file entry and the checksum walk.
+void WalkDirectory() {
+    CabSource s;
+    CabSourceFromMemory(&s, gData, (uint32_t)gSize);
+    CabDirectory dir;
+    int detail;
+    if (ReadCabDirectory(&s, &dir, &detail) != CabErrorCode::None) return;
+    uint8_t reserve[255];
+    FolderEntry folder;
+    for (uint32_t i = 0; i < dir.header.folderCount; ++i)
+        if (ReadCabFolder(&s, &dir, i, &folder, reserve) == CabErrorCode::None)
+            gSink += folder.blockCount;
+    uint32_t pos = dir.header.firstFileOffset;
+    FileEntry file;
+    char name[kNameBufferSize];
+    for (uint32_t i = 0; i < dir.header.fileCount; ++i) {
+        if (ReadCabFile(&s, &pos, &file, name) != CabErrorCode::None) break;
+        gSink += (uint32_t)strlen(name);
+    }
+    static uint8_t data[kMaxBlockData];
+    uint32_t f, b;
+    int mismatch;
+    CheckCabBlocks(&s, &dir, data, &f, &b, &mismatch);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -117,5 +145,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (auto& handle : gHandles)
             if (handle.used) abort();  // a handle outlived the extraction
     }
+    WalkDirectory();
     return 0;
 }

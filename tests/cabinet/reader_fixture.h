@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cab_directory.h"
 #include "cab_format.h"
 #include "cab_reader.h"
 #include "cab_writer.h"
@@ -35,7 +36,7 @@ inline cabwriter::Entry Entry(const std::string& name, size_t size, unsigned fol
     return e;
 }
 
-// Where the records of a built cabinet lie.
+// Where the records of a built cabinet lie, as the directory reader finds them.
 struct CabLayout {
     CabHeader header{};
     uint32_t headerReserve = 0, folderReserve = 0, blockReserve = 0;
@@ -43,23 +44,24 @@ struct CabLayout {
     std::vector<uint32_t> folderPos;  // each FolderEntry
     std::vector<uint32_t> filePos;    // each FileEntry
     explicit CabLayout(const std::vector<uint8_t>& cab) {
-        ParseCabHeader(cab.data(), &header);
-        uint32_t p = kCabHeaderSize;
-        if (header.flags & HasReserve) {
-            headerReserve = ReadLe16(&cab[p]);
-            folderReserve = cab[p + 2];
-            blockReserve = cab[p + 3];
-            p += 4 + headerReserve;
-        }
-        int names = ((header.flags & HasPrevious) ? 2 : 0) + ((header.flags & HasNext) ? 2 : 0);
-        for (int i = 0; i < names; ++i) p += (uint32_t)strlen((const char*)&cab[p]) + 1;
-        firstFolderPos = p;
+        CabSource s;
+        CabSourceFromMemory(&s, cab.data(), (uint32_t)cab.size());
+        CabDirectory dir;
+        int detail;
+        EXPECT_EQ(ReadCabDirectory(&s, &dir, &detail), CabErrorCode::None);
+        header = dir.header;
+        headerReserve = dir.reserve.header;
+        folderReserve = dir.reserve.folder;
+        blockReserve = dir.reserve.block;
+        firstFolderPos = dir.firstFolderPos;
         for (unsigned i = 0; i < header.folderCount; ++i)
-            folderPos.push_back(p + i * (8 + folderReserve));
-        p = header.firstFileOffset;
+            folderPos.push_back(firstFolderPos + i * dir.folderEntrySize);
+        uint32_t p = header.firstFileOffset;
         for (unsigned i = 0; i < header.fileCount; ++i) {
             filePos.push_back(p);
-            p += 16 + (uint32_t)strlen((const char*)&cab[p + 16]) + 1;
+            FileEntry e;
+            char name[kNameBufferSize];
+            EXPECT_EQ(ReadCabFile(&s, &p, &e, name), CabErrorCode::None);
         }
     }
     uint32_t FirstBlock(const std::vector<uint8_t>& cab, unsigned folder) const {

@@ -192,6 +192,13 @@ TEST(CabxErrors, ExitCodesAndMessages) {
     EXPECT_EQ(t.status, 1);
     EXPECT_TRUE(Contains(t.out, "bad.cab: 'victim.bin': block checksum mismatch")) << t.out;
     EXPECT_EQ(std::count(t.out.begin(), t.out.end(), '\n'), 1) << "one line: " << t.out;
+    // Cut short: the block that runs past the end is named.
+    bytes.resize(bytes.size() - 100);
+    peer::WriteFile(dir.path() / "short.cab", bytes);
+    t = Cabx("test " + peer::Quote(dir / "short.cab"));
+    EXPECT_EQ(t.status, 1);
+    EXPECT_TRUE(Contains(t.out, "'victim.bin': data block runs past the end of the cabinet (folder 0, block 0)"))
+        << t.out;
 
     // A version the reader does not take.
     bytes = cabwriter::WriteCabinet({MakeEntry("v", Bytes("v"))});

@@ -75,6 +75,12 @@ TEST_F(SfxToolTest, TakesACabinetAsItIs) {
     std::vector<uint8_t> bytes = ReadFileBytes(exe);
     ASSERT_EQ(bytes.size(), 51712u + 24 + cab.size());
     EXPECT_TRUE(std::equal(cab.begin(), cab.end(), bytes.begin() + 51712 + 24));
+
+    // info on a cabinet cut in its file list names the entry it cannot read.
+    cab.resize(36 + 8 + 16 + 3);
+    std::string cut = dir.Write("cut.cab", cab);
+    ASSERT_EQ(Run("info " + cut), 0) << Output();
+    EXPECT_NE(Output().find("(file entry 0 runs past the end"), std::string::npos) << Output();
 }
 
 TEST_F(SfxToolTest, RefusesBadInput) {

@@ -15,6 +15,7 @@
 #include <iterator>
 #include <vector>
 
+#include "cab_directory.h"
 #include "lzx_decoder.h"
 
 namespace {
@@ -28,9 +29,6 @@ struct Folder {
 void* Alloc(uint32_t n) { return malloc(n); }
 void Free(void* p) { free(p); }
 
-uint32_t Le16(const std::vector<uint8_t>& d, size_t p) { return d.at(p) | uint32_t(d.at(p + 1)) << 8; }
-uint32_t Le32(const std::vector<uint8_t>& d, size_t p) { return Le16(d, p) | Le16(d, p + 2) << 16; }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,39 +39,37 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? atoi(argv[2]) : 3;
     std::ifstream f(argv[1], std::ios::binary);
     std::vector<uint8_t> cab((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (cab.size() < 36 || memcmp(cab.data(), "MSCF", 4) != 0) {
+    CabSource src;
+    CabSourceFromMemory(&src, cab.data(), uint32_t(cab.size()));
+    CabDirectory dir;
+    int detail;
+    if (ReadCabDirectory(&src, &dir, &detail) != CabErrorCode::None) {
         fprintf(stderr, "%s: not a cabinet\n", argv[1]);
         return 1;
     }
-    const uint32_t flags = Le16(cab, 30), folders = Le16(cab, 26);
-    size_t at = 36;
-    uint32_t folderReserve = 0, blockReserve = 0;
-    if (flags & 4) {
-        at += 4 + Le16(cab, 36);
-        folderReserve = cab.at(38);
-        blockReserve = cab.at(39);
-    }
-    if (flags & 3) {
+    if (dir.header.flags & (HasPrevious | HasNext)) {
         fprintf(stderr, "cabinet sets are not supported\n");
         return 1;
     }
     std::vector<Folder> list;
     uint64_t total = 0;
-    for (uint32_t i = 0; i < folders; ++i, at += 8 + folderReserve) {
-        const uint32_t type = Le16(cab, at + 6);
-        if ((type & 15) != 3) continue;
+    for (uint32_t i = 0; i < dir.header.folderCount; ++i) {
+        FolderEntry entry;
+        if (ReadCabFolder(&src, &dir, i, &entry, nullptr) != CabErrorCode::None)
+            return fprintf(stderr, "truncated cabinet\n"), 1;
+        if (CompressionMethod(entry.compressionType) != MethodLzx) continue;
         Folder fo;
-        fo.windowSize = 1u << ((type >> 8) & 31);
-        size_t b = Le32(cab, at);
-        for (uint32_t k = 0, n = Le16(cab, at + 4); k < n; ++k) {
-            const uint32_t in = Le16(cab, b + 4), out = Le16(cab, b + 6);
-            b += 8 + blockReserve;
-            if (b + in > cab.size()) return fprintf(stderr, "truncated cabinet\n"), 1;
-            fo.data.push_back(&cab[b]);
-            fo.in.push_back(uint16_t(in));
-            fo.out.push_back(uint16_t(out));
-            total += out;
-            b += in;
+        fo.windowSize = 1u << CompressionWindowBits(entry.compressionType);
+        uint32_t b = entry.firstBlockOffset;
+        for (uint32_t k = 0; k < entry.blockCount; ++k) {
+            CabBlock block;
+            if (ReadCabBlock(&src, &dir, &b, &block, nullptr, nullptr) != CabErrorCode::None ||
+                b > cab.size())
+                return fprintf(stderr, "truncated cabinet\n"), 1;
+            fo.data.push_back(&cab[block.dataPos]);
+            fo.in.push_back(block.header.compressedSize);
+            fo.out.push_back(block.header.uncompressedSize);
+            total += block.header.uncompressedSize;
         }
         list.push_back(std::move(fo));
     }

@@ -1,7 +1,8 @@
-// Test-side cabinet inspection, written independently of the reader: parses
-// a cabinet's records, checks every block's checksum, and joins the folders
-// of a set (cut blocks included) to recover each file's bytes. Only stored
-// folders can be joined; for others the raw block bytes are returned.
+// Test-side cabinet inspection: every record of a cabinet (read with the
+// reader's directory code, which has tests of its own on hand-made bytes),
+// every block's checksum, and the stored folders of a set joined (cut
+// blocks included) to recover each file's bytes. Only stored folders can be
+// joined; for others the raw block bytes are returned.
 #ifndef STUB_TESTS_CAB_INSPECT_H
 #define STUB_TESTS_CAB_INSPECT_H
 
@@ -14,27 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "cab_directory.h"
+
 namespace cabinspect {
-
-inline uint32_t Le16(const std::vector<uint8_t>& d, size_t p) {
-    return d.at(p) | uint32_t(d.at(p + 1)) << 8;
-}
-inline uint32_t Le32(const std::vector<uint8_t>& d, size_t p) {
-    return Le16(d, p) | Le16(d, p + 2) << 16;
-}
-
-// The format's checksum, written from its definition.
-inline uint32_t Checksum(const uint8_t* p, size_t n, uint32_t seed) {
-    uint32_t v = seed;
-    size_t i = 0;
-    for (; i + 4 <= n; i += 4) v ^= p[i] | p[i + 1] << 8 | p[i + 2] << 16 | uint32_t(p[i + 3]) << 24;
-    switch (n - i) {
-        case 3: v ^= uint32_t(p[i]) << 16 | p[i + 1] << 8 | p[i + 2]; break;
-        case 2: v ^= uint32_t(p[i]) << 8 | p[i + 1]; break;
-        case 1: v ^= p[i]; break;
-    }
-    return v;
-}
 
 struct Block {
     uint32_t checksum;
@@ -64,71 +47,73 @@ struct Cab {
     std::vector<File> files;
 };
 
-// Throws std::out_of_range on a truncated cabinet.
+// Reads every record with the reader's directory code; throws
+// std::out_of_range on a cabinet it refuses (truncated, unterminated name).
 inline Cab Parse(const std::vector<uint8_t>& d) {
-    Cab c;
-    if (d.size() < 36 || memcmp(d.data(), "MSCF", 4) != 0) throw std::out_of_range("signature");
-    c.cabinetSize = Le32(d, 8);
-    c.firstFileOffset = Le32(d, 16);
-    c.version = Le16(d, 24);
-    c.folderCount = Le16(d, 26);
-    c.fileCount = Le16(d, 28);
-    c.flags = Le16(d, 30);
-    c.setId = Le16(d, 32);
-    c.cabinetIndex = Le16(d, 34);
-    size_t p = 36;
-    if (c.flags & 4) {
-        c.headerReserveSize = Le16(d, p);
-        c.folderReserveSize = d.at(p + 2);
-        c.blockReserveSize = d.at(p + 3);
-        p += 4;
-        c.headerReserve.assign(d.begin() + p, d.begin() + p + c.headerReserveSize);
-        p += c.headerReserveSize;
-    }
-    auto str = [&](std::string* s) {
-        size_t e = p;
-        while (d.at(e)) ++e;
-        s->assign(d.begin() + p, d.begin() + e);
-        p = e + 1;
+    auto must = [](CabErrorCode code, const char* what) {
+        if (code != CabErrorCode::None) throw std::out_of_range(what);
     };
-    if (c.flags & 1) str(&c.prevCab), str(&c.prevDisk);
-    if (c.flags & 2) str(&c.nextCab), str(&c.nextDisk);
+    CabSource s;
+    CabSourceFromMemory(&s, d.data(), uint32_t(d.size()));
+    CabDirectory dir;
+    int detail;
+    must(ReadCabDirectory(&s, &dir, &detail), "directory");
+    Cab c;
+    const CabHeader& h = dir.header;
+    c.cabinetSize = h.cabinetSize;
+    c.firstFileOffset = h.firstFileOffset;
+    c.version = h.version;
+    c.folderCount = h.folderCount;
+    c.fileCount = h.fileCount;
+    c.flags = h.flags;
+    c.setId = h.setId;
+    c.cabinetIndex = h.cabinetIndex;
+    c.headerReserveSize = dir.reserve.header;
+    c.folderReserveSize = dir.reserve.folder;
+    c.blockReserveSize = dir.reserve.block;
+    c.headerReserve.assign(d.begin() + dir.headerReservePos,
+                           d.begin() + dir.headerReservePos + dir.reserve.header);
+    c.prevCab = dir.previousCabinet;
+    c.prevDisk = dir.previousDisk;
+    c.nextCab = dir.nextCabinet;
+    c.nextDisk = dir.nextDisk;
+    std::vector<uint8_t> data(kMaxBlockData);
     for (unsigned i = 0; i < c.folderCount; ++i) {
         Folder f;
-        f.firstBlockOffset = Le32(d, p);
-        f.blockCount = Le16(d, p + 4);
-        f.compressionType = Le16(d, p + 6);
-        f.reserve.assign(d.begin() + p + 8, d.begin() + p + 8 + c.folderReserveSize);
-        p += 8 + c.folderReserveSize;
-        size_t q = f.firstBlockOffset;
+        FolderEntry e;
+        f.reserve.resize(c.folderReserveSize);
+        must(ReadCabFolder(&s, &dir, i, &e, f.reserve.data()), "folder");
+        f.firstBlockOffset = e.firstBlockOffset;
+        f.blockCount = e.blockCount;
+        f.compressionType = e.compressionType;
+        uint32_t q = f.firstBlockOffset;
         for (unsigned b = 0; b < f.blockCount; ++b) {
             Block k;
-            k.checksum = Le32(d, q);
-            k.compressedSize = Le16(d, q + 4);
-            k.uncompressedSize = Le16(d, q + 6);
-            size_t hs = 8 + c.blockReserveSize;
-            if (q + hs + k.compressedSize > d.size()) throw std::out_of_range("block");
-            k.reserve.assign(d.begin() + q + 8, d.begin() + q + hs);
-            k.data.assign(d.begin() + q + hs, d.begin() + q + hs + k.compressedSize);
-            uint32_t sum = Checksum(k.data.data(), k.data.size(), 0);
-            sum = Checksum(d.data() + q + 4, 4 + c.blockReserveSize, sum);
-            k.checksumOk = k.checksum == 0 || k.checksum == sum;
+            CabBlock info;
+            k.reserve.resize(c.blockReserveSize);
+            must(ReadCabBlock(&s, &dir, &q, &info, k.reserve.data(), data.data()), "block");
+            k.checksum = info.header.checksum;
+            k.compressedSize = info.header.compressedSize;
+            k.uncompressedSize = info.header.uncompressedSize;
+            k.data.assign(data.begin(), data.begin() + k.compressedSize);
+            k.checksumOk = info.checksumOk != 0;
             f.blocks.push_back(std::move(k));
-            q += hs + f.blocks.back().compressedSize;
         }
         c.folders.push_back(std::move(f));
     }
-    p = c.firstFileOffset;
+    uint32_t p = c.firstFileOffset;
     for (unsigned i = 0; i < c.fileCount; ++i) {
         File f;
-        f.size = Le32(d, p);
-        f.folderOffset = Le32(d, p + 4);
-        f.folderIndex = Le16(d, p + 8);
-        f.date = Le16(d, p + 10);
-        f.time = Le16(d, p + 12);
-        f.attributes = Le16(d, p + 14);
-        p += 16;
-        str(&f.name);
+        FileEntry e;
+        char name[kNameBufferSize];
+        must(ReadCabFile(&s, &p, &e, name), "file");
+        f.size = e.size;
+        f.folderOffset = e.folderOffset;
+        f.folderIndex = e.folderIndex;
+        f.date = e.date;
+        f.time = e.time;
+        f.attributes = e.attributes;
+        f.name = name;
         c.files.push_back(std::move(f));
     }
     return c;

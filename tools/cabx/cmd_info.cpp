@@ -1,7 +1,7 @@
 // cabx info: what a self-extracting archive holds. The settings block is
 // read at the stub's fixed size, the cabinet is found the way the stub finds
 // it (scanning the first MiB), and its folders and files are listed from
-// the records. Every length and offset is checked against the file.
+// its directory, read with the reader's own checks.
 #include <fcntl.h>
 #include <stdarg.h>
 #include <stdio.h>
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "CabinetLocator.h"
-#include "cab_format.h"
+#include "cab_directory.h"
 #include "sfx_commands.h"
 
 namespace cabx {
@@ -69,19 +69,6 @@ const char* MethodName(uint16_t type) {
     }
 }
 
-// Reads a zero-terminated name at *at (at most 256 bytes with its zero).
-bool Name(const std::vector<uint8_t>& f, size_t* at, std::string* name) {
-    size_t start = *at;
-    for (size_t i = start; i < f.size() && i < start + 256; ++i) {
-        if (f[i] == 0) {
-            name->assign(f.begin() + (long)start, f.begin() + (long)i);
-            *at = i + 1;
-            return true;
-        }
-    }
-    return false;
-}
-
 void Settings(const std::vector<uint8_t>& f, std::string* text) {
     const size_t base = kSfxStubSize;
     if (f.size() < base + 24 || f[0] != 'M' || f[1] != 'Z') {
@@ -134,36 +121,41 @@ bool DescribeSfx(const std::string& path, std::string* text, std::string* error)
         *error = "no cabinet found in the first MiB of " + path;
         return false;
     }
-    const uint8_t* c = f.data() + base;
-    size_t size = f.size() - (size_t)base;
-    CabHeader h;
-    ParseCabHeader(c, &h);
+    // The directory is read with the reader's own checks; what cannot be
+    // read is named rather than guessed at.
+    CabSource source;
+    size_t present = f.size() - (size_t)base;
+    CabSourceFromMemory(&source, f.data() + base, present > UINT32_MAX ? UINT32_MAX : (uint32_t)present);
+    CabDirectory dir;
+    int detail;
+    CabErrorCode code = ReadCabDirectory(&source, &dir, &detail);
+    const CabHeader& h = dir.header;
     *text += Format("Cabinet at offset %d: version %u.%u, %u bytes, set 0x%04X, index %u, "
                     "%u folder(s), %u file(s)\n",
                     base, h.version >> 8, h.version & 0xFF, h.cabinetSize, h.setId,
                     h.cabinetIndex, h.folderCount, h.fileCount);
-    size_t at = kCabHeaderSize;
-    uint32_t folderReserve = 0;
-    if (h.flags & HasReserve) {
-        if (at + 4 > size) goto truncated;
-        folderReserve = c[at + 2];
-        at += 4 + ReadLe16(c + at);
+    if (code == CabErrorCode::BadHeader) {
+        *text += "  (the reserve area runs past the end of the file)\n";
+        return true;
+    }
+    if (code != CabErrorCode::None) {
+        *text += "  (a neighbour cabinet's name runs past the end of the file or is not "
+                 "terminated within 256 bytes)\n";
+        return true;
     }
     for (int i = 0; i < 2; ++i) {
         if (!(h.flags & (i == 0 ? HasPrevious : HasNext))) continue;
-        std::string cab, disk;
-        size_t pos = (size_t)base + at;
-        if (!Name(f, &pos, &cab) || !Name(f, &pos, &disk)) goto truncated;
-        at = pos - (size_t)base;
         *text += Format("  %s cabinet: \"%s\" (disk \"%s\")\n", i == 0 ? "previous" : "next",
-                        cab.c_str(), disk.c_str());
+                        i == 0 ? dir.previousCabinet : dir.nextCabinet,
+                        i == 0 ? dir.previousDisk : dir.nextDisk);
     }
     *text += "Folders:\n";
     for (uint32_t i = 0; i < h.folderCount; ++i) {
-        if (at + 8 + folderReserve > size) goto truncated;
         FolderEntry e;
-        ParseFolderEntry(c + at, &e);
-        at += 8 + folderReserve;
+        if (ReadCabFolder(&source, &dir, i, &e, nullptr) != CabErrorCode::None) {
+            *text += Format("  (folder entry %u runs past the end of the file)\n", i);
+            return true;
+        }
         unsigned bits = CompressionWindowBits(e.compressionType);
         *text += Format("  %3u  %-8s", i, MethodName(e.compressionType));
         *text += (CompressionMethod(e.compressionType) >= 2 && bits)
@@ -172,28 +164,25 @@ bool DescribeSfx(const std::string& path, std::string* text, std::string* error)
         *text += Format(" %5u block(s) at %u\n", e.blockCount, e.firstBlockOffset);
     }
     *text += "Files:\n";
-    {
-        size_t pos = (size_t)base + h.firstFileOffset;
-        for (uint32_t i = 0; i < h.fileCount; ++i) {
-            if (pos + kFileEntrySize > f.size()) goto truncated;
-            FileEntry e;
-            ParseFileEntry(&f[pos], &e);
-            pos += kFileEntrySize;
-            std::string name;
-            if (!Name(f, &pos, &name)) goto truncated;
-            std::string folder = e.folderIndex >= SpansFromPrevious
-                                     ? (e.folderIndex == SpansFromPrevious ? "prev"
-                                        : e.folderIndex == SpansIntoNext ? "next" : "both")
-                                     : std::to_string(e.folderIndex);
-            *text += Format("  %10u  %04u-%02u-%02u %02u:%02u:%02u  0x%02X  %-4s  %s\n", e.size,
-                            1980 + (e.date >> 9), (e.date >> 5) & 15, e.date & 31, e.time >> 11,
-                            (e.time >> 5) & 63, (e.time & 31) * 2, e.attributes,
-                            folder.c_str(), name.c_str());
+    uint32_t pos = h.firstFileOffset;
+    for (uint32_t i = 0; i < h.fileCount; ++i) {
+        FileEntry e;
+        char name[kNameBufferSize];
+        if (ReadCabFile(&source, &pos, &e, name) != CabErrorCode::None) {
+            *text += Format("  (file entry %u runs past the end of the file or its name is not "
+                            "terminated within 256 bytes)\n",
+                            i);
+            return true;
         }
+        std::string folder = e.folderIndex >= SpansFromPrevious
+                                 ? (e.folderIndex == SpansFromPrevious ? "prev"
+                                    : e.folderIndex == SpansIntoNext ? "next" : "both")
+                                 : std::to_string(e.folderIndex);
+        *text += Format("  %10u  %04u-%02u-%02u %02u:%02u:%02u  0x%02X  %-4s  %s\n", e.size,
+                        1980 + (e.date >> 9), (e.date >> 5) & 15, e.date & 31, e.time >> 11,
+                        (e.time >> 5) & 63, (e.time & 31) * 2, e.attributes, folder.c_str(),
+                        name);
     }
-    return true;
-truncated:
-    *text += "  (the cabinet's records run past the end of the file)\n";
     return true;
 }
 

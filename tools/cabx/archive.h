@@ -1,0 +1,199 @@
+// The parts of cabx that read archives (list, test, extract): what the
+// files share. file_io.cpp: the POSIX callbacks and read buffering;
+// progress.cpp: the progress line; run_io.cpp: the callbacks a reader runs
+// with; cabinet_head.cpp: what the tool reads from a cabinet's directory
+// itself; session.cpp: opening an archive, the notices, the error line;
+// passes.cpp: parallel extraction; archive.cpp: the commands.
+#ifndef STUB_TOOLS_CABX_ARCHIVE_H
+#define STUB_TOOLS_CABX_ARCHIVE_H
+
+#include <stdint.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "CabinetLocator.h"
+#include "cab_reader.h"
+#include "cabx.h"
+#include "output.h"
+
+namespace cabx {
+
+// ---- file_io.cpp -------------------------------------------------------------
+
+int32_t PosixOpen(const char* path, int flags, int);
+int32_t PosixRead(int32_t h, void* buffer, uint32_t count);
+int32_t PosixWriteAll(int32_t h, const void* buffer, uint32_t count);
+int PosixClose(int32_t h);
+int32_t PosixSeek(int32_t h, int32_t offset, int origin);
+// Handles opened for reading get a buffer of this thread's (when one is
+// free); the others behave as the Posix calls.
+int32_t BufferedOpen(const char* path, int flags, int mode);
+int32_t BufferedRead(int32_t h, void* buffer, uint32_t count);
+int32_t BufferedSeek(int32_t h, int32_t offset, int origin);
+int BufferedClose(int32_t h);
+void* Alloc(uint32_t size);
+void Free(void* p);
+
+// ---- progress.cpp ------------------------------------------------------------
+
+struct Progress {
+    bool enabled = false;
+    std::atomic<uint64_t> bytes{0};
+    std::atomic<uint32_t> files{0};
+    std::mutex mutex;  // the name, the time shown and the display itself
+    std::string name;
+    time_t shown = 0;
+
+    void Reset(bool on) {
+        enabled = on;
+        bytes = 0;
+        files = 0;
+        name.clear();
+        shown = 0;
+    }
+};
+extern Progress gProgress;
+// name: the file now offered, or null.
+void ShowProgress(bool force, const std::string* name = nullptr);
+void EndProgress();
+
+// ---- run_io.cpp --------------------------------------------------------------
+
+// The callbacks carry no context: what a reader's callbacks need lives here,
+// per thread where each extraction pass needs its own.
+extern thread_local OffsetFileState gOffsets;
+// Where extracted data goes (extract, extract -p); null for test. Each
+// extraction pass has its own output pipeline.
+extern thread_local OutputPipeline* gOutput;
+
+// What the passes of a parallel extraction share: the first pass that
+// fails for a reason of its own stops the others.
+struct PassControl {
+    std::atomic<int> firstFailure{-1};  // the pass whose failure is reported
+    bool Stopped() const { return firstFailure.load(std::memory_order_relaxed) >= 0; }
+    bool Claim(int pass) {
+        int none = -1;
+        return firstFailure.compare_exchange_strong(none, pass);
+    }
+};
+// Set on the threads of a parallel extraction: the shared control, and
+// whether this pass gave up because another one failed.
+extern thread_local PassControl* gControl;
+extern thread_local bool gStoppedByOthers;
+
+// Answers a callback with a failure once another pass has failed.
+bool StopRequested();
+// The handle of every file under test: its data is decoded and dropped.
+const int kTestHandle = OutputPipeline::kHandleBase - 1;
+
+// The reader's callbacks for a run; the plain ones for the locator.
+extern const CabIo kIo;
+extern const CabIo kPlainIo;
+
+// ---- cabinet_head.cpp --------------------------------------------------------
+
+// The parts of a cabinet the notices do not carry: folder methods, the
+// names of the neighbours, which spanning entries it lists.
+struct Head {
+    bool ok = false;
+    uint16_t flags = 0, folderCount = 0, fileCount = 0;
+    uint32_t size = 0;  // of the cabinet, from its header
+    uint8_t folderReserve = 0, blockReserve = 0;
+    std::vector<uint16_t> types;
+    std::vector<uint32_t> firstBlock;
+    std::vector<uint16_t> blockCounts;
+    std::string prev, next;
+    bool continuesIn = false;   // lists entries 0xFFFD/0xFFFF
+    bool continuesOut = false;  // lists entries 0xFFFE/0xFFFF
+};
+
+// The directory of the cabinet at `base` in the file; !ok when it cannot
+// be read whole.
+Head ReadHead(const std::string& path, int64_t base);
+
+// Looks for a block whose checksum does not match, or that runs past the
+// end of the cabinet, to say more than "corrupt". Returns a description,
+// or "".
+std::string FindBadBlock(const std::string& path, int64_t base);
+
+// A folder's compression type as list shows it.
+std::string MethodName(uint16_t type);
+
+// ---- session.cpp -------------------------------------------------------------
+
+// What a parallel extraction decided for each entry of the cabinet, in list
+// order, before any pass started.
+struct PlanEntry {
+    std::string stored;
+    uint16_t folder = 0;
+    uint16_t attributes = 0;
+    int pass = -1;  // the pass that handles it; -1 when no pattern matches
+    // How that pass answers the offer: write the file, decode it and drop
+    // the data (an earlier entry of the same name that a later one
+    // replaces), or skip it (-n: a later entry of a name already taken).
+    enum Action { kWrite, kDiscard, kSkip } action = kWrite;
+};
+
+struct Session {
+    const Args* args = nullptr;
+    std::string archive;  // as named on the command line
+    std::string dir;      // its directory with a trailing '/', or ""
+    std::string name;     // its file name
+    int64_t base = 0;     // the cabinet's offset inside the file (0 for a cabinet)
+    Head first;           // the named cabinet
+    CabReader* reader = nullptr;
+    CabError error{};
+
+    // Diagnostics the error codes do not carry.
+    std::string currentFile;     // the file being written, between offer and finish
+    std::string currentCabinet;  // the cabinet being read
+    std::string reason;          // set when a notice answered -1 on purpose
+    std::vector<std::pair<std::string, int64_t>> visited;
+    bool moved = false;          // crossed into a following cabinet
+    unsigned missed = 0;         // wanted files that cannot be extracted from here
+
+    // extract and test
+    enum Mode { kTest, kExtract, kStdout } mode = kTest;
+    int rootFd = -1;
+    unsigned extracted = 0;
+    unsigned matched = 0;
+    std::string outPath;  // of the file being written
+
+    // A pass of a parallel extraction: the plan and this pass's number.
+    const std::vector<PlanEntry>* plan = nullptr;
+    int pass = 0;
+    size_t offered = 0;  // entries offered so far: the index into the plan
+
+    ~Session() {
+        if (reader) DestroyReader(reader);
+        if (rootFd >= 0) close(rootFd);
+    }
+};
+
+void Fail(const Session& s, const std::string& file, const std::string& reason);
+// Opens the archive: a cabinet, or a self-extracting executable whose head
+// holds one. Prints the error itself.
+bool OpenArchive(Session& s, const Args& args);
+// The words for a failed reader call.
+std::string ReasonFor(Session& s);
+// The notices of an extraction or test; the user pointer is the Session.
+int ExtractNotify(NoticeKind kind, CabNotice* n);
+
+// ---- passes.cpp --------------------------------------------------------------
+
+// Plans a parallel extraction; returns the number of passes (1: one pass
+// in list order).
+unsigned PlanPasses(Session& s, Session::Mode mode, std::vector<PlanEntry>* plan,
+                    unsigned* matched);
+// Runs the planned passes; true when all succeed, else reports the failure.
+bool RunPasses(Session& s, Session::Mode mode, const std::vector<PlanEntry>& plan, unsigned passes);
+
+}  // namespace cabx
+
+#endif

@@ -1,0 +1,150 @@
+// The reader's file callbacks over POSIX files: plain ones, and read
+// handles buffered per thread so that the reader's small reads and seeks
+// cost few system calls.
+#include <errno.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "archive.h"
+
+namespace cabx {
+
+namespace {
+
+// The reader reads a cabinet a block header (8 bytes) and a block (a few
+// KiB) at a time, and its file list an entry at a time, on two handles
+// that it seeks between. A buffer per handle turns those tens of thousands
+// of system calls on the decoding thread into a few hundred reads.
+constexpr size_t kReadBufferSize = 256 << 10;
+struct ReadBuffer {
+    int fd = -1;
+    int64_t pos = 0;    // where the handle stands
+    int64_t start = 0;  // the file offset of data[0]
+    size_t len = 0;     // bytes valid in data
+    std::vector<uint8_t> data;
+};
+// The callbacks carry no context, and every extraction pass runs its reader
+// on a thread of its own: the handles a thread opens are read through that
+// thread's buffers.
+thread_local ReadBuffer gReadBuffers[4];  // the reader's two handles, the locator's, one spare
+
+ReadBuffer* BufferOf(int32_t h) {
+    if (h < 0) return nullptr;
+    for (ReadBuffer& b : gReadBuffers)
+        if (b.fd == h) return &b;
+    return nullptr;
+}
+
+}  // namespace
+
+int32_t PosixOpen(const char* path, int flags, int) {
+    int of = O_CLOEXEC;
+    if (flags & kOpenReadWrite) of |= O_RDWR;
+    else if (flags & kOpenWriteOnly) of |= O_WRONLY;
+    else of |= O_RDONLY;
+    if (flags & kOpenCreate) of |= O_CREAT;
+    if (flags & kOpenTruncate) of |= O_TRUNC;
+    return open(path, of, 0666);
+}
+int32_t PosixRead(int32_t h, void* buffer, uint32_t count) {
+    uint8_t* p = static_cast<uint8_t*>(buffer);
+    uint32_t done = 0;
+    while (done < count) {
+        ssize_t n = read(h, p + done, count - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) break;
+        done += uint32_t(n);
+    }
+    return int32_t(done);
+}
+int32_t PosixWriteAll(int32_t h, const void* buffer, uint32_t count) {
+    const uint8_t* p = static_cast<const uint8_t*>(buffer);
+    uint32_t done = 0;
+    while (done < count) {
+        ssize_t n = write(h, p + done, count - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return done ? int32_t(done) : -1;
+        done += uint32_t(n);
+    }
+    return int32_t(done);
+}
+int PosixClose(int32_t h) { return close(h); }
+int32_t PosixSeek(int32_t h, int32_t offset, int origin) {
+    off_t r = lseek(h, offset, origin == 0 ? SEEK_SET : origin == 1 ? SEEK_CUR : SEEK_END);
+    return r < 0 || r > INT32_MAX ? -1 : int32_t(r);
+}
+int32_t BufferedOpen(const char* path, int flags, int mode) {
+    int32_t h = PosixOpen(path, flags, mode);
+    if (h < 0 || (flags & (kOpenWriteOnly | kOpenReadWrite))) return h;
+    for (ReadBuffer& b : gReadBuffers) {
+        if (b.fd >= 0) continue;
+        b.fd = h;
+        b.pos = b.start = 0;
+        b.len = 0;
+        b.data.resize(kReadBufferSize);
+        break;
+    }
+    return h;  // unbuffered when every buffer is taken
+}
+int32_t BufferedRead(int32_t h, void* buffer, uint32_t count) {
+    ReadBuffer* b = BufferOf(h);
+    if (!b) return PosixRead(h, buffer, count);
+    uint8_t* p = static_cast<uint8_t*>(buffer);
+    uint32_t done = 0;
+    while (done < count) {
+        if (b->pos >= b->start && b->pos < b->start + int64_t(b->len)) {
+            size_t at = size_t(b->pos - b->start);
+            size_t take = std::min<size_t>(count - done, b->len - at);
+            memcpy(p + done, b->data.data() + at, take);
+            done += uint32_t(take);
+            b->pos += int64_t(take);
+            continue;
+        }
+        bool direct = count - done >= b->data.size();  // large reads bypass the buffer
+        ssize_t n = direct ? pread(h, p + done, count - done, b->pos)
+                           : pread(h, b->data.data(), b->data.size(), b->pos);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) break;
+        if (direct) {
+            done += uint32_t(n);
+            b->pos += n;
+        } else {
+            b->start = b->pos;
+            b->len = size_t(n);
+        }
+    }
+    return int32_t(done);
+}
+int32_t BufferedSeek(int32_t h, int32_t offset, int origin) {
+    ReadBuffer* b = BufferOf(h);
+    if (!b) return PosixSeek(h, offset, origin);
+    int64_t target = offset;
+    if (origin == 1) {
+        target += b->pos;
+    } else if (origin == 2) {
+        struct stat st;
+        if (fstat(h, &st) != 0) return -1;
+        target += st.st_size;
+    }
+    if (target < 0 || target > INT32_MAX) return -1;
+    b->pos = target;
+    return int32_t(target);
+}
+int BufferedClose(int32_t h) {
+    if (ReadBuffer* b = BufferOf(h)) b->fd = -1;
+    return close(h);
+}
+
+void* Alloc(uint32_t size) { return calloc(1, size ? size : 1); }
+void Free(void* p) { free(p); }
+
+}  // namespace cabx

@@ -1,0 +1,61 @@
+// The callbacks a reader runs with: reads through the buffered handles,
+// positions shifted to the cabinet inside a self-extracting file, writes
+// into the run's output pipeline (or nowhere, for test), and the stop
+// signal shared by the passes of a parallel extraction.
+#include "archive.h"
+
+namespace cabx {
+
+namespace {
+const LowLevelFileOps gOps = {BufferedOpen, BufferedRead, PosixWriteAll, BufferedClose, BufferedSeek};
+}  // namespace
+
+thread_local OffsetFileState gOffsets;
+thread_local OutputPipeline* gOutput = nullptr;
+thread_local PassControl* gControl = nullptr;
+thread_local bool gStoppedByOthers = false;
+
+// Answers a callback with a failure once another pass has failed.
+bool StopRequested() {
+    if (!gControl || !gControl->Stopped()) return false;
+    gStoppedByOthers = true;
+    return true;
+}
+namespace {
+
+int32_t IoOpen(const char* path, int flags, int mode) {
+    return OffsetOpen(&gOffsets, &gOps, path, flags, mode);
+}
+int32_t IoWrite(int32_t h, const void* buffer, uint32_t count) {
+    int32_t n;
+    if (StopRequested()) n = -1;
+    else if (h == kTestHandle) n = int32_t(count);
+    else if (gOutput && OutputPipeline::IsHandle(h))
+        n = gOutput->Write(h, buffer, count) ? int32_t(count) : -1;
+    else n = PosixWriteAll(h, buffer, count);
+    if (n > 0) gProgress.bytes.fetch_add(uint32_t(n), std::memory_order_relaxed);
+    ShowProgress(false);
+    return n;
+}
+// The reader closes an output handle itself only when it gives up on the
+// file after an error; the file keeps what was written.
+int IoClose(int32_t h) {
+    if (h == kTestHandle) return 0;
+    if (OutputPipeline::IsHandle(h)) {
+        // A file cut short because another pass failed is removed: only the
+        // file named in the error may be left incomplete.
+        if (gOutput && gStoppedByOthers) gOutput->Discard(h);
+        else if (gOutput) gOutput->Abandon(h);
+        return 0;
+    }
+    return OffsetClose(&gOffsets, &gOps, h);
+}
+int32_t IoSeek(int32_t h, int32_t offset, int origin) {
+    return OffsetSeek(&gOffsets, &gOps, h, offset, origin);
+}
+}  // namespace
+
+const CabIo kIo = {Alloc, Free, IoOpen, BufferedRead, IoWrite, IoClose, IoSeek};
+const CabIo kPlainIo = {Alloc, Free, PosixOpen, PosixRead, PosixWriteAll, PosixClose, PosixSeek};
+
+}  // namespace cabx
