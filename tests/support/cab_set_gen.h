@@ -87,7 +87,8 @@ struct Cabinet {
 struct Set {
     std::vector<Cabinet> cabinets;
     std::vector<File> files;  // every file of the set once
-    // 7zz reads this layout: no entry after a 0xFFFF one, 32768-byte blocks.
+    // 7zz reads this layout: no entry after a 0xFFFF one, 32768-byte blocks,
+    // lists not in name order.
     bool peerLayout = true;
     std::string summary;  // what was drawn, for failure messages
 };
@@ -432,6 +433,8 @@ inline Set Build(const Plan& plan, Choices& c) {
             for (const Listing& x : empties) rest.insert(rest.begin() + c.Below(uint32_t(rest.size() + 1)), x);
             l = rest;
         }
+        // 7zz reports data errors for some lists in name order.
+        if (order == 2) set.peerLayout = false;
         bool afterBoth = false;
         for (const Listing& x : l) {
             if (afterBoth) set.peerLayout = false;
