@@ -88,7 +88,7 @@ struct Set {
     std::vector<Cabinet> cabinets;
     std::vector<File> files;  // every file of the set once
     // 7zz reads this layout: no entry after a 0xFFFF one, 32768-byte blocks,
-    // lists not in name order.
+    // lists not in name order, header reserves up to 60000 bytes.
     bool peerLayout = true;
     std::string summary;  // what was drawn, for failure messages
 };
@@ -475,6 +475,7 @@ inline Set Build(const Plan& plan, Choices& c) {
         Put16(out, uint32_t(k));
         if (reserve) {
             uint32_t headerReserve = c.Percent(70) ? c.Range(0, 300) : c.Percent(10) ? 65535 : c.Range(0, 4000);
+            if (headerReserve > 60000) set.peerLayout = false;  // 7zz misreads such sets
             Put16(out, headerReserve);
             out.push_back(uint8_t(folderReserve));
             out.push_back(uint8_t(blockReserve));
