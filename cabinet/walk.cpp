@@ -7,13 +7,18 @@
 // of the next cabinet without a reset; blockOffset keeps counting from the
 // folder's first byte, so the folderOffset values of the entries there count
 // from the folder's very beginning. The next cabinet's list repeats the
-// entries of the files that run into it at its head (folder index
-// SpansFromPrevious or SpansBoth); the walk passes over those it has already
-// dealt with.
+// entries of the files that run into it (folder index SpansFromPrevious or
+// SpansBoth); the walk passes over those it has already dealt with. A
+// folder 0 continued from a cabinet the walk has not decoded cannot be read.
 //
 // Two handles are kept on the open cabinet: the list handle reads the
 // header, names and file list forwards; the data handle reads folder
 // entries and data blocks.
+//
+// The plain walk (flags 0) is one pass: the named cabinet's list and, after
+// a continuation, the spanning entries at the head of the following lists.
+// The whole-set walk (kExtractWholeSet, at the end of this file) is an outer
+// loop over the cabinets built from the same steps.
 #include <string.h>
 
 #include "cab_reader_state.h"
