@@ -14,7 +14,7 @@ uint64_t EnvOr(const char* name, uint64_t fallback) {
 }
 
 TEST(GeneratedSets, ReaderExtractsEveryFileOfEverySet) {
-    uint64_t first = EnvOr("STUB_SETGEN_FIRST", 1), count = EnvOr("STUB_SETGEN_SEEDS", 300);
+    uint64_t first = EnvOr("STUB_SETGEN_FIRST", 1), count = EnvOr("STUB_SETGEN_SEEDS", 250);
     size_t cabinets = 0, files = 0, failures = 0;
     for (uint64_t seed = first; seed < first + count; ++seed) {
         setgen::Choices c(seed);
