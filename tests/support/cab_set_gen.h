@@ -87,8 +87,9 @@ struct Cabinet {
 struct Set {
     std::vector<Cabinet> cabinets;
     std::vector<File> files;  // every file of the set once
-    // 7zz reads this layout: no entry after a 0xFFFF one, 32768-byte blocks,
-    // lists not in name order, header reserves up to 60000 bytes.
+    // 7zz reads this layout: spanning entries at the head and tail of each
+    // list, no entry after a 0xFFFF one, 32768-byte blocks, header reserves
+    // up to 60000 bytes.
     bool peerLayout = true;
     std::string summary;  // what was drawn, for failure messages
 };
@@ -433,12 +434,15 @@ inline Set Build(const Plan& plan, Choices& c) {
             for (const Listing& x : empties) rest.insert(rest.begin() + c.Below(uint32_t(rest.size() + 1)), x);
             l = rest;
         }
-        // 7zz reports data errors for some lists in name order.
-        if (order == 2) set.peerLayout = false;
-        bool afterBoth = false;
+        // 7zz wants continued entries at the head of a list and entries
+        // running on at its tail, with nothing after a 0xFFFF entry.
+        bool afterBoth = false, afterOther = false, afterInto = false;
         for (const Listing& x : l) {
-            if (afterBoth) set.peerLayout = false;
+            bool from = x.rank == 0, into = x.folderIndex == SpansIntoNext || x.folderIndex == SpansBoth;
+            if (afterBoth || (from && afterOther) || (!into && afterInto)) set.peerLayout = false;
             afterBoth |= x.folderIndex == SpansBoth;
+            afterOther |= !from;
+            afterInto |= into;
         }
     }
 
