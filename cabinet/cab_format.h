@@ -103,6 +103,10 @@ inline void WriteLe16(uint8_t* p, uint16_t v) {
     p[0] = (uint8_t)v;
     p[1] = (uint8_t)(v >> 8);
 }
+inline void WriteLe32(uint8_t* p, uint32_t v) {
+    WriteLe16(p, (uint16_t)v);
+    WriteLe16(p + 2, (uint16_t)(v >> 16));
+}
 
 // Decoders of the raw records; the buffers hold at least the record's size.
 void ParseCabHeader(const uint8_t* raw, CabHeader* header);

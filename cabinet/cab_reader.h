@@ -134,10 +134,11 @@ typedef int (*DataBlockHook)(HookRecord* record);
 // and, after a continuation, only the spanning entries at the head of the
 // following cabinets' lists.
 enum : int {
-    // Extract the whole set in one call: after crossing into a following
-    // cabinet, go on offering every entry of that cabinet (folder 0 from
-    // where the decoder stands, later folders as usual) and cross further
-    // cabinets the same way, so every file of the set is offered once.
+    // Extract the whole set in one call: go on through every cabinet of the
+    // set and offer every file once, whatever order the lists give. Each
+    // cabinet's list starts with a ListPosition notice (an answer of 0
+    // entries ends the walk); the set's end brings a last one. Files that
+    // began before the first cabinet are reported with ContinuedFile.
     kExtractWholeSet = 0x0001,
 };
 

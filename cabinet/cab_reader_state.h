@@ -67,16 +67,20 @@ struct CabReader {
     // Beyond the base walk.
     DataBlockHeader block;  // the current block's header, compressedSize joined
     int flags;              // ExtractCabinet's flags
-    // Whole-set walk: the decoder stands in folder 0 of the open cabinet,
-    // carried on from the previous cabinet without a reset.
-    int carried;
-    // Whole-set walk: a file running on into the next cabinet was passed
-    // over in the open cabinet, so its last folder continues there.
-    int spanSkipped;
-    // Set while the whole-set walk decodes a skipped folder's rest to reach
-    // the next cabinet: no file is being written.
-    int draining;
+    // Folder 0 of the open cabinet goes on from a previous cabinet: it can
+    // only be read from where the decoder stands, never started afresh.
+    int folderZeroContinues;
     uint32_t cabinetsOpened;  // counts successful cabinet openings
+    // Whole-set walk: list position in the open cabinet up to which the
+    // entries continued from the previous cabinet repeat files already dealt
+    // with there.
+    int32_t repeatEnd;
+    // Whole-set walk: the cabinet count when the file being written was
+    // offered, and the empty files of cabinets its data passed through
+    // whole (entries and names, back to back), offered once it is done.
+    uint32_t offeredIn;
+    uint8_t* held;
+    uint32_t heldSize, heldCapacity;
 };
 
 // Records an error: all three fields of the caller's CabError.

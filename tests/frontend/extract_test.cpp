@@ -31,6 +31,7 @@ protected:
 };
 
 const char kExtractFailed[] = "Couldn't extract archive contents.";
+const char kSetIncomplete[] = "Couldn't extract archive contents: the cabinet set is incomplete.";
 
 TEST_F(ExtractTest, ExtractsFilesDirectoriesTimesAndAttributes) {
     MiniCabinet cab = SimpleCabinet({{"hello.txt", "Hello, world\n"},
@@ -177,7 +178,7 @@ TEST_F(ExtractTest, MissingOrUnusableNextCabinet) {
     TwoCabinets set = SpanningSet("part2.cab");
     UseArchive(Settings(), set.first);
     InitAndExtract();
-    EXPECT_EQ(ErrorBoxes(kExtractFailed), 1);
+    EXPECT_EQ(ErrorBoxes(kSetIncomplete), 1);
     EXPECT_EQ(Read("head.txt"), "head");  // files already written stay
 
     // A next cabinet that exists but belongs to another set is tried once,
@@ -187,14 +188,20 @@ TEST_F(ExtractTest, MissingOrUnusableNextCabinet) {
     stranger.setId = 0x9999;
     dir.Write("part2.cab", BuildMiniCabinet(stranger));
     InitAndExtract();
-    EXPECT_EQ(ErrorBoxes(kExtractFailed), 1);
+    EXPECT_EQ(ErrorBoxes(kSetIncomplete), 1);
 
     // A directory in its place counts as missing.
     boxes.clear();
     ASSERT_EQ(unlink((dir.path + "/part2.cab").c_str()), 0);
     ASSERT_EQ(mkdir((dir.path + "/part2.cab").c_str(), 0755), 0);
     InitAndExtract();
-    EXPECT_EQ(ErrorBoxes(kExtractFailed), 1);
+    EXPECT_EQ(ErrorBoxes(kSetIncomplete), 1);
+
+    // Data running on past a cabinet that names no next one.
+    boxes.clear();
+    UseArchive(Settings(), SpanningSet("").first);
+    InitAndExtract();
+    EXPECT_EQ(ErrorBoxes(kSetIncomplete), 1);
 }
 
 TEST_F(ExtractTest, DestinationThatCannotBeEntered) {

@@ -99,15 +99,22 @@ namespace {
 // its reason rather than ask again.
 int NeedCabinet(Session& s, CabNotice* n) {
     std::string next = n->text1 ? n->text1 : "";
+    if (next.empty()) {
+        // Data run on past a cabinet that names no next one.
+        s.reason = "the cabinet set is incomplete: the data go on past cabinet '" +
+                   s.currentCabinet + "', which names no next cabinet";
+        return -1;
+    }
     if (n->error != 0) {
         s.reason = "next cabinet '" + next + "': " +
-                   CabErrorText(static_cast<CabErrorCode>(n->error));
+                   CabErrorText(static_cast<CabErrorCode>(n->error)) +
+                   "; the cabinet set is incomplete";
         return -1;
     }
     std::string path = std::string(n->text3 ? n->text3 : "") + next;
     struct stat st;
-    if (next.empty() || stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
-        s.reason = "next cabinet '" + next + "' not found";
+    if (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        s.reason = "next cabinet '" + next + "' not found; the cabinet set is incomplete";
         return -1;
     }
     gOffsets.cabinetBase = 0;  // following cabinets are files of their own

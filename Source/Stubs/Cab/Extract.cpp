@@ -73,15 +73,21 @@ int FileFinished(CabNotice* notice) {
     return 1;
 }
 
+// Set when a next cabinet of the set was refused: the failure message says so.
+bool setIncomplete;
+
 int NeedCabinet(CabNotice* notice) {
+    setIncomplete = true;
     // A cabinet that exists but failed to open would be asked for again and
-    // again: one attempt per cabinet.
-    if (notice->error) return -1;
+    // again: one attempt per cabinet. An empty name: the data run on past a
+    // cabinet that names no next one.
+    if (notice->error || !notice->text1[0]) return -1;
     char path[PathMax] = "";
     if (!AppendText(path, PathMax, notice->text3) || !AppendText(path, PathMax, notice->text1))
         return -1;
     // Missing files read as all bits set, which includes the directory bit.
     if (PlatformGetFileAttributes(path) & 0x10) return -1;
+    setIncomplete = false;
     offsetState.cabinetBase = 0;  // further cabinets are plain files
     return 0;
 }
@@ -153,9 +159,11 @@ void ExtractDriver(const char* ownPath, const char* folder) {
     memcpy(directory, ownPath, (size_t)cut);
     directory[cut] = 0;
     targetHandle = -1;
+    setIncomplete = false;
     if (!ExtractCabinet(reader, ownPath + cut, directory, kExtractWholeSet, HandleNotice,
                         nullptr, nullptr))
-        ShowError("Couldn't extract archive contents.");
+        ShowError(setIncomplete ? "Couldn't extract archive contents: the cabinet set is incomplete."
+                                : "Couldn't extract archive contents.");
     DestroyReader(reader);
     if (progressDialog) PlatformShowItem(progressDialog, IdProgress, ShowHide);
 }
