@@ -405,27 +405,40 @@ bool EncodeFolder(const std::vector<Entry>& entries, const Options& options, Fol
     return true;
 }
 
-// With closeFoldersAtCuts: the first folder whose data cross a cabinet
-// boundary and which holds a non-empty file after the last file of the block
-// at the crossing. Those later files become a new folder after it; returns
-// false when there is none.
-bool SplitAtFirstCut(const std::vector<Entry>& entries, std::vector<Folder>& folders) {
+// With closeFoldersAtCuts: finds the first place where a folder's data cross
+// into the next cabinet and files of the folder would then begin in its
+// continuation, and ends the folder there; returns false when there is none.
+// The folder normally ends with X, the last file in the block at the
+// crossing. When X runs on past the next cabinet while other files end in
+// it, it ends before X instead, and X begins a folder of its own: the next
+// cabinet's continued folder then ends there, with nothing continued in it
+// but what also ends in it.
+bool SplitAtFirstCut(const std::vector<Entry>& entries, const std::vector<uint32_t>& offsets,
+                     std::vector<Folder>& folders) {
     for (size_t g = 0; g < folders.size(); ++g) {
         const Folder& f = folders[g];
+        auto lastCab = [&](size_t e) {
+            uint32_t end = offsets[e] + uint32_t(entries[e].data.size()) - 1;
+            return f.blocks[BlockAt(f, end)].lastCab;
+        };
         for (size_t b = 0; b < f.blocks.size(); ++b) {
             const Block& block = f.blocks[b];
-            bool crosses = block.firstCab != block.lastCab ||
-                           (b + 1 < f.blocks.size() && f.blocks[b + 1].firstCab != block.lastCab);
-            if (!crosses) continue;
-            size_t last = block.files.back();
-            size_t k = size_t(std::find(f.files.begin(), f.files.end(), last) - f.files.begin());
+            const bool cut = block.firstCab != block.lastCab;
+            if (!cut && !(b + 1 < f.blocks.size() && f.blocks[b + 1].firstCab != block.lastCab))
+                continue;
+            const int next = cut ? block.lastCab : f.blocks[b + 1].firstCab;
+            const size_t x = block.files.back();
+            size_t k = size_t(std::find(f.files.begin(), f.files.end(), x) - f.files.begin());
+            bool endsInNext = false;
+            for (size_t e : block.files) endsInNext |= e != x && lastCab(e) >= next;
+            size_t keep = endsInNext && lastCab(x) > next ? k : k + 1;
             bool more = false;
-            for (size_t j = k + 1; j < f.files.size(); ++j) more |= !entries[f.files[j]].data.empty();
+            for (size_t j = keep; j < f.files.size(); ++j) more |= !entries[f.files[j]].data.empty();
             if (!more) break;
             Folder rest;
             rest.spec = f.spec;
-            rest.files.assign(f.files.begin() + long(k) + 1, f.files.end());
-            folders[g].files.resize(k + 1);
+            rest.files.assign(f.files.begin() + long(keep), f.files.end());
+            folders[g].files.resize(keep);
             folders[g].encoded = false;
             folders.insert(folders.begin() + long(g) + 1, std::move(rest));
             return true;
@@ -496,7 +509,7 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
         if (folders.size() > 0xFFFF) return fail("too many folders");
         layout.reset(new Layout(entries, options, folders));
         if (!layout->Run(error)) return false;
-        if (!closeAtCuts || !SplitAtFirstCut(entries, folders)) break;
+        if (!closeAtCuts || !SplitAtFirstCut(entries, offsets, folders)) break;
     }
     done = layout.get();
     cabs = std::move(done->cabs());
