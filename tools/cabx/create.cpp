@@ -134,7 +134,10 @@ bool IsContentsOf(const std::string& path) {
     return p == "." || (p.size() >= 2 && p.compare(p.size() - 2, 2, "/.") == 0);
 }
 
-bool AddPath(const std::string& arg, std::vector<cabwriter::Entry>* out, std::string* error) {
+// `skip`: the cabinet being written, never taken into itself when it lies
+// in a directory being stored (as with "cabx create out.cab .").
+bool AddPath(const std::string& arg, const fs::path& skip, std::vector<cabwriter::Entry>* out,
+             std::string* error) {
     std::string stored;
     std::error_code ec;
     const bool contents = IsContentsOf(arg);
@@ -154,6 +157,8 @@ bool AddPath(const std::string& arg, std::vector<cabwriter::Entry>* out, std::st
     for (auto it = fs::recursive_directory_iterator(arg, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
         if (!it->is_regular_file()) continue;
+        std::error_code same;
+        if (fs::weakly_canonical(it->path(), same) == skip) continue;
         std::string rel = fs::relative(it->path(), arg).generic_string();
         std::string name = stored.empty() ? "" : stored + "\\";
         for (char c : rel) name += c == '/' ? '\\' : c;
@@ -242,8 +247,10 @@ int Create(int argc, char** argv) {
 
     std::vector<cabwriter::Entry> entries;
     std::string error;
+    std::error_code ec;
+    const fs::path skip = fs::weakly_canonical(out, ec);
     for (const std::string& p : paths)
-        if (!AddPath(p, &entries, &error)) {
+        if (!AddPath(p, skip, &entries, &error)) {
             fprintf(stderr, "cabx: %s: %s\n", out.c_str(), error.c_str());
             return kExitFailure;
         }
