@@ -12,11 +12,14 @@
 // the cabinet being filled, it is cut: its first piece (as many bytes as fit,
 // uncompressedSize 0) ends this cabinet, and the rest becomes the first block
 // of the next cabinet's folder 0, which continues the cut folder. Each piece
-// has its own header and checksum. A folder is only ever cut inside a block,
-// never between two blocks, so the cut always lies inside some file's data:
-// a reader that walks the set from its first cabinet then always has a
-// spanning file that carries its decoder across into the next cabinet, and
-// never has to start a folder from its middle.
+// has its own header and checksum. A block is cut at most once. A folder is
+// cut inside a block wherever the two pieces can fit, so that the cut lies
+// inside some file's data: a reader that walks the set from its first
+// cabinet then has a spanning file that carries its decoder across into the
+// next cabinet, and never has to start a folder from its middle. Only when
+// the cabinets are too small for that (a 32 KiB block cannot be cut into
+// cabinets of less than about 33 KB one after another) does a folder go on
+// from a block boundary.
 //
 // Which files are listed where. A file belongs to every cabinet that holds a
 // piece of one of its blocks. Listed in one cabinet only, it carries the
@@ -28,6 +31,19 @@
 // tail, so that a reader crossing over can pass over exactly the entries it
 // has already seen. folderOffset always counts from the very beginning of the
 // folder, also in the cabinets the folder continues into.
+//
+// Closed folders (closeFoldersAtCuts). Some extractors join a continued
+// folder onto the one before and take its files only from the cabinet where
+// the folder begins: they drop a file that begins in a continuation, warn
+// about a continued entry of a joined folder that the next cabinet does not
+// list, and cannot join at a block boundary. For them, a folder cut at a
+// cabinet's end ends with the last file of the cut block (or just before that
+// file, when it runs on past the next cabinet while other files end in the
+// next one); its later files move into a new folder of the same kind, both
+// are encoded again, and the set is laid out anew until no folder has a file
+// after its first crossing. Empty files are listed where their folder
+// begins. Folders are first divided into pieces of at most four cabinets'
+// input (1 MiB at least), so that the encoding done again stays short.
 #include "cab_writer.h"
 
 #include <stdio.h>
@@ -500,19 +516,15 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
     // Encode, lay out; with closeAtCuts, end the first folder that runs on
     // past a cut with files after it, and lay out again until none does.
     std::vector<uint32_t> offsets(entries.size());
-    std::vector<Cab> cabs;
-    Layout* done = nullptr;
     std::unique_ptr<Layout> layout;
     for (;;) {
         for (Folder& f : folders)
             if (!f.encoded && !EncodeFolder(entries, options, f, offsets, error)) return false;
-        if (folders.size() > 0xFFFF) return fail("too many folders");
         layout.reset(new Layout(entries, options, folders));
         if (!layout->Run(error)) return false;
         if (!closeAtCuts || !SplitAtFirstCut(entries, offsets, folders)) break;
     }
-    done = layout.get();
-    cabs = std::move(done->cabs());
+    std::vector<Cab>& cabs = layout->cabs();
     if (cabs.size() > 1 && options.maxCabinetSize == 0) return fail("internal: split without limit");
 
     // Where each file is listed, and with which folder index.
@@ -547,19 +559,20 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
         }
     }
 
-    const uint32_t fe = done->folderEntrySize(), bh = done->blockHeaderSize();
+    const uint32_t fe = layout->folderEntrySize(), bh = layout->blockHeaderSize();
     for (size_t c = 0; c < cabs.size(); ++c) {
         Cab& cab = cabs[c];
         std::stable_sort(cab.list.begin(), cab.list.end(),
                          [](const Cab::Listing& a, const Cab::Listing& b) { return a.rank < b.rank; });
         if (cab.list.size() > 0xFFFF) return fail("more than 65535 files in one cabinet");
+        if (cab.folders.size() > 0xFFFF) return fail("more than 65535 folders in one cabinet");
         for (const CabFolder& cf : cab.folders)
             if (cf.pieces.size() > 0xFFFF) return fail("more than 65535 blocks in one folder");
 
         const bool hasPrev = c > 0, hasNext = c + 1 < cabs.size();
         uint64_t filesBytes = 0;
         for (const Cab::Listing& l : cab.list) filesBytes += 16 + entries[l.entry].name.size() + 1;
-        uint64_t pos = done->Overhead(c, hasNext);
+        uint64_t pos = layout->Overhead(c, hasNext);
         const uint64_t firstFileOffset = pos + uint64_t(cab.folders.size()) * fe;
         uint64_t blockPos = firstFileOffset + filesBytes;
         uint64_t total = blockPos;
@@ -582,10 +595,10 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
         Put16(out, uint32_t(cab.folders.size()));
         Put16(out, uint32_t(cab.list.size()));
         Put16(out, (hasPrev ? HasPrevious : 0) | (hasNext ? HasNext : 0) |
-                       (done->hasReserve() ? HasReserve : 0));
+                       (layout->hasReserve() ? HasReserve : 0));
         Put16(out, options.setId);
         Put16(out, uint16_t(options.firstCabinetIndex + c));
-        if (done->hasReserve()) {
+        if (layout->hasReserve()) {
             Put16(out, options.headerReserve);
             out.push_back(options.folderReserve);
             out.push_back(options.blockReserve);
