@@ -12,11 +12,14 @@
 // the cabinet being filled, it is cut: its first piece (as many bytes as fit,
 // uncompressedSize 0) ends this cabinet, and the rest becomes the first block
 // of the next cabinet's folder 0, which continues the cut folder. Each piece
-// has its own header and checksum. A folder is only ever cut inside a block,
-// never between two blocks, so the cut always lies inside some file's data:
-// a reader that walks the set from its first cabinet then always has a
-// spanning file that carries its decoder across into the next cabinet, and
-// never has to start a folder from its middle.
+// has its own header and checksum. A block is cut at most once. A folder is
+// cut inside a block wherever the two pieces can fit, so that the cut lies
+// inside some file's data: a reader that walks the set from its first
+// cabinet then has a spanning file that carries its decoder across into the
+// next cabinet, and never has to start a folder from its middle. Only when
+// the cabinets are too small for that (a 32 KiB block cannot be cut into
+// cabinets of less than about 33 KB one after another) does a folder go on
+// from a block boundary.
 //
 // Which files are listed where. A file belongs to every cabinet that holds a
 // piece of one of its blocks. Listed in one cabinet only, it carries the
@@ -28,12 +31,26 @@
 // tail, so that a reader crossing over can pass over exactly the entries it
 // has already seen. folderOffset always counts from the very beginning of the
 // folder, also in the cabinets the folder continues into.
+//
+// Closed folders (closeFoldersAtCuts). Some extractors join a continued
+// folder onto the one before and take its files only from the cabinet where
+// the folder begins: they drop a file that begins in a continuation, warn
+// about a continued entry of a joined folder that the next cabinet does not
+// list, and cannot join at a block boundary. For them, a folder cut at a
+// cabinet's end ends with the last file of the cut block (or just before that
+// file, when it runs on past the next cabinet while other files end in the
+// next one); its later files move into a new folder of the same kind, both
+// are encoded again, and the set is laid out anew until no folder has a file
+// after its first crossing. Empty files are listed where their folder
+// begins. Folders are first divided into pieces of at most four cabinets'
+// input (1 MiB at least), so that the encoding done again stays short.
 #include "cab_writer.h"
 
 #include <stdio.h>
 #include <string.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "cab_format.h"
@@ -84,10 +101,13 @@ struct Block {
 };
 
 struct Folder {
+    unsigned spec = 0;            // index into Options::folders
+    bool encoded = false;
     uint16_t type = 0;
     std::vector<Block> blocks;
     std::vector<size_t> files;    // entry indices in list order
     std::vector<size_t> loose;    // empty files of a folder without blocks
+    std::vector<size_t> emptiesAtStart;  // empty files listed where the folder begins
     int firstCab = -1;
 };
 
@@ -123,6 +143,10 @@ public:
         folderEntrySize_ = 8 + options.folderReserve;
         blockHeaderSize_ = 8 + options.blockReserve;
         capacity_ = options.maxCabinetSize ? options.maxCabinetSize : 0xFFFFFFFFull;
+        for (Folder& f : folders_) {
+            f.firstCab = -1;
+            for (Block& b : f.blocks) b.firstCab = b.lastCab = -1;
+        }
     }
 
     bool Run(std::string* error) {
@@ -200,9 +224,19 @@ private:
         return !cab.folders.empty() && cab.folders.back().folder == g;
     }
 
+    // A folder entry, and where the folder begins, the empty files listed
+    // there.
+    uint64_t FolderCost(size_t g) const {
+        if (HasFolder(g)) return 0;
+        return folderEntrySize_ + (folders_[g].firstCab < 0 ? FilesCost(folders_[g].emptiesAtStart) : 0);
+    }
+
     void AddFolder(size_t g) {
         cabs_.back().folders.push_back(CabFolder{g, {}});
-        if (folders_[g].firstCab < 0) folders_[g].firstCab = int(cabs_.size() - 1);
+        if (folders_[g].firstCab < 0) {
+            folders_[g].firstCab = int(cabs_.size() - 1);
+            Charge(folders_[g].emptiesAtStart);
+        }
     }
 
     // Puts one piece of block b of folder g into the current cabinet.
@@ -240,8 +274,7 @@ private:
         Block& block = folders_[g].blocks[b];
         const uint32_t size = uint32_t(block.bytes.size());
         for (;;) {
-            uint64_t fixed = (HasFolder(g) ? 0 : folderEntrySize_) + FilesCost(block.files) +
-                             blockHeaderSize_;
+            uint64_t fixed = FolderCost(g) + FilesCost(block.files) + blockHeaderSize_;
             uint64_t room = Room();
             if (fixed + FilesCost(block.empties) + size <= room) {
                 PutPiece(g, b, 0, size, false, true);
@@ -323,6 +356,115 @@ uint16_t CompressionTypeOf(const FolderSpec& spec) {
     return type;
 }
 
+namespace {
+
+// Encodes folder f: its files' data, one after the other, into blocks; and
+// for every file the blocks its data overlap.
+bool EncodeFolder(const std::vector<Entry>& entries, const Options& options, Folder& f,
+                  std::vector<uint32_t>& offsets, std::string* error) {
+    const FolderSpec& spec = options.folders[f.spec];
+    std::vector<uint8_t> data;
+    for (size_t e : f.files) {
+        if (uint64_t(data.size()) + entries[e].data.size() > 0xFFFFFFFFull) {
+            *error = "folder " + std::to_string(f.spec) + " holds more than 4 GiB";
+            return false;
+        }
+        offsets[e] = uint32_t(data.size());
+        data.insert(data.end(), entries[e].data.begin(), entries[e].data.end());
+    }
+    f.type = CompressionTypeOf(spec);
+    f.blocks.clear();
+    f.loose.clear();
+    f.emptiesAtStart.clear();
+    FolderEncoder encode = EncoderFor(spec.method);
+    if (!encode) {
+        *error = "unknown compression method";
+        return false;
+    }
+    std::vector<EncodedBlock> encoded;
+    std::string why;
+    uint32_t blockSize = spec.method == Method::Stored ? options.blockSize : kMaxBlockData;
+    if (!encode(data.data(), data.size(), spec, blockSize, &encoded, &why)) {
+        *error = why.empty() ? "encoder failed" : why;
+        return false;
+    }
+    uint32_t start = 0;
+    for (EncodedBlock& eb : encoded) {
+        if (eb.uncompressedSize == 0 || eb.uncompressedSize > kMaxBlockData || eb.bytes.size() > 0xFFFF) {
+            *error = "encoder produced a block of invalid size";
+            return false;
+        }
+        Block block;
+        block.bytes = std::move(eb.bytes);
+        block.usize = eb.uncompressedSize;
+        block.start = start;
+        start += block.usize;
+        f.blocks.push_back(std::move(block));
+    }
+    if (start != data.size()) {
+        *error = "encoder output does not cover the folder";
+        return false;
+    }
+    const bool atStart = options.closeFoldersAtCuts && options.maxCabinetSize;
+    for (size_t e : f.files) {
+        uint32_t o = offsets[e], s = uint32_t(entries[e].data.size());
+        if (f.blocks.empty()) {
+            f.loose.push_back(e);
+        } else if (s == 0) {
+            (atStart ? f.emptiesAtStart : f.blocks[BlockAt(f, o)].empties).push_back(e);
+        } else {
+            for (size_t b = BlockAt(f, o); b < f.blocks.size() && f.blocks[b].start < o + s; ++b)
+                f.blocks[b].files.push_back(e);
+        }
+    }
+    f.encoded = true;
+    return true;
+}
+
+// With closeFoldersAtCuts: finds the first place where a folder's data cross
+// into the next cabinet and files of the folder would then begin in its
+// continuation, and ends the folder there; returns false when there is none.
+// The folder normally ends with X, the last file in the block at the
+// crossing. When X runs on past the next cabinet while other files end in
+// it, it ends before X instead, and X begins a folder of its own: the next
+// cabinet's continued folder then ends there, with nothing continued in it
+// but what also ends in it.
+bool SplitAtFirstCut(const std::vector<Entry>& entries, const std::vector<uint32_t>& offsets,
+                     std::vector<Folder>& folders) {
+    for (size_t g = 0; g < folders.size(); ++g) {
+        const Folder& f = folders[g];
+        auto lastCab = [&](size_t e) {
+            uint32_t end = offsets[e] + uint32_t(entries[e].data.size()) - 1;
+            return f.blocks[BlockAt(f, end)].lastCab;
+        };
+        for (size_t b = 0; b < f.blocks.size(); ++b) {
+            const Block& block = f.blocks[b];
+            const bool cut = block.firstCab != block.lastCab;
+            if (!cut && !(b + 1 < f.blocks.size() && f.blocks[b + 1].firstCab != block.lastCab))
+                continue;
+            const int next = cut ? block.lastCab : f.blocks[b + 1].firstCab;
+            const size_t x = block.files.back();
+            size_t k = size_t(std::find(f.files.begin(), f.files.end(), x) - f.files.begin());
+            bool endsInNext = false;
+            for (size_t e : block.files) endsInNext |= e != x && lastCab(e) >= next;
+            size_t keep = endsInNext && lastCab(x) > next ? k : k + 1;
+            bool more = false;
+            for (size_t j = keep; j < f.files.size(); ++j) more |= !entries[f.files[j]].data.empty();
+            if (!more) break;
+            Folder rest;
+            rest.spec = f.spec;
+            rest.files.assign(f.files.begin() + long(keep), f.files.end());
+            folders[g].files.resize(keep);
+            folders[g].encoded = false;
+            folders.insert(folders.begin() + long(g) + 1, std::move(rest));
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
                    std::vector<Cabinet>* cabinets, std::string* error) {
     auto fail = [&](const std::string& why) {
@@ -333,11 +475,11 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
     if (options.blockSize == 0 || options.blockSize > kMaxBlockData)
         return fail("block size must be 1 to 32768 bytes");
     if (options.folders.size() > 0xFFFF) return fail("too many folders");
+    const bool closeAtCuts = options.closeFoldersAtCuts && options.maxCabinetSize;
 
-    // Gather each folder's files in order, with their offsets.
+    // Each folder's files in list order.
     std::vector<Folder> folders(options.folders.size());
-    std::vector<uint32_t> offsets(entries.size());
-    std::vector<std::vector<uint8_t>> data(folders.size());
+    for (size_t g = 0; g < folders.size(); ++g) folders[g].spec = unsigned(g);
     for (size_t i = 0; i < entries.size(); ++i) {
         const Entry& e = entries[i];
         if (e.folder >= folders.size())
@@ -345,56 +487,44 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
                         ", but there are only " + std::to_string(folders.size()));
         if (e.name.empty() || e.name.size() > 255 || e.name.find('\0') != std::string::npos)
             return fail("file name '" + e.name + "' must be 1 to 255 bytes without zero bytes");
-        std::vector<uint8_t>& d = data[e.folder];
-        if (uint64_t(d.size()) + e.data.size() > 0xFFFFFFFFull)
-            return fail("folder " + std::to_string(e.folder) + " holds more than 4 GiB");
-        offsets[i] = uint32_t(d.size());
-        d.insert(d.end(), e.data.begin(), e.data.end());
         folders[e.folder].files.push_back(i);
     }
-
-    // Encode every folder into blocks.
-    for (size_t g = 0; g < folders.size(); ++g) {
-        const FolderSpec& spec = options.folders[g];
-        Folder& f = folders[g];
-        f.type = CompressionTypeOf(spec);
-        FolderEncoder encode = EncoderFor(spec.method);
-        if (!encode) return fail("unknown compression method");
-        std::vector<EncodedBlock> encoded;
-        std::string why;
-        uint32_t blockSize = spec.method == Method::Stored ? options.blockSize : kMaxBlockData;
-        if (!encode(data[g].data(), data[g].size(), spec, blockSize, &encoded, &why))
-            return fail(why.empty() ? "encoder failed" : why);
-        uint32_t start = 0;
-        for (EncodedBlock& eb : encoded) {
-            if (eb.uncompressedSize == 0 || eb.uncompressedSize > kMaxBlockData ||
-                eb.bytes.size() > 0xFFFF)
-                return fail("encoder produced a block of invalid size");
-            Block block;
-            block.bytes = std::move(eb.bytes);
-            block.usize = eb.uncompressedSize;
-            block.start = start;
-            start += block.usize;
-            f.blocks.push_back(std::move(block));
-        }
-        if (start != data[g].size()) return fail("encoder output does not cover the folder");
-        for (size_t e : f.files) {
-            uint32_t o = offsets[e], s = uint32_t(entries[e].data.size());
-            if (f.blocks.empty()) {
-                f.loose.push_back(e);
-            } else if (s == 0) {
-                f.blocks[BlockAt(f, o)].empties.push_back(e);
-            } else {
-                for (size_t b = BlockAt(f, o); b < f.blocks.size() && f.blocks[b].start < o + s;
-                     ++b)
-                    f.blocks[b].files.push_back(e);
+    if (closeAtCuts) {
+        // Pieces of at most a few cabinets' input: a cut re-encodes the
+        // piece's files before and after it, never a whole long folder.
+        const uint64_t piece = std::max<uint64_t>(4ull * options.maxCabinetSize, 1u << 20);
+        std::vector<Folder> pieces;
+        for (Folder& f : folders) {
+            Folder cur;
+            cur.spec = f.spec;
+            uint64_t filled = 0;
+            for (size_t e : f.files) {
+                if (filled >= piece) {
+                    pieces.push_back(std::move(cur));
+                    cur = Folder();
+                    cur.spec = f.spec;
+                    filled = 0;
+                }
+                cur.files.push_back(e);
+                filled += entries[e].data.size();
             }
+            pieces.push_back(std::move(cur));
         }
+        folders = std::move(pieces);
     }
 
-    Layout layout(entries, options, folders);
-    if (!layout.Run(error)) return false;
-    std::vector<Cab>& cabs = layout.cabs();
+    // Encode, lay out; with closeAtCuts, end the first folder that runs on
+    // past a cut with files after it, and lay out again until none does.
+    std::vector<uint32_t> offsets(entries.size());
+    std::unique_ptr<Layout> layout;
+    for (;;) {
+        for (Folder& f : folders)
+            if (!f.encoded && !EncodeFolder(entries, options, f, offsets, error)) return false;
+        layout.reset(new Layout(entries, options, folders));
+        if (!layout->Run(error)) return false;
+        if (!closeAtCuts || !SplitAtFirstCut(entries, offsets, folders)) break;
+    }
+    std::vector<Cab>& cabs = layout->cabs();
     if (cabs.size() > 1 && options.maxCabinetSize == 0) return fail("internal: split without limit");
 
     // Where each file is listed, and with which folder index.
@@ -409,7 +539,7 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
         for (size_t e : f.files) {
             uint32_t o = offsets[e], s = uint32_t(entries[e].data.size());
             int first, last;
-            if (f.blocks.empty()) {
+            if (f.blocks.empty() || (s == 0 && closeAtCuts)) {
                 first = last = f.firstCab;
             } else if (s == 0) {
                 first = last = f.blocks[BlockAt(f, o)].lastCab;
@@ -429,19 +559,20 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
         }
     }
 
-    const uint32_t fe = layout.folderEntrySize(), bh = layout.blockHeaderSize();
+    const uint32_t fe = layout->folderEntrySize(), bh = layout->blockHeaderSize();
     for (size_t c = 0; c < cabs.size(); ++c) {
         Cab& cab = cabs[c];
         std::stable_sort(cab.list.begin(), cab.list.end(),
                          [](const Cab::Listing& a, const Cab::Listing& b) { return a.rank < b.rank; });
         if (cab.list.size() > 0xFFFF) return fail("more than 65535 files in one cabinet");
+        if (cab.folders.size() > 0xFFFF) return fail("more than 65535 folders in one cabinet");
         for (const CabFolder& cf : cab.folders)
             if (cf.pieces.size() > 0xFFFF) return fail("more than 65535 blocks in one folder");
 
         const bool hasPrev = c > 0, hasNext = c + 1 < cabs.size();
         uint64_t filesBytes = 0;
         for (const Cab::Listing& l : cab.list) filesBytes += 16 + entries[l.entry].name.size() + 1;
-        uint64_t pos = layout.Overhead(c, hasNext);
+        uint64_t pos = layout->Overhead(c, hasNext);
         const uint64_t firstFileOffset = pos + uint64_t(cab.folders.size()) * fe;
         uint64_t blockPos = firstFileOffset + filesBytes;
         uint64_t total = blockPos;
@@ -464,10 +595,10 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
         Put16(out, uint32_t(cab.folders.size()));
         Put16(out, uint32_t(cab.list.size()));
         Put16(out, (hasPrev ? HasPrevious : 0) | (hasNext ? HasNext : 0) |
-                       (layout.hasReserve() ? HasReserve : 0));
+                       (layout->hasReserve() ? HasReserve : 0));
         Put16(out, options.setId);
         Put16(out, uint16_t(options.firstCabinetIndex + c));
-        if (layout.hasReserve()) {
+        if (layout->hasReserve()) {
             Put16(out, options.headerReserve);
             out.push_back(options.folderReserve);
             out.push_back(options.blockReserve);

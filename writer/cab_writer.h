@@ -54,6 +54,15 @@ struct Options {
     std::string diskPattern = "disk%d";
     // Uncompressed bytes per data block (1 to 32768).
     uint32_t blockSize = 32768;
+    // Sets only. A folder cut at a cabinet's end ends with the last file
+    // whose data the cut block holds; the folder's later files go into a new
+    // folder of the same kind. No file then begins in the part of a folder
+    // that continues from a previous cabinet, and every file of a folder is
+    // listed in the cabinet where the folder begins, which is what
+    // extractors that join a set's folders before reading its lists need.
+    // Long folders are also written as pieces of a few cabinets' worth of
+    // input, so that the re-encoding after a cut stays short.
+    bool closeFoldersAtCuts = false;
 };
 
 struct Cabinet {

@@ -4,6 +4,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <set>
+
 #include "cab_inspect.h"
 #include "cabx_support.h"
 
@@ -336,6 +338,64 @@ TEST(CabxCreate, RoundTripsDirectoriesAndSets) {
     EXPECT_EQ(Cabx("create -m lzx:22 x.cab src").status, 2);
     auto up = Cabx("create " + peer::Quote(dir / "x.cab") + " ../up");
     EXPECT_EQ(up.status, 1);
+}
+
+TEST(CabxCreate, SetIdsAreRandomUnlessGiven) {
+    peer::TempDir dir("x-setid");
+    peer::WriteFile(dir.path() / "src/x", peer::RandomBytes(90000, 8));
+    // The set ID of every cabinet of the set written as OUT.cab.
+    auto ids = [&](const std::string& out, const std::string& args) {
+        auto r = Cabx("create --max-size 40000 " + args + peer::Quote(dir / out) + " " +
+                      peer::Quote(dir / "src"));
+        EXPECT_EQ(r.status, 0) << r.out;
+        std::set<uint16_t> found;
+        std::string stem = out.substr(0, out.size() - 4);
+        for (int i = 1;; ++i) {
+            fs::path p = dir.path() / (i == 1 ? out : stem + std::to_string(i) + ".cab");
+            if (!fs::exists(p)) break;
+            found.insert(cabinspect::Parse(peer::ReadFile(p)).setId);
+            EXPECT_LE(i, 10);
+        }
+        return found;
+    };
+    EXPECT_EQ(ids("g.cab", "--set-id 4660 "), std::set<uint16_t>{0x1234});
+    EXPECT_EQ(ids("z.cab", "--set-id 0 "), std::set<uint16_t>{0});
+    std::set<uint16_t> a = ids("a.cab", ""), b = ids("b.cab", ""), c = ids("c.cab", "");
+    ASSERT_EQ(a.size(), 1u) << "one ID for all cabinets of a set";
+    ASSERT_EQ(b.size(), 1u);
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_FALSE(a == b && b == c) << "three sets, one ID: not random";
+    EXPECT_EQ(Cabx("create --set-id 65536 x.cab src").status, 2);
+    EXPECT_EQ(Cabx("create --set-id x x.cab src").status, 2);
+}
+
+TEST(CabxCreate, DotStoresTheDirectoryContents) {
+    peer::TempDir dir("x-dot");
+    peer::WriteFile(dir.path() / "src/a.txt", Bytes("alpha"));
+    peer::WriteFile(dir.path() / "src/sub/b.bin", peer::RandomBytes(5000, 9));
+    const std::string cabx = peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx");
+    const std::string in = "cd " + peer::Quote(dir.path().string()) + " && ";
+    // OUT.cab inside the directory being stored is not stored into itself,
+    // also when an older one is there.
+    for (const char* command : {"cd src && ../cabx create in.cab .", "cd src && ../cabx create in.cab .",
+                                "mv src/in.cab .", "./cabx create d1.cab src/.", "./cabx create d2.cab src/./",
+                                "cd src/sub && ../../cabx create ../../d3.cab ../."}) {
+        SCOPED_TRACE(command);
+        fs::copy_file(std::string(STUB_BINARY_DIR) + "/cabx", dir.path() / "cabx",
+                      fs::copy_options::skip_existing);
+        auto r = peer::Run(in + command);
+        ASSERT_EQ(r.status, 0) << r.out;
+    }
+    for (const char* cab : {"in.cab", "d1.cab", "d2.cab", "d3.cab"}) {
+        SCOPED_TRACE(cab);
+        auto c = cabinspect::Parse(peer::ReadFile(dir.path() / cab));
+        std::set<std::string> names;
+        for (const auto& f : c.files) names.insert(f.name);
+        EXPECT_EQ(names, (std::set<std::string>{"a.txt", "sub\\b.bin"}));
+    }
+    auto bad = peer::Run(in + cabx + " create x.cab src/a.txt/.");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(Contains(bad.out, "not a directory")) << bad.out;
 }
 
 }  // namespace

@@ -145,6 +145,10 @@ inline std::map<std::string, std::vector<uint8_t>> ExtractStoredSet(const std::v
             if (fi == 0xFFFD || fi == 0xFFFF) fi = 0;
             if (fi == 0xFFFE) fi = cab.folderCount - 1;
             if (fi >= data.size()) continue;
+            if (file.size == 0) {  // may stand where its folder begins, offset past it
+                out[file.name];
+                continue;
+            }
             const std::vector<uint8_t>& d = data[fi];
             if (uint64_t(file.folderOffset) + file.size > d.size()) continue;  // completes later
             out[file.name].assign(d.begin() + file.folderOffset,

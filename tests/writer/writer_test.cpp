@@ -1,6 +1,8 @@
 // The writer's cabinets, checked record by record with an independent parser.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "cab_inspect.h"
 #include "cab_writer.h"
 #include "encoders.h"
@@ -295,6 +297,54 @@ TEST(WriterSets, ManySmallFilesAndEmptyFilesAtCuts) {
     ASSERT_TRUE(WriteCabinets(es, o, &cabs, &error)) << error;
     EXPECT_GT(cabs.size(), 5u);
     CheckSet(es, o, cabs);
+}
+
+// With closeFoldersAtCuts, extractors that join a continued folder to the
+// one before and only take its files from the cabinet where it begins must
+// find every file: no file begins in a continuation, every crossing lies
+// inside a cut block, and a cabinet whose one folder runs on both ways lists
+// nothing that ends in it but what continues.
+TEST(WriterSets, ClosedFoldersListEveryFileWhereItsFolderBegins) {
+    std::mt19937 rng(7);
+    for (int round = 0; round < 40; ++round) {
+        Options o;
+        o.closeFoldersAtCuts = true;
+        o.folders.assign(1 + rng() % 3, FolderSpec{});
+        o.blockSize = std::vector<uint32_t>{32768, 4096, 1000}[rng() % 3];
+        o.maxCabinetSize = 2 * o.blockSize + 600 + rng() % (6 * o.blockSize);
+        SCOPED_TRACE("round " + std::to_string(round) + " block " + std::to_string(o.blockSize) +
+                     " max " + std::to_string(o.maxCabinetSize));
+        std::vector<Entry> es;
+        for (int i = 0, n = 1 + int(rng() % 30); i < n; ++i) {
+            uint32_t kind = rng() % 4;
+            size_t size = kind == 0 ? 0 : kind == 1 ? rng() % 300 : rng() % (2 * o.maxCabinetSize);
+            es.push_back(MakeEntry("f" + std::to_string(i), peer::RandomBytes(size, round * 100 + i),
+                                   unsigned(rng() % o.folders.size())));
+        }
+        std::vector<Cabinet> cabs;
+        std::string error;
+        ASSERT_TRUE(WriteCabinets(es, o, &cabs, &error)) << error;
+        CheckSet(es, o, cabs);
+        std::vector<Cab> p = ParseAll(cabs);
+        for (size_t i = 1; i < p.size(); ++i) {
+            const Cab& prev = p[i - 1];
+            bool continued = false;
+            for (const auto& f : prev.files) continued |= f.folderIndex == 0xFFFE || f.folderIndex == 0xFFFF;
+            bool cut = !prev.folders.empty() && !prev.folders.back().blocks.empty() &&
+                       prev.folders.back().blocks.back().uncompressedSize == 0;
+            EXPECT_EQ(continued, cut) << cabs[i].name << ": folder continues at a block boundary";
+            for (const auto& f : p[i].files) {
+                if (continued) {
+                    EXPECT_NE(f.folderIndex, 0) << cabs[i].name << ": " << f.name << " begins in a continuation";
+                    if (p[i].folderCount == 1) EXPECT_NE(f.folderIndex, 0xFFFE) << f.name;
+                }
+                if (p[i].folderCount == 1 && i + 1 < p.size() && (p[i].flags & 2) && continued &&
+                    p[i].folders[0].blocks.back().uncompressedSize == 0)
+                    EXPECT_NE(f.folderIndex, 0xFFFD) << cabs[i].name << ": " << f.name
+                                                     << " ends in a folder that runs on both ways";
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ constexpr unsigned long long kDefaultFolderSize = 8ull << 20;
 
 const char kUsage[] =
     "usage: cabx create [-m METHOD] [--max-size BYTES] [--folder-size BYTES] [--reserve H,F,B]\n"
-    "                   OUT.cab PATH...\n";
+    "                   [--set-id N] OUT.cab PATH...\n";
 
 int Usage(const std::string& message) {
     fprintf(stderr, "cabx create: %s\n%s", message.c_str(), kUsage);
@@ -125,20 +126,41 @@ bool AddFile(const fs::path& path, const std::string& stored, std::vector<cabwri
     return true;
 }
 
-bool AddPath(const std::string& arg, std::vector<cabwriter::Entry>* out, std::string* error) {
+// "DIR/." (and ".") stands for the directory's contents: they are stored
+// under names relative to DIR, without DIR's own name in front.
+bool IsContentsOf(const std::string& path) {
+    std::string p = path;
+    while (p.size() > 1 && p.back() == '/') p.pop_back();
+    return p == "." || (p.size() >= 2 && p.compare(p.size() - 2, 2, "/.") == 0);
+}
+
+// `skip`: the cabinet being written, never taken into itself when it lies
+// in a directory being stored (as with "cabx create out.cab .").
+bool AddPath(const std::string& arg, const fs::path& skip, std::vector<cabwriter::Entry>* out,
+             std::string* error) {
     std::string stored;
-    if (!StoredName(arg, &stored)) {
+    std::error_code ec;
+    const bool contents = IsContentsOf(arg);
+    if (contents) {
+        // Names are relative to the directory, so its own path (even with
+        // "..") never reaches a stored name.
+        if (!fs::is_directory(arg, ec)) {
+            *error = "'" + arg + "': not a directory";
+            return false;
+        }
+    } else if (!StoredName(arg, &stored)) {
         *error = "'" + arg + "': cannot be stored (empty or contains '..')";
         return false;
     }
-    std::error_code ec;
-    if (!fs::is_directory(arg, ec)) return AddFile(arg, stored, out, error);
+    if (!contents && !fs::is_directory(arg, ec)) return AddFile(arg, stored, out, error);
     std::vector<std::pair<std::string, fs::path>> files;
     for (auto it = fs::recursive_directory_iterator(arg, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
         if (!it->is_regular_file()) continue;
+        std::error_code same;
+        if (fs::weakly_canonical(it->path(), same) == skip) continue;
         std::string rel = fs::relative(it->path(), arg).generic_string();
-        std::string name = stored + "\\";
+        std::string name = stored.empty() ? "" : stored + "\\";
         for (char c : rel) name += c == '/' ? '\\' : c;
         files.push_back({name, it->path()});
     }
@@ -179,6 +201,7 @@ int Create(int argc, char** argv) {
     std::vector<std::string> paths;
     std::string out;
     unsigned long long folderSize = kDefaultFolderSize;
+    int setId = -1;  // -1: a random one
     for (int i = 0; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](std::string* v) {
@@ -197,6 +220,10 @@ int Create(int argc, char** argv) {
         } else if (a == "--folder-size") {
             if (!value(&v) || !ParseNumber(v, 0xFFFFFFFFull, &folderSize))
                 return Usage("bad folder size '" + v + "'");
+        } else if (a == "--set-id") {
+            unsigned long long n;
+            if (!value(&v) || !ParseNumber(v, 0xFFFF, &n)) return Usage("bad set id '" + v + "' (0-65535)");
+            setId = int(n);
         } else if (a == "--reserve") {
             unsigned long long h, f, b;
             if (!value(&v)) return Usage("--reserve needs H,F,B");
@@ -220,8 +247,10 @@ int Create(int argc, char** argv) {
 
     std::vector<cabwriter::Entry> entries;
     std::string error;
+    std::error_code ec;
+    const fs::path skip = fs::weakly_canonical(out, ec);
     for (const std::string& p : paths)
-        if (!AddPath(p, &entries, &error)) {
+        if (!AddPath(p, skip, &entries, &error)) {
             fprintf(stderr, "cabx: %s: %s\n", out.c_str(), error.c_str());
             return kExitFailure;
         }
@@ -231,10 +260,12 @@ int Create(int argc, char** argv) {
     std::string stem = outPath.stem().string(), ext = outPath.extension().string();
     options.firstName = outPath.filename().string();
     options.namePattern = stem + "%d" + ext;
-    // Stored blocks are full 32 KiB blocks (as some extractors require),
-    // unless the cabinets are too small to hold a block cut in two.
-    if (options.maxCabinetSize && options.maxCabinetSize < 80000)
-        options.blockSize = std::max<uint32_t>(256, options.maxCabinetSize / 4);
+    // A set's cabinets carry one set ID, random unless given, so that two
+    // sets written into one directory cannot be taken for one.
+    options.setId = setId >= 0 ? uint16_t(setId) : uint16_t(std::random_device()());
+    // Every extractor can then join the set: no file begins in the part of a
+    // folder that continues from a previous cabinet.
+    options.closeFoldersAtCuts = true;
     std::vector<cabwriter::Cabinet> cabinets;
     if (!cabwriter::WriteCabinets(entries, options, &cabinets, &error)) {
         fprintf(stderr, "cabx: %s: %s\n", out.c_str(), error.c_str());

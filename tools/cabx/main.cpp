@@ -46,9 +46,10 @@ const Command kCommands[] = {
      "  -F PATTERN    only names matching the shell pattern (repeatable)\n"},
     {"create",
      "cabx create [-m METHOD] [--max-size BYTES] [--folder-size BYTES] [--reserve H,F,B] "
-     "OUT.cab PATH...",
+     "[--set-id N] OUT.cab PATH...",
      "Write a cabinet (or a set of cabinets) from files and directories, which are\n"
-     "recursed. Stored names are the paths as given, relative, separated by '\\'.\n"
+     "recursed. Stored names are the paths as given, relative, separated by '\\';\n"
+     "DIR/. (or .) stores the directory's contents under names relative to DIR.\n"
      "\n"
      "  -m METHOD        none (default), mszip[:LEVEL 0-9], lzx[:BITS 15-21] or\n"
      "                   quantum[:BITS 10-21]\n"
@@ -61,7 +62,8 @@ const Command kCommands[] = {
      "                   never split between folders. 0 puts everything in one\n"
      "                   folder; default 8388608 (8 MiB)\n"
      "  --reserve H,F,B  reserve areas: header (0-65535), folder and block (0-255)\n"
-     "                   bytes\n"},
+     "                   bytes\n"
+     "  --set-id N       set ID written into every cabinet (0-65535; default random)\n"},
 };
 
 void Usage(FILE* to) {
