@@ -66,6 +66,13 @@ TEST(CabxNames, LegacyEncodingsConvertSplitOnRealSeparatorsAndEscapeTheRest) {
                                                         {"odd%a0.txt", Bytes("odd")},
                                                         {"\xC3\xBC" "ber.txt", Bytes("utf8")}};
     EXPECT_EQ(peer::ReadTree(dir.path() / "ja"), want);
+    // Patterns match the names as shown.
+    x = Cabx("extract -q -L --encoding CP932 -F '" + table + "/*' -F '*ber.txt' -d " +
+             peer::Quote(dir / "sel") + " " + peer::Quote(cp932));
+    ASSERT_EQ(x.status, 0) << x.out;
+    want.erase(nihon + ".txt");
+    want.erase("odd%a0.txt");
+    EXPECT_EQ(peer::ReadTree(dir.path() / "sel"), want);
 
     // The default reads Windows-1252; CP1251 gives Cyrillic, lower-cased
     // beyond ASCII.

@@ -94,7 +94,8 @@ bool ExistsBelow(int rootFd, const std::vector<std::string>& parts);
 // Removes the file `parts` below `rootFd`, looked up the same way.
 void RemoveBelow(int rootFd, const std::vector<std::string>& parts);
 
-// Shell-pattern match of the stored name (also tried with '/' separators).
+// Shell-pattern match of the stored name or of the name as shown (converted
+// and lower-cased as chosen), each also tried with '/' separators.
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored);
 
 // Text helpers for messages and JSON.

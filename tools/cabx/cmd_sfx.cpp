@@ -244,7 +244,7 @@ int SfxCommand(int argc, char** argv) {
         std::vector<cabwriter::Entry> entries;
         for (size_t i = 1; i < rest.size(); ++i) {
             if (!AddPath(rest[i], BaseName(rest[i]), &entries, &error)) {
-                fprintf(stderr, "cabx sfx: %s\n", error.c_str());
+                fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
                 return 1;
             }
         }
@@ -253,14 +253,15 @@ int SfxCommand(int argc, char** argv) {
         std::vector<cabwriter::Cabinet> cabinets;
         if (!cabwriter::WriteCabinets(entries, options, &cabinets, &error) ||
             cabinets.size() != 1) {
-            fprintf(stderr, "cabx sfx: %s\n", error.empty() ? "cannot write cabinet" : error.c_str());
+            fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(),
+                    error.empty() ? "cannot write cabinet" : error.c_str());
             return 1;
         }
         cabinet = std::move(cabinets[0].bytes);
     }
     std::vector<uint8_t> out;
     if (!BuildSfx(stub, spec, cabinet, &out, &error)) {
-        fprintf(stderr, "cabx sfx: %s\n", error.c_str());
+        fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
         return 1;
     }
     FILE* f = fopen(outPath.c_str(), "wb");

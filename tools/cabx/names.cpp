@@ -309,12 +309,15 @@ void RemoveBelow(int rootFd, const std::vector<std::string>& parts) {
 
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored) {
     if (patterns.empty()) return true;
-    std::string slashed = stored;
-    for (char& c : slashed) if (c == '\\') c = '/';
+    // The name as stored, and as shown (converted by the chosen character
+    // set, or read as UTF-8, and lower-cased with -L); each also with '/'
+    // between directories.
+    std::vector<std::string> names = {stored, NameToUtf8(stored, 0)};
+    if (ValidUtf8(stored)) names.push_back(NameToUtf8(stored, 0x80));
+    for (size_t i = 0, n = names.size(); i < n; ++i) names.push_back(SlashSeparated(names[i]));
     for (const std::string& p : patterns)
-        if (fnmatch(p.c_str(), stored.c_str(), FNM_NOESCAPE) == 0 ||
-            fnmatch(p.c_str(), slashed.c_str(), FNM_NOESCAPE) == 0)
-            return true;
+        for (const std::string& name : names)
+            if (fnmatch(p.c_str(), name.c_str(), FNM_NOESCAPE) == 0) return true;
     return false;
 }
 
