@@ -31,8 +31,8 @@ bool ValidUtf8(const std::string& s) {
 
 // Names in code page 932 whose second bytes are 0x5C, the byte of '\':
 // 表 (95 5C) as a directory holding ソ.txt (83 5C), 日本.txt, and a byte
-// that code page 932 leaves undefined (A0). In code page 1251: Привет.txt and
-// an undefined byte (98). One UTF-8 name (attribute 0x80) that no encoding
+// that code page 932 leaves undefined (A0). In code page 1251: Привет.txt, an
+// undefined byte (98), and a name with an escape sequence. One UTF-8 name (attribute 0x80) that no encoding
 // option may touch.
 TEST(CabxNames, LegacyEncodingsConvertSplitOnRealSeparatorsAndEscapeTheRest) {
     peer::TempDir dir("x-enc");
@@ -43,7 +43,8 @@ TEST(CabxNames, LegacyEncodingsConvertSplitOnRealSeparatorsAndEscapeTheRest) {
                                   MakeEntry("\xC3\x9C" "ber.TXT", Bytes("utf8"), 0xA0)});
     std::string cp1251 = WriteOne(dir, "ru.cab",
                                   {MakeEntry("\xCF\xF0\xE8\xE2\xE5\xF2.TXT", Bytes("privet")),
-                                   MakeEntry("x\x98.txt", Bytes("undef"))});
+                                   MakeEntry("x\x98.txt", Bytes("undef")),
+                                   MakeEntry("t\x1B[2J\x81.txt", Bytes("esc"))});
     const std::string table = "\xE8\xA1\xA8", so = "\xE3\x82\xBD", nihon = "\xE6\x97\xA5\xE6\x9C\xAC";
 
     auto l = Cabx("list --encoding CP932 " + peer::Quote(cp932));
@@ -78,6 +79,10 @@ TEST(CabxNames, LegacyEncodingsConvertSplitOnRealSeparatorsAndEscapeTheRest) {
     // beyond ASCII.
     auto d = Cabx("list " + peer::Quote(cp1251));
     EXPECT_TRUE(Contains(d.out, "\xC3\x8F\xC3\xB0\xC3\xA8\xC3\xA2\xC3\xA5\xC3\xB2.TXT")) << d.out;
+    // Control characters never reach the terminal; 0x81, undefined in
+    // Windows-1252, is escaped too.
+    EXPECT_TRUE(Contains(d.out, "  t%1B[2J%81.txt\n")) << d.out;
+    EXPECT_FALSE(Contains(d.out, "\x1B"));
     auto r = Cabx("list -L --encoding CP1251 " + peer::Quote(cp1251));
     EXPECT_TRUE(Contains(r.out, "  \xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82.txt\n")) << r.out;
     EXPECT_TRUE(Contains(r.out, "  x%98.txt\n")) << r.out;
@@ -86,7 +91,8 @@ TEST(CabxNames, LegacyEncodingsConvertSplitOnRealSeparatorsAndEscapeTheRest) {
     EXPECT_EQ(peer::ReadTree(dir.path() / "ru"),
               (std::map<std::string, std::vector<uint8_t>>{
                   {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82.TXT", Bytes("privet")},
-                  {"x%98.txt", Bytes("undef")}}));
+                  {"x%98.txt", Bytes("undef")},
+                  {"t_[2J\xD0\x83.txt", Bytes("esc")}}));
     EXPECT_EQ(Cabx("test -q --encoding CP1251 " + peer::Quote(cp1251)).status, 0);
 
     auto bad = Cabx("test --encoding NO-SUCH-SET " + peer::Quote(cp1251));

@@ -226,7 +226,7 @@ void ShowProgress(bool force, const std::string* name = nullptr) {
     if (!force && now == gProgress.shown) return;
     gProgress.shown = now;
     fprintf(stderr, "\r\033[K%u files, %llu bytes: %s", gProgress.files.load(),
-            (unsigned long long)gProgress.bytes.load(), gProgress.name.c_str());
+            (unsigned long long)gProgress.bytes.load(), Printable(gProgress.name).c_str());
     fflush(stderr);
 }
 void EndProgress() {
@@ -489,7 +489,7 @@ struct Session {
 void Fail(const Session& s, const std::string& file, const std::string& reason) {
     EndProgress();
     std::string line = "cabx: " + s.archive + ": ";
-    if (!file.empty()) line += "'" + file + "': ";
+    if (!file.empty()) line += "'" + Printable(file) + "': ";
     fprintf(stderr, "%s%s\n", line.c_str(), reason.c_str());
 }
 

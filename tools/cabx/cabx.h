@@ -72,6 +72,9 @@ void SetLowercaseNames(bool on);
 
 // A name for display on Linux: '\' separators shown as '/'.
 std::string SlashSeparated(const std::string& utf8);
+// A name safe to print on a terminal: control characters (C0, DEL and the
+// C1 range) shown as "%XX", so a hostile name cannot send escape sequences.
+std::string Printable(const std::string& utf8);
 
 // The path components under the destination for a UTF-8 name: '\' and '/'
 // separate, leading separators and a drive prefix are dropped, "." and empty

@@ -1,5 +1,6 @@
 // cabx list: printing a listing. Plain lines give size, date and time,
-// attribute letters and the name with '/' between directories; -v adds the
+// attribute letters and the name with '/' between directories (control
+// characters escaped); -v adds the
 // folder (counted across the set), the method, the cabinet that lists the
 // file and the attributes in words; --json gives every field, names as
 // stored (converted to UTF-8).
@@ -57,7 +58,7 @@ void PrintVerbose(const std::vector<ListRow>& rows) {
         printf("%12u  %s  %6u  %-*s  %-*s  %-*s  %s\n", e.size,
                DosDateTimeText(e.date, e.time, ' ').c_str(), e.folder, int(method),
                e.method.c_str(), int(cabinet), e.cabinet.c_str(), int(words),
-               AttributeWords(e.attributes).c_str(), SlashSeparated(e.name).c_str());
+               AttributeWords(e.attributes).c_str(), SlashSeparated(Printable(e.name)).c_str());
 }
 
 }  // namespace
@@ -72,7 +73,7 @@ void PrintListing(const Args& args, const std::vector<ListRow>& rows,
     } else {
         for (const ListRow& e : rows)
             printf("%12u  %s  %s  %s\n", e.size, DosDateTimeText(e.date, e.time, ' ').c_str(),
-                   AttributeText(e.attributes).c_str(), SlashSeparated(e.name).c_str());
+                   AttributeText(e.attributes).c_str(), SlashSeparated(Printable(e.name)).c_str());
     }
     printf("%zu files, %llu bytes, %zu cabinet%s\n", rows.size(), (unsigned long long)total,
            cabinets.size(), cabinets.size() == 1 ? "" : "s");

@@ -25,7 +25,7 @@ namespace cabx {
 namespace {
 
 // Code points of Windows-1252 bytes 0x80 to 0x9F. The five bytes it leaves
-// undefined map to the C1 controls of the same value.
+// undefined are marked by their own value (and escaped).
 const uint16_t kCp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -124,8 +124,9 @@ std::string Cp1252ToUtf8(const std::string& stored) {
     std::string out;
     for (unsigned char c : stored) {
         if (c < 0x80) out += char(c);
-        else if (c < 0xA0) AppendUtf8(out, kCp1252High[c - 0x80]);
-        else AppendUtf8(out, c);
+        else if (c >= 0xA0) AppendUtf8(out, c);
+        else if (kCp1252High[c - 0x80] == c) AppendEscape(out, c);  // undefined in Windows-1252
+        else AppendUtf8(out, kCp1252High[c - 0x80]);
     }
     return out;
 }
@@ -183,6 +184,21 @@ std::string NameToUtf8(const std::string& stored, uint16_t attributes) {
     else if (gCharset.empty()) out = Cp1252ToUtf8(stored);
     else out = Convert(stored);
     return gLowercase ? Lowercase(out) : out;
+}
+
+std::string Printable(const std::string& utf8) {
+    std::string out;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        unsigned char c = utf8[i];
+        if (c < 0x20 || c == 0x7F) {
+            AppendEscape(out, c);
+        } else if (c == 0xC2 && i + 1 < utf8.size() && (utf8[i + 1] & 0xE0) == 0x80) {
+            AppendEscape(out, static_cast<unsigned char>(utf8[++i]));  // U+0080 to U+009F
+        } else {
+            out += char(c);
+        }
+    }
+    return out;
 }
 
 std::string SlashSeparated(const std::string& utf8) {
