@@ -4,7 +4,7 @@
 set -eu
 build="cmake make g++ pkg-config zlib1g-dev"
 test="$build bc time libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev llvm \
-cabextract 7zip libarchive-tools gcab g++-multilib qemu-user"
+cabextract 7zip libarchive-tools gcab g++-multilib qemu-user dpkg-dev file"
 windows="g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
 wine wine64 xvfb xdotool imagemagick x11-utils"
 case "${1:-build}" in

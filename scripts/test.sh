@@ -1,7 +1,8 @@
 #!/bin/bash
 # The whole test suite, from a fresh Debian 12 machine:
 #   1. installs what is missing (apt-get),
-#   2. builds and runs every test (build/),
+#   2. builds and runs every test (build/), and builds the Debian package and
+#      runs what it unpacks to,
 #   3. builds and runs them again with AddressSanitizer and UBSan (build-asan/),
 #   4. builds and runs them with the decoders' portable paths only
 #      (build-portable/) and as 32-bit programs (build32/),
@@ -24,6 +25,9 @@ step "build and test (Release)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_TESTS=ON -DSTUB_BUILD_TOOLS=ON
 cmake --build build -j"$JOBS"
 ctest --test-dir build --output-on-failure -j"$JOBS"
+
+step "Debian package: build, unpack with dpkg-deb -x, run"
+scripts/package_test.sh build
 
 step "build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1

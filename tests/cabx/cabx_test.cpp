@@ -29,7 +29,7 @@ TEST(CabxList, LinesSummaryJsonAndPatterns) {
     std::string cab = WriteOne(dir, "l.cab", es, o);
     auto r = Cabx("list " + peer::Quote(cab));
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_TRUE(Contains(r.out, "           5  2001-02-03 04:05:06  r--a--  docs\\read me.txt")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "           5  2001-02-03 04:05:06  r--a--  docs/read me.txt")) << r.out;
     EXPECT_TRUE(Contains(r.out, "caf\xC3\xA9.txt")) << "Windows-1252 name as UTF-8";
     EXPECT_TRUE(Contains(r.out, "\xC3\xBC" "ber.txt")) << "UTF-8 name (0x80) kept";
     EXPECT_TRUE(Contains(r.out, "4 files, 15 bytes, 1 cabinet")) << r.out;

@@ -80,21 +80,12 @@ int RunExtraction(const Args& args, Session::Mode mode) {
 
 // ---- list --------------------------------------------------------------------
 
-struct ListEntry {
-    std::string name;
-    uint32_t size;
-    uint16_t date, time, attributes;
-    unsigned folder;
-    std::string method;
-    std::string cabinet;
-};
-
 struct ListState {
     Session* s;
     const Head* head;
     unsigned folderBase;
     std::string cabinet;
-    std::vector<ListEntry>* out;
+    std::vector<ListRow>* out;
 };
 
 int ListNotify(NoticeKind kind, CabNotice* n) {
@@ -104,7 +95,7 @@ int ListNotify(NoticeKind kind, CabNotice* n) {
     if (!MatchesAny(l.s->args->patterns, n->text1)) return 0;
     uint16_t f = n->folderIndex;
     unsigned local = f == 0xFFFE ? l.head->folderCount - 1u : f;
-    ListEntry e;
+    ListRow e;
     e.name = NameToUtf8(n->text1, n->attributes);
     e.size = uint32_t(n->size);
     e.date = n->date;
@@ -128,7 +119,7 @@ int Extract(const Args& args) {
 int List(const Args& args) {
     Session s;
     if (!OpenArchive(s, args)) return kExitFailure;
-    std::vector<ListEntry> entries;
+    std::vector<ListRow> entries;
     std::vector<std::string> cabinets;
     std::string name = s.name;
     int64_t base = s.base;
@@ -157,30 +148,7 @@ int List(const Args& args) {
             return kExitFailure;
         }
     }
-    uint64_t total = 0;
-    for (const ListEntry& e : entries) total += e.size;
-    if (args.json) {
-        printf("{\"archive\": %s, \"cabinets\": [", JsonString(args.archive).c_str());
-        for (size_t i = 0; i < cabinets.size(); ++i)
-            printf("%s%s", i ? ", " : "", JsonString(cabinets[i]).c_str());
-        printf("], \"files\": [\n");
-        for (size_t i = 0; i < entries.size(); ++i) {
-            const ListEntry& e = entries[i];
-            printf("  {\"name\": %s, \"size\": %u, \"datetime\": \"%s\", \"attributes\": %u, "
-                   "\"folder\": %u, \"method\": %s, \"cabinet\": %s}%s\n",
-                   JsonString(e.name).c_str(), e.size, DosDateTimeText(e.date, e.time, 'T').c_str(),
-                   e.attributes, e.folder, JsonString(e.method).c_str(), JsonString(e.cabinet).c_str(),
-                   i + 1 < entries.size() ? "," : "");
-        }
-        printf("], \"fileCount\": %zu, \"totalSize\": %llu}\n", entries.size(),
-               (unsigned long long)total);
-    } else {
-        for (const ListEntry& e : entries)
-            printf("%12u  %s  %s  %s\n", e.size, DosDateTimeText(e.date, e.time, ' ').c_str(),
-                   AttributeText(e.attributes).c_str(), e.name.c_str());
-        printf("%zu files, %llu bytes, %zu cabinet%s\n", entries.size(), (unsigned long long)total,
-               cabinets.size(), cabinets.size() == 1 ? "" : "s");
-    }
+    PrintListing(args, entries, cabinets);
     return kExitOk;
 }
 

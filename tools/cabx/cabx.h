@@ -4,6 +4,7 @@
 #define STUB_TOOLS_CABX_H
 
 #include <stdint.h>
+#include <stdio.h>
 
 #include <string>
 #include <vector>
@@ -22,18 +23,58 @@ struct Args {
     bool quiet = false;                 // -q
     bool toStdout = false;              // extract -p
     bool json = false;                  // list --json
+    bool verbose = false;               // list -v
 };
+
+// One line of a listing.
+struct ListRow {
+    std::string name;  // UTF-8
+    uint32_t size;
+    uint16_t date, time, attributes;
+    unsigned folder;   // counted across the set
+    std::string method;
+    std::string cabinet;
+};
+
+// list.cpp: the listing as text lines (-v adds folder, method, cabinet and
+// the attributes in words) or as JSON.
+void PrintListing(const Args& args, const std::vector<ListRow>& rows,
+                  const std::vector<std::string>& cabinets);
+std::string AttributeWords(uint16_t attributes);
 
 int List(const Args& args);
 int Test(const Args& args);
 int Extract(const Args& args);
 int Create(int argc, char** argv);
 
+// A wrong command line: the message, the command's usage and where to read
+// more, on standard error. Returns kExitUsage.
+int UsageError(const char* command, const std::string& message);
+// help.cpp: the general usage, and a command's usage and description
+// (false for an unknown command).
+void PrintUsage(FILE* to);
+bool PrintCommandHelp(const std::string& name);
+bool IsCommand(const std::string& name);
+
 // names.cpp -----------------------------------------------------------------
 
 // A stored name as UTF-8: attribute 0x80 marks a name that already is
-// (kept when it is valid UTF-8); any other name is Windows-1252.
+// (kept when it is valid UTF-8); any other name is in the legacy character
+// set, Windows-1252 unless SetNameEncoding chose another. A byte that does
+// not convert becomes "%XX" (its hex value), never a raw byte. Lower-cased
+// after SetLowercaseNames(true).
 std::string NameToUtf8(const std::string& stored, uint16_t attributes);
+
+// Chooses the legacy character set by its iconv name (CP932, CP1251,
+// ISO-8859-2, ...); false with a reason when iconv does not know it.
+bool SetNameEncoding(const std::string& charset, std::string* error);
+void SetLowercaseNames(bool on);
+
+// A name for display on Linux: '\' separators shown as '/'.
+std::string SlashSeparated(const std::string& utf8);
+// A name safe to print on a terminal: control characters (C0, DEL and the
+// C1 range) shown as "%XX", so a hostile name cannot send escape sequences.
+std::string Printable(const std::string& utf8);
 
 // The path components under the destination for a UTF-8 name: '\' and '/'
 // separate, leading separators and a drive prefix are dropped, "." and empty
@@ -56,7 +97,8 @@ bool ExistsBelow(int rootFd, const std::vector<std::string>& parts);
 // Removes the file `parts` below `rootFd`, looked up the same way.
 void RemoveBelow(int rootFd, const std::vector<std::string>& parts);
 
-// Shell-pattern match of the stored name (also tried with '/' separators).
+// Shell-pattern match of the stored name or of the name as shown (converted
+// and lower-cased as chosen), each also tried with '/' separators.
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored);
 
 // Text helpers for messages and JSON.

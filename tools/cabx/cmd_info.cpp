@@ -14,6 +14,7 @@
 
 #include "CabinetLocator.h"
 #include "cab_directory.h"
+#include "cabx.h"
 #include "sfx_commands.h"
 
 namespace cabx {
@@ -187,10 +188,10 @@ bool DescribeSfx(const std::string& path, std::string* text, std::string* error)
 }
 
 int InfoCommand(int argc, char** argv) {
-    if (argc != 1 || argv[0][0] == '-') {
-        fprintf(stderr, "usage: cabx info ARCHIVE\n");
-        return 2;
-    }
+    if (argc != 1 || argv[0][0] == '-')
+        return UsageError("info", argc == 0 ? "no archive given"
+                                  : argc > 1 ? "more than one archive given"
+                                             : "unknown option '" + std::string(argv[0]) + "'");
     std::string text, error;
     bool ok = DescribeSfx(argv[0], &text, &error);
     fputs(text.c_str(), stdout);

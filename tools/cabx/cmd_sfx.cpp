@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "cab_writer.h"
+#include "cabx.h"
 #include "sfx_commands.h"
 
 namespace cabx {
@@ -128,15 +129,7 @@ bool ParseMethod(const std::string& text, cabwriter::FolderSpec* spec) {
     return true;
 }
 
-int Usage() {
-    fprintf(stderr,
-            "usage: cabx sfx [--stub FILE] [-m METHOD] [--folder F] [--open NAME]\n"
-            "                [--caption C] [--message M] [--kind info|yesno|okcancel]\n"
-            "                [--confirm-overwrite] OUT.exe CABINET|PATH...\n"
-            "  METHOD: none, mszip[:LEVEL 0-9] (default), quantum[:BITS 10-21], lzx[:BITS 15-21]\n"
-            "  the stub defaults to $CABX_STUB, else Stub.exe beside cabx\n");
-    return 2;
-}
+int Usage(const std::string& message) { return UsageError("sfx", message); }
 
 std::string DefaultStub() {
     if (const char* env = getenv("CABX_STUB")) return env;
@@ -205,33 +198,34 @@ int SfxCommand(int argc, char** argv) {
         };
         std::string kind, method;
         if (a == "--stub") {
-            if (!value(&stubPath)) return Usage();
+            if (!value(&stubPath)) return Usage("--stub needs a file");
         } else if (a == "-m") {
-            if (!value(&method) || !ParseMethod(method, &folder)) return Usage();
+            if (!value(&method) || !ParseMethod(method, &folder))
+                return Usage("bad method '" + method + "'");
         } else if (a == "--folder") {
-            if (!value(&spec.defaultFolder)) return Usage();
+            if (!value(&spec.defaultFolder)) return Usage("--folder needs a folder");
         } else if (a == "--open") {
-            if (!value(&spec.openAfterExtract)) return Usage();
+            if (!value(&spec.openAfterExtract)) return Usage("--open needs a name");
         } else if (a == "--caption") {
-            if (!value(&spec.messageCaption)) return Usage();
+            if (!value(&spec.messageCaption)) return Usage("--caption needs a text");
         } else if (a == "--message") {
-            if (!value(&spec.messageText)) return Usage();
+            if (!value(&spec.messageText)) return Usage("--message needs a text");
             spec.showMessage = true;
         } else if (a == "--kind") {
-            if (!value(&kind)) return Usage();
+            if (!value(&kind)) return Usage("--kind needs info, yesno or okcancel");
             if (kind == "info") spec.messageKind = 0;
             else if (kind == "yesno") spec.messageKind = 1;
             else if (kind == "okcancel") spec.messageKind = 2;
-            else return Usage();
+            else return Usage("bad message kind '" + kind + "'");
         } else if (a == "--confirm-overwrite") {
             spec.confirmOverwrite = true;
         } else if (a.size() > 1 && a[0] == '-') {
-            return Usage();
+            return Usage("unknown option '" + a + "'");
         } else {
             rest.push_back(a);
         }
     }
-    if (rest.size() < 2) return Usage();
+    if (rest.size() < 2) return Usage("needs OUT.exe and a cabinet or at least one PATH");
     std::string outPath = rest[0];
     std::string error;
 
@@ -250,7 +244,7 @@ int SfxCommand(int argc, char** argv) {
         std::vector<cabwriter::Entry> entries;
         for (size_t i = 1; i < rest.size(); ++i) {
             if (!AddPath(rest[i], BaseName(rest[i]), &entries, &error)) {
-                fprintf(stderr, "cabx sfx: %s\n", error.c_str());
+                fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
                 return 1;
             }
         }
@@ -259,14 +253,15 @@ int SfxCommand(int argc, char** argv) {
         std::vector<cabwriter::Cabinet> cabinets;
         if (!cabwriter::WriteCabinets(entries, options, &cabinets, &error) ||
             cabinets.size() != 1) {
-            fprintf(stderr, "cabx sfx: %s\n", error.empty() ? "cannot write cabinet" : error.c_str());
+            fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(),
+                    error.empty() ? "cannot write cabinet" : error.c_str());
             return 1;
         }
         cabinet = std::move(cabinets[0].bytes);
     }
     std::vector<uint8_t> out;
     if (!BuildSfx(stub, spec, cabinet, &out, &error)) {
-        fprintf(stderr, "cabx sfx: %s\n", error.c_str());
+        fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
         return 1;
     }
     FILE* f = fopen(outPath.c_str(), "wb");

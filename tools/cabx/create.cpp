@@ -25,14 +25,7 @@ namespace fs = std::filesystem;
 
 constexpr unsigned long long kDefaultFolderSize = 8ull << 20;
 
-const char kUsage[] =
-    "usage: cabx create [-m METHOD] [--max-size BYTES] [--folder-size BYTES] [--reserve H,F,B]\n"
-    "                   [--set-id N] OUT.cab PATH...\n";
-
-int Usage(const std::string& message) {
-    fprintf(stderr, "cabx create: %s\n%s", message.c_str(), kUsage);
-    return kExitUsage;
-}
+int Usage(const std::string& message) { return UsageError("create", message); }
 
 bool ParseNumber(const std::string& s, unsigned long long max, unsigned long long* out) {
     if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -197,7 +190,9 @@ unsigned AssignFolders(std::vector<cabwriter::Entry>* entries, unsigned long lon
 
 int Create(int argc, char** argv) {
     cabwriter::Options options;
-    cabwriter::FolderSpec spec;
+    cabwriter::FolderSpec spec;  // MSZIP unless -m says otherwise, as cabinet makers do
+    spec.method = cabwriter::Method::Mszip;
+    spec.level = 6;
     std::vector<std::string> paths;
     std::string out;
     unsigned long long folderSize = kDefaultFolderSize;

@@ -10,10 +10,13 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <fnmatch.h>
+#include <iconv.h>
+#include <locale.h>
 #include <stdio.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <wctype.h>
 
 #include "cabx.h"
 
@@ -22,7 +25,7 @@ namespace cabx {
 namespace {
 
 // Code points of Windows-1252 bytes 0x80 to 0x9F. The five bytes it leaves
-// undefined map to the C1 controls of the same value.
+// undefined are marked by their own value (and escaped).
 const uint16_t kCp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -62,16 +65,145 @@ bool ValidUtf8(const std::string& s) {
     return true;
 }
 
-}  // namespace
+// The legacy character set of names without the UTF-8 attribute (empty:
+// Windows-1252, by the table above) and whether names are lower-cased.
+// Set once from the command line before any name is read.
+std::string gCharset;
+bool gLowercase = false;
 
-std::string NameToUtf8(const std::string& stored, uint16_t attributes) {
-    if ((attributes & 0x80) && ValidUtf8(stored)) return stored;
+void AppendEscape(std::string& out, unsigned char c) {
+    char buf[4];
+    snprintf(buf, sizeof buf, "%%%02X", c);
+    out += buf;
+}
+
+// A conversion descriptor per thread (parallel passes convert names at the
+// same time, and a descriptor carries shift state).
+struct Converter {
+    iconv_t cd = iconv_t(-1);
+    ~Converter() {
+        if (cd != iconv_t(-1)) iconv_close(cd);
+    }
+};
+
+std::string Convert(const std::string& stored) {
+    thread_local Converter conv;
+    if (conv.cd == iconv_t(-1)) conv.cd = iconv_open("UTF-8", gCharset.c_str());
+    std::string out;
+    if (conv.cd == iconv_t(-1)) {  // checked in SetNameEncoding; escape everything
+        for (unsigned char c : stored) c < 0x80 ? void(out += char(c)) : AppendEscape(out, c);
+        return out;
+    }
+    iconv(conv.cd, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(stored.data());
+    size_t inLeft = stored.size();
+    char buf[1024];  // a stored name has at most 255 bytes: 4 KiB of UTF-8 at worst
+    while (inLeft > 0) {
+        char* o = buf;
+        size_t oLeft = sizeof buf;
+        size_t r = iconv(conv.cd, &in, &inLeft, &o, &oLeft);
+        out.append(buf, size_t(o - buf));
+        if (r != size_t(-1)) break;
+        if (errno == E2BIG) continue;
+        // A byte (or a cut-off sequence) the character set does not define:
+        // escaped, and conversion resumes after it in the initial state.
+        AppendEscape(out, static_cast<unsigned char>(*in));
+        ++in;
+        --inLeft;
+        iconv(conv.cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    // Flush a stateful encoding's return to the initial state.
+    char* o = buf;
+    size_t oLeft = sizeof buf;
+    iconv(conv.cd, nullptr, nullptr, &o, &oLeft);
+    out.append(buf, size_t(o - buf));
+    return out;
+}
+
+std::string Cp1252ToUtf8(const std::string& stored) {
     std::string out;
     for (unsigned char c : stored) {
         if (c < 0x80) out += char(c);
-        else if (c < 0xA0) AppendUtf8(out, kCp1252High[c - 0x80]);
-        else AppendUtf8(out, c);
+        else if (c >= 0xA0) AppendUtf8(out, c);
+        else if (kCp1252High[c - 0x80] == c) AppendEscape(out, c);  // undefined in Windows-1252
+        else AppendUtf8(out, kCp1252High[c - 0x80]);
     }
+    return out;
+}
+
+// Lower-cases valid UTF-8 by code point, with the Unicode tables of the
+// C.UTF-8 locale (ASCII only where that locale is missing).
+std::string Lowercase(const std::string& utf8) {
+    static locale_t utf8Locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
+    std::string out;
+    size_t i = 0;
+    while (i < utf8.size()) {
+        unsigned char c = utf8[i];
+        int n = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        uint32_t cp = n == 0 ? c : c & (0x3F >> n);
+        for (int k = 1; k <= n && i + k < utf8.size(); ++k) cp = cp << 6 | (utf8[i + k] & 0x3F);
+        i += n + 1;
+        if (cp < 0x80) cp = uint32_t(tolower(int(cp)));
+        else if (utf8Locale) cp = uint32_t(towlower_l(wint_t(cp), utf8Locale));
+        if (cp < 0x10000) {
+            AppendUtf8(out, cp);
+        } else {
+            out += char(0xF0 | cp >> 18);
+            out += char(0x80 | (cp >> 12 & 0x3F));
+            out += char(0x80 | (cp >> 6 & 0x3F));
+            out += char(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool SetNameEncoding(const std::string& charset, std::string* error) {
+    std::string upper;
+    for (char c : charset) upper += char(toupper(static_cast<unsigned char>(c)));
+    if (upper == "CP1252" || upper == "WINDOWS-1252") {
+        gCharset.clear();
+        return true;
+    }
+    iconv_t cd = iconv_open("UTF-8", charset.c_str());
+    if (cd == iconv_t(-1)) {
+        *error = "unknown character set '" + charset + "' (see iconv --list)";
+        return false;
+    }
+    iconv_close(cd);
+    gCharset = charset;
+    return true;
+}
+
+void SetLowercaseNames(bool on) { gLowercase = on; }
+
+std::string NameToUtf8(const std::string& stored, uint16_t attributes) {
+    std::string out;
+    if ((attributes & 0x80) && ValidUtf8(stored)) out = stored;
+    else if (gCharset.empty()) out = Cp1252ToUtf8(stored);
+    else out = Convert(stored);
+    return gLowercase ? Lowercase(out) : out;
+}
+
+std::string Printable(const std::string& utf8) {
+    std::string out;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        unsigned char c = utf8[i];
+        if (c < 0x20 || c == 0x7F) {
+            AppendEscape(out, c);
+        } else if (c == 0xC2 && i + 1 < utf8.size() && (utf8[i + 1] & 0xE0) == 0x80) {
+            AppendEscape(out, static_cast<unsigned char>(utf8[++i]));  // U+0080 to U+009F
+        } else {
+            out += char(c);
+        }
+    }
+    return out;
+}
+
+std::string SlashSeparated(const std::string& utf8) {
+    std::string out = utf8;
+    for (char& c : out) if (c == '\\') c = '/';
     return out;
 }
 
@@ -193,12 +325,15 @@ void RemoveBelow(int rootFd, const std::vector<std::string>& parts) {
 
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored) {
     if (patterns.empty()) return true;
-    std::string slashed = stored;
-    for (char& c : slashed) if (c == '\\') c = '/';
+    // The name as stored, and as shown (converted by the chosen character
+    // set, or read as UTF-8, and lower-cased with -L); each also with '/'
+    // between directories.
+    std::vector<std::string> names = {stored, NameToUtf8(stored, 0)};
+    if (ValidUtf8(stored)) names.push_back(NameToUtf8(stored, 0x80));
+    for (size_t i = 0, n = names.size(); i < n; ++i) names.push_back(SlashSeparated(names[i]));
     for (const std::string& p : patterns)
-        if (fnmatch(p.c_str(), stored.c_str(), FNM_NOESCAPE) == 0 ||
-            fnmatch(p.c_str(), slashed.c_str(), FNM_NOESCAPE) == 0)
-            return true;
+        for (const std::string& name : names)
+            if (fnmatch(p.c_str(), name.c_str(), FNM_NOESCAPE) == 0) return true;
     return false;
 }
 

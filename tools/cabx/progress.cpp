@@ -18,7 +18,7 @@ void ShowProgress(bool force, const std::string* name) {
     if (!force && now == gProgress.shown) return;
     gProgress.shown = now;
     fprintf(stderr, "\r\033[K%u files, %llu bytes: %s", gProgress.files.load(),
-            (unsigned long long)gProgress.bytes.load(), gProgress.name.c_str());
+            (unsigned long long)gProgress.bytes.load(), Printable(gProgress.name).c_str());
     fflush(stderr);
 }
 void EndProgress() {

@@ -16,7 +16,7 @@ namespace cabx {
 void Fail(const Session& s, const std::string& file, const std::string& reason) {
     EndProgress();
     std::string line = "cabx: " + s.archive + ": ";
-    if (!file.empty()) line += "'" + file + "': ";
+    if (!file.empty()) line += "'" + Printable(file) + "': ";
     fprintf(stderr, "%s%s\n", line.c_str(), reason.c_str());
 }
 
