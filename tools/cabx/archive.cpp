@@ -226,7 +226,7 @@ void ShowProgress(bool force, const std::string* name = nullptr) {
     if (!force && now == gProgress.shown) return;
     gProgress.shown = now;
     fprintf(stderr, "\r\033[K%u files, %llu bytes: %s", gProgress.files.load(),
-            (unsigned long long)gProgress.bytes.load(), gProgress.name.c_str());
+            (unsigned long long)gProgress.bytes.load(), Printable(gProgress.name).c_str());
     fflush(stderr);
 }
 void EndProgress() {
@@ -250,14 +250,12 @@ int32_t IoWrite(int32_t h, const void* buffer, uint32_t count) {
     return n;
 }
 // The reader closes an output handle itself only when it gives up on the
-// file after an error; the file keeps what was written.
+// file after an error.
 int IoClose(int32_t h) {
     if (h == kTestHandle) return 0;
     if (OutputPipeline::IsHandle(h)) {
-        // A file cut short because another pass failed is removed: only the
-        // file named in the error may be left incomplete.
-        if (gOutput && gStoppedByOthers) gOutput->Discard(h);
-        else if (gOutput) gOutput->Abandon(h);
+        // The file is incomplete: its temporary file is removed.
+        if (gOutput) gOutput->Abandon(h);
         return 0;
     }
     return OffsetClose(&gOffsets, &gOps, h);
@@ -489,7 +487,7 @@ struct Session {
 void Fail(const Session& s, const std::string& file, const std::string& reason) {
     EndProgress();
     std::string line = "cabx: " + s.archive + ": ";
-    if (!file.empty()) line += "'" + file + "': ";
+    if (!file.empty()) line += "'" + Printable(file) + "': ";
     fprintf(stderr, "%s%s\n", line.c_str(), reason.c_str());
 }
 
@@ -864,6 +862,7 @@ int RunExtraction(const Args& args, Session::Mode mode) {
         }
     }
     signal(SIGPIPE, SIG_IGN);
+    if (args.maxOutput != UINT64_MAX) OutputPipeline::LimitOutput(args.maxOutput);
     gProgress.Reset(!args.quiet && isatty(STDERR_FILENO));
     std::vector<PlanEntry> plan;
     unsigned passes = PlanPasses(s, mode, &plan, &s.matched);
@@ -1004,7 +1003,7 @@ int List(const Args& args) {
     } else {
         for (const ListEntry& e : entries)
             printf("%12u  %s  %s  %s\n", e.size, DosDateTimeText(e.date, e.time, ' ').c_str(),
-                   AttributeText(e.attributes).c_str(), e.name.c_str());
+                   AttributeText(e.attributes).c_str(), Printable(e.name).c_str());
         printf("%zu files, %llu bytes, %zu cabinet%s\n", entries.size(), (unsigned long long)total,
                cabinets.size(), cabinets.size() == 1 ? "" : "s");
     }

@@ -22,6 +22,7 @@ struct Args {
     bool quiet = false;                 // -q
     bool toStdout = false;              // extract -p
     bool json = false;                  // list --json
+    uint64_t maxOutput = UINT64_MAX;    // extract --max-output: none by default
 };
 
 int List(const Args& args);
@@ -41,23 +42,43 @@ std::string NameToUtf8(const std::string& stored, uint16_t attributes);
 // the destination, control characters become '_'. Empty when nothing is left.
 std::vector<std::string> SafeComponents(const std::string& utf8);
 
-// Opens (creating directories as needed) the file `parts` below the
-// directory `rootFd`, never following a symbolic link. An existing file is
-// replaced, or kept when `keepExisting` (then *skipped is set and -1 is
-// returned with an empty *error). On failure returns -1 with a reason.
+// A file being written under a temporary name in its destination
+// directory, moved to its real name only once complete, so that a file cut
+// short never appears under its real name nor costs the file it replaces.
+struct PendingFile {
+    int fd = -1;         // open for writing
+    int rootFd = -1;     // not owned
+    int dirFd = -1;      // the destination directory (owned unless rootFd)
+    std::string temp;    // the temporary name in it, while it exists
+    std::string leaf;    // the real name
+};
+
+// Creates (with the directories needed) a temporary file for `parts` below
+// the directory `rootFd`, never following a symbolic link, and returns its
+// descriptor. A file that exists is kept when `keepExisting` (then *skipped
+// is set and -1 is returned with an empty *error); a directory in its place
+// is an error. On failure returns -1 with a reason.
 int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
-                    bool* skipped, std::string* error);
+                    bool* skipped, std::string* error, PendingFile* file);
+// Closes the file and moves it to its real name, replacing what is there
+// (with keepExisting, a file that appeared meanwhile is kept and the new
+// one dropped: *skipped). False with a reason when it cannot; the
+// temporary file is gone either way.
+bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::string* error);
+// Closes and removes an incomplete file.
+void DropPending(PendingFile* file);
 
 // Whether `parts` below `rootFd` names something that exists, looked up
 // without following symbolic links (a path through a link, or through
 // anything that is not a directory, does not exist here).
 bool ExistsBelow(int rootFd, const std::vector<std::string>& parts);
 
-// Removes the file `parts` below `rootFd`, looked up the same way.
-void RemoveBelow(int rootFd, const std::vector<std::string>& parts);
-
 // Shell-pattern match of the stored name (also tried with '/' separators).
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored);
+
+// A name for a terminal: control characters (C0, DEL and C1, which could
+// move the cursor or start an escape sequence) shown as '?'.
+std::string Printable(const std::string& utf8);
 
 // Text helpers for messages and JSON.
 std::string JsonString(const std::string& utf8);

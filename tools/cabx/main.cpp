@@ -1,5 +1,7 @@
 // cabx: command dispatch, options and help texts.
+#include <errno.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <string>
@@ -31,18 +33,23 @@ const Command kCommands[] = {
      "\n"
      "  -q            no progress display and no summary\n"
      "  -F PATTERN    only names matching the shell pattern (repeatable)\n"},
-    {"extract", "cabx extract [-d DIR] [-n] [-q] [-p] [-F PATTERN]... ARCHIVE",
+    {"extract", "cabx extract [-d DIR] [-n] [-q] [-p] [--max-output BYTES] [-F PATTERN]... ARCHIVE",
      "Extract the files into DIR (default: the current directory). Stored names are\n"
      "made safe: '\\' and '/' separate directories, leading separators, drive\n"
      "prefixes and '..' that would climb out of DIR are dropped, and no symbolic\n"
      "link is followed. A set of cabinets is extracted whole from its first cabinet.\n"
      "The folders of a single cabinet (see create --folder-size) are decoded in\n"
-     "parallel, up to one pass per CPU (at most 4).\n"
+     "parallel, up to one pass per CPU (at most 4). Each file is written under a\n"
+     "temporary name beside its place and takes its real name only once complete: a\n"
+     "file that fails part-way is removed, and a file it would replace is kept.\n"
      "\n"
      "  -d DIR        destination directory (created if missing)\n"
      "  -n            keep existing files instead of overwriting them\n"
      "  -q            no progress display\n"
      "  -p            write the file data to standard output instead\n"
+     "  --max-output BYTES\n"
+     "                stop with an error before the files' data passes BYTES in\n"
+     "                total (default: no limit)\n"
      "  -F PATTERN    only names matching the shell pattern (repeatable)\n"},
     {"create",
      "cabx create [-m METHOD] [--max-size BYTES] [--folder-size BYTES] [--reserve H,F,B] "
@@ -149,6 +156,14 @@ int main(int argc, char** argv) {
             args.keepExisting = true;
         } else if (a == "-p" && name == "extract") {
             args.toStdout = true;
+        } else if (a == "--max-output" && name == "extract") {
+            std::string v;
+            if (!value(&v) || v.empty() || v.find_first_not_of("0123456789") != std::string::npos)
+                return UsageError(*c, "--max-output needs a number of bytes");
+            errno = 0;
+            args.maxOutput = strtoull(v.c_str(), nullptr, 10);
+            if (errno != 0 || args.maxOutput == UINT64_MAX)
+                return UsageError(*c, "--max-output: number too large");
         } else {
             return UsageError(*c, "unknown option '" + a + "'");
         }
