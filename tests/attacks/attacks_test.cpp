@@ -43,8 +43,10 @@ struct Outcome {
     long maxRssKb = 0;
 };
 
-// Runs cabx with the arguments, measuring the child alone.
-Outcome RunCabx(const std::vector<std::string>& args, const fs::path& outFile) {
+// Runs cabx with the arguments, measuring the child alone. Standard output
+// goes to stdoutFile when one is given, else with standard error to outFile.
+Outcome RunCabx(const std::vector<std::string>& args, const fs::path& outFile,
+                const std::string& stdoutFile = "") {
     Outcome o;
     std::string cabx = std::string(STUB_BINARY_DIR) + "/cabx";
     std::vector<char*> argv = {const_cast<char*>(cabx.c_str())};
@@ -53,8 +55,9 @@ Outcome RunCabx(const std::vector<std::string>& args, const fs::path& outFile) {
     pid_t pid = fork();
     if (pid == 0) {
         int fd = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(fd, 1);
         dup2(fd, 2);
+        if (!stdoutFile.empty()) fd = open(stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(fd, 1);
         execv(cabx.c_str(), argv.data());
         _exit(127);
     }
@@ -312,6 +315,29 @@ TEST(AttackBounds, EveryInputIsListedTestedAndExtractedInBoundedTimeAndMemory) {
             if (!kSanitized) EXPECT_LT(o.maxRssKb, 64 * 1024) << args[0] << " " << input;
         }
     }
+}
+
+// An output bomb: 1.8 MB of cabinet that expands to 256 MiB in four files.
+// Extraction streams it (memory stays flat), and --max-output stops it
+// cleanly at the file that would pass the limit.
+TEST(AttackBounds, OutputBombStreamsAndStopsAtTheOutputLimit) {
+    peer::TempDir d("attack-bomb");
+    std::string bomb = (d.path() / "bomb.cab").string();
+    auto made = peer::Run(peer::Quote(STUB_MAKE_ATTACKS) + " --bomb " + peer::Quote(bomb) + " 8192 4");
+    ASSERT_EQ(made.status, 0) << made.out;
+    Outcome o = RunCabx({"extract", "-p", bomb}, d.path() / "log", "/dev/null");
+    EXPECT_EQ(o.status, 0) << o.out;
+    if (!kSanitized) EXPECT_LT(o.maxRssKb, 64 * 1024);
+
+    const uint64_t quarter = 64ull << 20;
+    std::string limit = std::to_string(quarter + 1000);
+    o = RunCabx({"extract", "-q", "--max-output", limit, "-d", (d.path() / "out").string(), bomb},
+                d.path() / "log");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "cabx: " + bomb + ": 'bomb1': output exceeds the --max-output limit of " + limit +
+                         " bytes\n");
+    EXPECT_EQ(Entries(d.path() / "out"), std::vector<std::string>{"bomb0"});
+    EXPECT_EQ(fs::file_size(d.path() / "out/bomb0"), quarter);
 }
 
 }  // namespace

@@ -5,11 +5,15 @@
 // compressed streams themselves.
 //
 //   make_attack_cabinets DIR
+//   make_attack_cabinets --bomb FILE FRAMES FILES
 //
 // The files are kept in the repository; this program is how they were
-// made and how to make more.
+// made and how to make more. --bomb writes an output bomb (too large to
+// keep): one MSZIP folder of FRAMES frames of 32 KiB of zeros, about 220
+// bytes each, shared out among FILES files.
 #include <stdint.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <random>
@@ -209,7 +213,44 @@ void Write(const std::string& dir, const std::string& name, const Bytes& b) {
 
 }  // namespace
 
+// One MSZIP frame of 32768 zeros: a literal, 127 matches of 258 at
+// distance 1, another literal and the end code, in one final fixed block.
+Bytes ZeroFrame() {
+    DeflateBits d;
+    d.Bits(1, 1);
+    d.Bits(1, 2);
+    d.Fixed(0);
+    for (int i = 0; i < 127; ++i) {
+        d.Fixed(285);
+        d.Code(0, 5);
+    }
+    d.Fixed(0);
+    d.Fixed(256);
+    Bytes frame = {'C', 'K'};
+    Bytes bits = d.Take();
+    frame.insert(frame.end(), bits.begin(), bits.end());
+    return frame;
+}
+
+int Bomb(const std::string& path, uint32_t frames, uint32_t files) {
+    if (frames == 0 || frames > 65535 || files == 0 || files > frames) return 2;
+    Cabinet c;
+    Folder f{1, {}};
+    Bytes frame = ZeroFrame();
+    for (uint32_t i = 0; i < frames; ++i) f.blocks.push_back(Block{frame, 32768});
+    c.folders.push_back(f);
+    uint64_t total = uint64_t(frames) * 32768, each = total / files;
+    for (uint32_t i = 0; i < files; ++i)
+        c.files.push_back(File{"bomb" + std::to_string(i), uint32_t(each), uint32_t(each * i), 0});
+    size_t slash = path.rfind('/');
+    Write(slash == std::string::npos ? "." : path.substr(0, slash),
+          slash == std::string::npos ? path : path.substr(slash + 1), Build(c));
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 5 && std::string(argv[1]) == "--bomb")
+        return Bomb(argv[2], uint32_t(atol(argv[3])), uint32_t(atol(argv[4])));
     if (argc != 2) {
         fprintf(stderr, "usage: make_attack_cabinets DIR\n");
         return 2;
