@@ -338,6 +338,12 @@ TEST(AttackBounds, OutputBombStreamsAndStopsAtTheOutputLimit) {
                          " bytes\n");
     EXPECT_EQ(Entries(d.path() / "out"), std::vector<std::string>{"bomb0"});
     EXPECT_EQ(fs::file_size(d.path() / "out/bomb0"), quarter);
+
+    // Interrupted while writing: the temporary file goes with the process.
+    auto r = peer::Run("timeout -s INT 0.5 " + peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") +
+                       " extract -q -d " + peer::Quote((d.path() / "int").string()) + " " + peer::Quote(bomb));
+    EXPECT_EQ(r.status, 124) << r.out;
+    for (const std::string& e : Entries(d.path() / "int")) EXPECT_EQ(e.find(".cabx-"), std::string::npos) << e;
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ struct PendingFile {
     int dirFd = -1;      // the destination directory (owned unless rootFd)
     std::string temp;    // the temporary name in it, while it exists
     std::string leaf;    // the real name
+    void* slot = nullptr;  // where the signal handler finds it
 };
 
 // Creates (with the directories needed) a temporary file for `parts` below
@@ -67,6 +68,9 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
 bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::string* error);
 // Closes and removes an incomplete file.
 void DropPending(PendingFile* file);
+// Makes SIGINT, SIGTERM and SIGHUP remove the temporary files being written
+// before the process ends as the signal would end it.
+void RemoveTemporaryFilesOnSignals();
 
 // Whether `parts` below `rootFd` names something that exists, looked up
 // without following symbolic links (a path through a link, or through

@@ -10,6 +10,7 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <fnmatch.h>
+#include <signal.h>
 #include <stdio.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -138,7 +139,52 @@ int EnterParents(int rootFd, const std::vector<std::string>& parts, std::string*
 
 const char kDirectoryInTheWay[] = "a directory of that name exists";
 
+// The temporary files being written, for the signal handler that removes
+// them when the run is interrupted: one slot per file open at once (an
+// output thread per extraction pass writes one at a time). A slot's
+// directory is -1 when free and -2 while it is being filled.
+struct TempSlot {
+    std::atomic<int> dirFd{-1};
+    char name[64];
+};
+TempSlot gTemps[16];
+
+TempSlot* Register(int dirFd, const char* name) {
+    for (TempSlot& t : gTemps) {
+        int expected = -1;
+        if (!t.dirFd.compare_exchange_strong(expected, -2)) continue;
+        snprintf(t.name, sizeof t.name, "%s", name);
+        t.dirFd.store(dirFd);
+        return &t;
+    }
+    return nullptr;  // more than the slots: that file is not cleaned up on a signal
+}
+
+void Unregister(TempSlot* slot) {
+    if (slot) slot->dirFd.store(-1);
+}
+
+void RemoveTempsAndDie(int sig) {
+    for (TempSlot& t : gTemps) {
+        int fd = t.dirFd.load();
+        if (fd >= 0) unlinkat(fd, t.name, 0);
+    }
+    signal(sig, SIG_DFL);
+    raise(sig);
+}
+
 }  // namespace
+
+void RemoveTemporaryFilesOnSignals() {
+    static std::atomic<bool> installed{false};
+    if (installed.exchange(true)) return;
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction old;
+        // A signal the caller chose to ignore stays ignored.
+        if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;
+        signal(sig, RemoveTempsAndDie);
+    }
+}
 
 int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
                     bool* skipped, std::string* error, PendingFile* file) {
@@ -171,6 +217,7 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
         if (fd >= 0) {
             file->temp = temp;
             file->fd = fd;
+            file->slot = Register(dir, temp);
             return fd;
         }
         if (errno != EEXIST) break;
@@ -213,6 +260,9 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
 void DropPending(PendingFile* file) {
     if (file->fd >= 0) close(file->fd);
     if (!file->temp.empty() && file->dirFd >= 0) unlinkat(file->dirFd, file->temp.c_str(), 0);
+    // Only once the name is gone (renamed or removed), so that a signal in
+    // between never leaves it behind.
+    Unregister(static_cast<TempSlot*>(file->slot));
     if (file->dirFd >= 0 && file->dirFd != file->rootFd) close(file->dirFd);
     *file = PendingFile();
 }

@@ -95,6 +95,7 @@ OutputPipeline::OutputPipeline(int rootFd, bool toStdout, bool keepExisting)
     // the file's name, rather than the signal ending the process with the
     // temporary file left behind.
     signal(SIGXFSZ, SIG_IGN);
+    if (!toStdout) RemoveTemporaryFilesOnSignals();
     try {
         thread_ = std::thread(&OutputPipeline::Run, this);
         threaded_ = true;
