@@ -244,6 +244,12 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
     int r = keepExisting ? renameat2(file->dirFd, file->temp.c_str(), file->dirFd,
                                      file->leaf.c_str(), RENAME_NOREPLACE)
                          : renameat(file->dirFd, file->temp.c_str(), file->dirFd, file->leaf.c_str());
+    if (r != 0 && keepExisting && (errno == EINVAL || errno == ENOSYS)) {
+        // A file system without no-replace renames: check, then rename.
+        struct stat st;
+        if (fstatat(file->dirFd, file->leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) errno = EEXIST;
+        else r = renameat(file->dirFd, file->temp.c_str(), file->dirFd, file->leaf.c_str());
+    }
     bool ok = r == 0;
     if (!ok && keepExisting && errno == EEXIST) {
         *skipped = true;
