@@ -71,11 +71,14 @@ run_target() {
   local before
   before=$(ls "$findings" | wc -l)
 
-  "$fuzzer" "$work" "$corpus" -max_total_time="$SECONDS_PER_RUN" -timeout=10 \
+  # Hangs are timed by the wall clock; at the lowest priority on a busy
+  # machine a fast input can stall for seconds, so the limits are generous
+  # (every input here decodes in well under a second when it runs).
+  "$fuzzer" "$work" "$corpus" -max_total_time="$SECONDS_PER_RUN" -timeout=60 -report_slow_units=60 \
     -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=70000 -print_final_stats=1 \
     -artifact_prefix="$findings/" ${FUZZ_FLAGS:-} >"$out" 2>&1
   # Keep going after a finding: the rest of the time is still useful.
-  "$fuzzer" -merge=1 -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=70000 \
+  "$fuzzer" -merge=1 -timeout=60 -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=70000 \
     "$corpus" "$work" >"$BUILD/merge-$name.log" 2>&1 && find "$work" -type f -delete
 
   local cpu
