@@ -143,15 +143,28 @@ TEST(CabxOutput, KeepExistingIsDecidedBeforeTheFileIsCreated) {
     EXPECT_TRUE(Contains(r.out, "k.cab: 'taken': a directory of that name exists")) << r.out;
 }
 
-// The files before `failed` in `es` are all complete in `root`, and none
-// after it exists: the output stops in order at the failure.
-void ExpectWrittenUpTo(const fs::path& root, const std::vector<Entry>& es, size_t failed) {
+// No temporary file is left anywhere below root.
+void ExpectNoTemporaryFiles(const fs::path& root) {
+    if (!fs::exists(root)) return;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        EXPECT_EQ(e.path().filename().string().find(".cabx-"), 0u + std::string::npos) << e.path();
+}
+
+// The files before `failed` in `es` are all complete in `root`, the failed
+// one and those after it do not exist (the failed one keeps `kept` when it
+// was there before): the output stops in order at the failure, and no
+// partial file ever has a real name.
+void ExpectWrittenUpTo(const fs::path& root, const std::vector<Entry>& es, size_t failed,
+                       const std::vector<uint8_t>* kept = nullptr) {
     for (size_t i = 0; i < es.size(); ++i) {
         std::string path = es[i].name;
         std::replace(path.begin(), path.end(), '\\', '/');
+        if (path.compare(0, 2, "..") == 0) continue;  // a name that is nothing once made safe
         if (i < failed) EXPECT_EQ(peer::ReadFile(root / path), es[i].data) << path;
-        if (i > failed) EXPECT_FALSE(fs::exists(root / path)) << path;
+        if (i == failed && kept) EXPECT_EQ(peer::ReadFile(root / path), *kept) << path;
+        else if (i >= failed) EXPECT_FALSE(fs::exists(root / path)) << path;
     }
+    ExpectNoTemporaryFiles(root);
 }
 
 TEST(CabxOutput, FailureOnTheOutputThreadFailsTheRun) {
@@ -170,13 +183,13 @@ TEST(CabxOutput, FailureOnTheOutputThreadFailsTheRun) {
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << "one line: " << r.out;
     ExpectWrittenUpTo(dir.path() / "out", es, 301);
 
-    // A write that fails in the middle of a large file (the file size limit,
-    // with its signal ignored so that write() reports it): the file is named.
+    // A write that fails in the middle of a large file (the file size limit;
+    // cabx ignores its signal so that write() reports it): the file is named.
     std::vector<Entry> big = {MakeEntry("small", Bytes("fits")),
                               MakeEntry("big.bin", peer::RandomBytes(6 * kChunk, 5)),
                               MakeEntry("after", Bytes("never written"))};
     std::string bigCab = WriteOne(dir, "big.cab", big);
-    r = peer::Run("trap '' XFSZ; ulimit -f 2048; " + CabxPath() + " extract -q -d " +
+    r = peer::Run("ulimit -f 2048; " + CabxPath() + " extract -q -d " +
                   peer::Quote(dir / "lim") + " " + peer::Quote(bigCab));
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(Contains(r.out, "big.cab: 'big.bin': cannot write file: File too large")) << r.out;
@@ -230,6 +243,84 @@ TEST(CabxOutput, RunsStoppedByTheReaderWaitForQueuedOutput) {
     r = Cabx("extract -q -d " + peer::Quote(dir / "out3") + " " + peer::Quote(first));
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(Contains(r.out, "next cabinet 's2.cab' not found")) << r.out;
+}
+
+// A file is written under a temporary name and takes its own only when
+// complete: a full disk, a damaged block or the output limit part-way
+// through leaves neither a partial file nor a gap where the file it would
+// replace was.
+TEST(CabxOutput, IncompleteFilesNeverTakeTheirNames) {
+    peer::TempDir dir("o-temp");
+    std::vector<Entry> es = {MakeEntry("small", Bytes("fits")),
+                             MakeEntry("big.bin", peer::RandomBytes(3 * kChunk, 7)),
+                             MakeEntry("after", Bytes("never written"))};
+    std::string cab = WriteOne(dir, "t.cab", es);
+    const std::vector<uint8_t> old = Bytes("the old file");
+
+    peer::WriteFile(dir.path() / "lim/big.bin", old);
+    auto r = peer::Run("ulimit -f 1024; " + CabxPath() + " extract -q -d " + peer::Quote(dir / "lim") +
+                       " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "cabx: " + cab + ": 'big.bin': cannot write file: File too large\n");
+    ExpectWrittenUpTo(dir.path() / "lim", es, 1, &old);
+
+    // A full disk: a 1 MiB file system of its own, mounted in a private
+    // namespace for the one command (skipped where that is not allowed).
+    fs::create_directories(dir.path() / "mnt");
+    r = peer::Run("unshare -rm sh -c " +
+                  peer::Quote("mount -t tmpfs -o size=1m none " + peer::Quote(dir / "mnt") +
+                              " || exit 99; " + CabxPath() + " extract -q -d " + peer::Quote(dir / "mnt/out") +
+                              " " + peer::Quote(cab) + "; echo rc=$?; ls -A " + peer::Quote(dir / "mnt/out")));
+    if (r.status == 0) {
+        EXPECT_EQ(r.out, "cabx: " + cab + ": 'big.bin': cannot write file: No space left on device\nrc=1\nsmall\n");
+    } else {
+        printf("(no private tmpfs here: %s)\n", r.out.c_str());
+    }
+
+    // A damaged block inside a file that replaces an existing one.
+    std::vector<uint8_t> bytes = cabwriter::WriteCabinet(es);
+    bytes[bytes.size() - 100000] ^= 0x10;
+    peer::WriteFile(dir.path() / "bad.cab", bytes);
+    peer::WriteFile(dir.path() / "dmg/big.bin", old);
+    r = Cabx("extract -q -d " + peer::Quote(dir / "dmg") + " " + peer::Quote(dir / "bad.cab"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "bad.cab: 'big.bin': block checksum mismatch")) << r.out;
+    ExpectWrittenUpTo(dir.path() / "dmg", es, 1, &old);
+
+    // --max-output: the file that would pass the limit fails, named; the
+    // whole output at the limit exactly passes.
+    uint64_t total = es[0].data.size() + es[1].data.size() + es[2].data.size();
+    r = Cabx("extract -q --max-output " + std::to_string(total - 1) + " -d " + peer::Quote(dir / "max") + " " +
+             peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "cabx: " + cab + ": 'after': output exceeds the --max-output limit of " +
+                         std::to_string(total - 1) + " bytes\n");
+    ExpectWrittenUpTo(dir.path() / "max", es, 2);
+    r = Cabx("extract -q --max-output " + std::to_string(total) + " -d " + peer::Quote(dir / "max") + " " +
+             peer::Quote(cab));
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(Cabx("extract --max-output 1e6 " + peer::Quote(cab)).status, 2);
+
+    // Shared by parallel passes: one error line, every file left complete.
+    auto many = MixedEntries(400);
+    std::string two = WriteOne(dir, "two.cab", many, TwoFolders());
+    r = peer::Run("CABX_PASSES=2 " + CabxPath() + " extract -q --max-output 3000000 -d " +
+                  peer::Quote(dir / "par") + " " + peer::Quote(two));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "cabx: 2 extraction passes\n")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "output exceeds the --max-output limit of 3000000 bytes\n")) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out;
+    auto tree = peer::ReadTree(dir.path() / "par");
+    uint64_t written = 0;
+    for (const Entry& e : many) {
+        std::string path = e.name;
+        std::replace(path.begin(), path.end(), '\\', '/');
+        if (!tree.count(path)) continue;
+        EXPECT_EQ(tree[path], e.data) << path;
+        written += e.data.size();
+    }
+    EXPECT_LE(written, 3000000u);
+    ExpectNoTemporaryFiles(dir.path() / "par");
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ int RunExtraction(const Args& args, Session::Mode mode) {
         }
     }
     signal(SIGPIPE, SIG_IGN);
+    if (args.maxOutput != UINT64_MAX) OutputPipeline::LimitOutput(args.maxOutput);
     gProgress.Reset(!args.quiet && isatty(STDERR_FILENO));
     std::vector<PlanEntry> plan;
     unsigned passes = PlanPasses(s, mode, &plan, &s.matched);

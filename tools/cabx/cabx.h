@@ -24,6 +24,7 @@ struct Args {
     bool toStdout = false;              // extract -p
     bool json = false;                  // list --json
     bool verbose = false;               // list -v
+    uint64_t maxOutput = UINT64_MAX;    // extract --max-output: none by default
 };
 
 // One line of a listing.
@@ -82,20 +83,40 @@ std::string Printable(const std::string& utf8);
 // the destination, control characters become '_'. Empty when nothing is left.
 std::vector<std::string> SafeComponents(const std::string& utf8);
 
-// Opens (creating directories as needed) the file `parts` below the
-// directory `rootFd`, never following a symbolic link. An existing file is
-// replaced, or kept when `keepExisting` (then *skipped is set and -1 is
-// returned with an empty *error). On failure returns -1 with a reason.
+// A file being written under a temporary name in its destination
+// directory, moved to its real name only once complete, so that a file cut
+// short never appears under its real name nor costs the file it replaces.
+struct PendingFile {
+    int fd = -1;         // open for writing
+    int rootFd = -1;     // not owned
+    int dirFd = -1;      // the destination directory (owned unless rootFd)
+    std::string temp;    // the temporary name in it, while it exists
+    std::string leaf;    // the real name
+    void* slot = nullptr;  // where the signal handler finds it
+};
+
+// Creates (with the directories needed) a temporary file for `parts` below
+// the directory `rootFd`, never following a symbolic link, and returns its
+// descriptor. A file that exists is kept when `keepExisting` (then *skipped
+// is set and -1 is returned with an empty *error); a directory in its place
+// is an error. On failure returns -1 with a reason.
 int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
-                    bool* skipped, std::string* error);
+                    bool* skipped, std::string* error, PendingFile* file);
+// Closes the file and moves it to its real name, replacing what is there
+// (with keepExisting, a file that appeared meanwhile is kept and the new
+// one dropped: *skipped). False with a reason when it cannot; the
+// temporary file is gone either way.
+bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::string* error);
+// Closes and removes an incomplete file.
+void DropPending(PendingFile* file);
+// Makes SIGINT, SIGTERM and SIGHUP remove the temporary files being written
+// before the process ends as the signal would end it.
+void RemoveTemporaryFilesOnSignals();
 
 // Whether `parts` below `rootFd` names something that exists, looked up
 // without following symbolic links (a path through a link, or through
 // anything that is not a directory, does not exist here).
 bool ExistsBelow(int rootFd, const std::vector<std::string>& parts);
-
-// Removes the file `parts` below `rootFd`, looked up the same way.
-void RemoveBelow(int rootFd, const std::vector<std::string>& parts);
 
 // Shell-pattern match of the stored name or of the name as shown (converted
 // and lower-cased as chosen), each also tried with '/' separators.

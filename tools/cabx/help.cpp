@@ -50,19 +50,24 @@ const Command kCommands[] = {
      "                lower-case the names in messages\n"
      "  -F PATTERN    only names matching the shell pattern (repeatable)\n"},
     {"extract",
-     "cabx extract [-d DIR] [-n] [-q] [-p] [--encoding CHARSET] [-L] [-F PATTERN]...\n"
-     "                ARCHIVE",
+     "cabx extract [-d DIR] [-n] [-q] [-p] [--max-output BYTES] [--encoding CHARSET] [-L]\n"
+     "                [-F PATTERN]... ARCHIVE",
      "Extract the files into DIR (default: the current directory). Stored names are\n"
      "made safe: '\\' and '/' separate directories, leading separators, drive\n"
      "prefixes and '..' that would climb out of DIR are dropped, and no symbolic\n"
      "link is followed. A set of cabinets is extracted whole from its first cabinet.\n"
      "The folders of a single cabinet (see create --folder-size) are decoded in\n"
-     "parallel, up to one pass per CPU (at most 4).\n"
+     "parallel, up to one pass per CPU (at most 4). Each file is written under a\n"
+     "temporary name beside its place and takes its real name only once complete: a\n"
+     "file that fails part-way is removed, and a file it would replace is kept.\n"
      "\n"
      "  -d DIR        destination directory (created if missing)\n"
      "  -n            keep existing files instead of overwriting them\n"
      "  -q, --quiet   no progress display\n"
      "  -p            write the file data to standard output instead\n"
+     "  --max-output BYTES\n"
+     "                stop with an error before the files' data passes BYTES in\n"
+     "                total (default: no limit)\n"
      "  --encoding CHARSET\n"
      "                character set of names without the UTF-8 attribute, by its\n"
      "                iconv name (CP932, CP936, CP949, CP1251, CP437, ISO-8859-2, ...);\n"

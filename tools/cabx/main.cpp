@@ -1,5 +1,7 @@
 // cabx: command dispatch and the options of list, test and extract.
+#include <errno.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <string>
@@ -79,6 +81,14 @@ int main(int argc, char** argv) {
             args.keepExisting = true;
         } else if (a == "-p" && name == "extract") {
             args.toStdout = true;
+        } else if (a == "--max-output" && name == "extract") {
+            std::string v;
+            if (!value(&v) || v.empty() || v.find_first_not_of("0123456789") != std::string::npos)
+                return UsageError(c, "--max-output needs a number of bytes");
+            errno = 0;
+            args.maxOutput = strtoull(v.c_str(), nullptr, 10);
+            if (errno != 0 || args.maxOutput == UINT64_MAX)
+                return UsageError(c, "--max-output: number too large");
         } else {
             return UsageError(c, "unknown option '" + a + "'");
         }

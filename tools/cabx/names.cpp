@@ -12,11 +12,14 @@
 #include <fnmatch.h>
 #include <iconv.h>
 #include <locale.h>
+#include <signal.h>
 #include <stdio.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <wctype.h>
+
+#include <atomic>
 
 #include "cabx.h"
 
@@ -232,14 +235,13 @@ std::vector<std::string> SafeComponents(const std::string& utf8) {
     return parts;
 }
 
-int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
-                    bool* skipped, std::string* error) {
-    *skipped = false;
-    int dir = rootFd;  // closed on the way out unless it is the root
-    auto leave = [&](int fd) {
-        if (dir != rootFd) close(dir);
-        return fd;
-    };
+namespace {
+
+// Enters (creating as needed) the directories of `parts` but the last below
+// rootFd, never following a symbolic link. Returns the innermost directory
+// (rootFd itself for a file at the top), or -1 with a reason.
+int EnterParents(int rootFd, const std::vector<std::string>& parts, std::string* error) {
+    int dir = rootFd;
     std::string walked;
     for (size_t i = 0; i + 1 < parts.size(); ++i) {
         walked += parts[i] + "/";
@@ -247,7 +249,8 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
         if (next < 0 && errno == ENOENT) {
             if (mkdirat(dir, parts[i].c_str(), 0777) != 0 && errno != EEXIST) {
                 *error = "cannot create directory '" + walked + "': " + strerror(errno);
-                return leave(-1);
+                if (dir != rootFd) close(dir);
+                return -1;
             }
             next = openat(dir, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         }
@@ -257,42 +260,149 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
                 *error = "'" + walked + "' is a symbolic link; not followed";
             else
                 *error = "cannot enter directory '" + walked + "': " + strerror(errno);
-            return leave(-1);
+            if (dir != rootFd) close(dir);
+            return -1;
         }
         if (dir != rootFd) close(dir);
         dir = next;
     }
-    const char* leaf = parts.back().c_str();
-    const int create = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-    if (!keepExisting) {
-        // Most files are new: try that first.
-        int fd = openat(dir, leaf, create, 0666);
-        if (fd >= 0) return leave(fd);
-        if (errno != EEXIST) {
-            *error = std::string("cannot create file: ") + strerror(errno);
-            return leave(-1);
-        }
+    return dir;
+}
+
+const char kDirectoryInTheWay[] = "a directory of that name exists";
+
+// The temporary files being written, for the signal handler that removes
+// them when the run is interrupted: one slot per file open at once (an
+// output thread per extraction pass writes one at a time). A slot's
+// directory is -1 when free and -2 while it is being filled.
+struct TempSlot {
+    std::atomic<int> dirFd{-1};
+    char name[64];
+};
+TempSlot gTemps[16];
+
+TempSlot* Register(int dirFd, const char* name) {
+    for (TempSlot& t : gTemps) {
+        int expected = -1;
+        if (!t.dirFd.compare_exchange_strong(expected, -2)) continue;
+        snprintf(t.name, sizeof t.name, "%s", name);
+        t.dirFd.store(dirFd);
+        return &t;
     }
+    return nullptr;  // more than the slots: that file is not cleaned up on a signal
+}
+
+void Unregister(TempSlot* slot) {
+    if (slot) slot->dirFd.store(-1);
+}
+
+void RemoveTempsAndDie(int sig) {
+    for (TempSlot& t : gTemps) {
+        int fd = t.dirFd.load();
+        if (fd >= 0) unlinkat(fd, t.name, 0);
+    }
+    signal(sig, SIG_DFL);
+    raise(sig);
+}
+
+}  // namespace
+
+void RemoveTemporaryFilesOnSignals() {
+    static std::atomic<bool> installed{false};
+    if (installed.exchange(true)) return;
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction old;
+        // A signal the caller chose to ignore stays ignored.
+        if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;
+        signal(sig, RemoveTempsAndDie);
+    }
+}
+
+int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
+                    bool* skipped, std::string* error, PendingFile* file) {
+    *skipped = false;
+    *file = PendingFile();
+    int dir = EnterParents(rootFd, parts, error);
+    if (dir < 0) return -1;
+    file->rootFd = rootFd;
+    file->dirFd = dir;
+    file->leaf = parts.back();
+    // Decided here so that a file that cannot be placed is refused before
+    // any of it is written; the move into place checks again.
     struct stat st;
-    if (fstatat(dir, leaf, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-        if (keepExisting) {
-            *skipped = true;
-            return leave(-1);
-        }
-        if (S_ISDIR(st.st_mode)) {
-            *error = "a directory of that name exists";
-            return leave(-1);
-        }
-        // Replace rather than write through: the old file may be read-only
-        // or a symbolic link.
-        if (unlinkat(dir, leaf, 0) != 0) {
-            *error = std::string("cannot replace existing file: ") + strerror(errno);
-            return leave(-1);
+    if (fstatat(dir, file->leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (keepExisting) *skipped = true;
+        else if (S_ISDIR(st.st_mode)) *error = kDirectoryInTheWay;
+        if (keepExisting || S_ISDIR(st.st_mode)) {
+            DropPending(file);
+            return -1;
         }
     }
-    int fd = openat(dir, leaf, create, 0666);
-    if (fd < 0) *error = std::string("cannot create file: ") + strerror(errno);
-    return leave(fd);
+    // The temporary name is hidden and never derived from the stored name,
+    // so it cannot be too long where the real name is not. O_EXCL: an
+    // existing file of that name (or a link planted there) is never opened.
+    static std::atomic<unsigned> serial{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char temp[64];
+        snprintf(temp, sizeof temp, ".cabx-%ld-%u.part", long(getpid()), serial.fetch_add(1));
+        int fd = openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            file->temp = temp;
+            file->fd = fd;
+            file->slot = Register(dir, temp);
+            return fd;
+        }
+        if (errno != EEXIST) break;
+    }
+    *error = std::string("cannot create file: ") + strerror(errno);
+    DropPending(file);
+    return -1;
+}
+
+bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::string* error) {
+    *skipped = false;
+    if (file->fd >= 0) {
+        int fd = file->fd;
+        file->fd = -1;
+        if (close(fd) != 0) {
+            *error = std::string("cannot write file: ") + strerror(errno);
+            DropPending(file);
+            return false;
+        }
+    }
+    // rename() replaces an existing file or symbolic link as a whole (a
+    // read-only file too) and never writes through it. With -n a file that
+    // appeared meanwhile is kept.
+    int r = keepExisting ? renameat2(file->dirFd, file->temp.c_str(), file->dirFd,
+                                     file->leaf.c_str(), RENAME_NOREPLACE)
+                         : renameat(file->dirFd, file->temp.c_str(), file->dirFd, file->leaf.c_str());
+    if (r != 0 && keepExisting && (errno == EINVAL || errno == ENOSYS)) {
+        // A file system without no-replace renames: check, then rename.
+        struct stat st;
+        if (fstatat(file->dirFd, file->leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) errno = EEXIST;
+        else r = renameat(file->dirFd, file->temp.c_str(), file->dirFd, file->leaf.c_str());
+    }
+    bool ok = r == 0;
+    if (!ok && keepExisting && errno == EEXIST) {
+        *skipped = true;
+    } else if (!ok) {
+        *error = errno == EISDIR || errno == ENOTEMPTY || errno == EEXIST
+                     ? std::string(kDirectoryInTheWay)
+                     : std::string("cannot move file into place: ") + strerror(errno);
+    }
+    if (ok) file->temp.clear();
+    DropPending(file);
+    return ok || *skipped;
+}
+
+void DropPending(PendingFile* file) {
+    if (file->fd >= 0) close(file->fd);
+    if (!file->temp.empty() && file->dirFd >= 0) unlinkat(file->dirFd, file->temp.c_str(), 0);
+    // Only once the name is gone (renamed or removed), so that a signal in
+    // between never leaves it behind.
+    Unregister(static_cast<TempSlot*>(file->slot));
+    if (file->dirFd >= 0 && file->dirFd != file->rootFd) close(file->dirFd);
+    *file = PendingFile();
 }
 
 bool ExistsBelow(int rootFd, const std::vector<std::string>& parts) {
@@ -308,19 +418,6 @@ bool ExistsBelow(int rootFd, const std::vector<std::string>& parts) {
     bool found = fstatat(dir, parts.back().c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
     if (dir != rootFd) close(dir);
     return found;
-}
-
-void RemoveBelow(int rootFd, const std::vector<std::string>& parts) {
-    if (parts.empty()) return;
-    int dir = rootFd;
-    for (size_t i = 0; i + 1 < parts.size(); ++i) {
-        int next = openat(dir, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (dir != rootFd) close(dir);
-        if (next < 0) return;
-        dir = next;
-    }
-    unlinkat(dir, parts.back().c_str(), 0);
-    if (dir != rootFd) close(dir);
 }
 
 bool MatchesAny(const std::vector<std::string>& patterns, const std::string& stored) {

@@ -3,6 +3,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -76,9 +77,25 @@ std::string JoinedPath(const std::vector<std::string>& parts) {
 
 }  // namespace
 
+// The data all pipelines may still write; unlimited unless set.
+std::atomic<bool> gLimited{false};
+std::atomic<uint64_t> gOutputLeft{0};
+uint64_t gOutputLimit = 0;
+
+void OutputPipeline::LimitOutput(uint64_t bytes) {
+    gOutputLimit = bytes;
+    gOutputLeft = bytes;
+    gLimited = true;
+}
+
 OutputPipeline::OutputPipeline(int rootFd, bool toStdout, bool keepExisting)
     : rootFd_(rootFd), toStdout_(toStdout), keepExisting_(keepExisting),
       chunks_(kChunks), refs_(kChunks, 0) {
+    // Past a file size limit write() is to fail with EFBIG, reported with
+    // the file's name, rather than the signal ending the process with the
+    // temporary file left behind.
+    signal(SIGXFSZ, SIG_IGN);
+    if (!toStdout) RemoveTemporaryFilesOnSignals();
     try {
         thread_ = std::thread(&OutputPipeline::Run, this);
         threaded_ = true;
@@ -110,7 +127,18 @@ int OutputPipeline::Begin(const std::vector<std::string>& parts, const std::stri
 }
 
 bool OutputPipeline::Write(int handle, const void* data, uint32_t count) {
-    if (Failed() || handle != handle_) return false;
+    if (Failed() || handle != handle_ || pending_.overLimit) return false;
+    if (gLimited.load(std::memory_order_relaxed)) {
+        uint64_t left = gOutputLeft.load(std::memory_order_relaxed);
+        do {
+            if (count > left) {
+                // Nothing of this write is queued; the output thread fails
+                // the file (and removes it) when it gets here.
+                pending_.overLimit = true;
+                return false;
+            }
+        } while (!gOutputLeft.compare_exchange_weak(left, left - count, std::memory_order_relaxed));
+    }
     const uint8_t* p = static_cast<const uint8_t*>(data);
     while (count > 0) {
         if (current_ < 0 || used_ == kChunkSize) NextChunk();
@@ -142,13 +170,6 @@ bool OutputPipeline::End(int handle, uint16_t date, uint16_t time, uint16_t attr
 void OutputPipeline::Abandon(int handle) {
     if (handle != handle_) return;
     pending_.abandon = true;
-    Push();
-    handle_ = -1;
-}
-
-void OutputPipeline::Discard(int handle) {
-    if (handle != handle_) return;
-    pending_.abandon = pending_.discard = true;
     Push();
     handle_ = -1;
 }
@@ -243,8 +264,9 @@ void OutputPipeline::SetFailure(const std::string& reason) {
     CloseCurrent();
 }
 
+// Lets go of the current file; one that was not completed is removed.
 void OutputPipeline::CloseCurrent() {
-    if (fd_ >= 0 && fd_ != STDOUT_FILENO) close(fd_);
+    DropPending(&file_);
     fd_ = -1;
 }
 
@@ -252,7 +274,6 @@ void OutputPipeline::Do(const Op& op) {
     if (op.open) {
         CloseCurrent();
         name_ = op.display;
-        parts_ = op.parts;
         if (Failed()) {
             // Everything after a failure is discarded.
         } else if (toStdout_) {
@@ -260,7 +281,7 @@ void OutputPipeline::Do(const Op& op) {
         } else {
             bool skipped = false;
             std::string why;
-            fd_ = OpenOutputBelow(rootFd_, op.parts, keepExisting_, &skipped, &why);
+            fd_ = OpenOutputBelow(rootFd_, op.parts, keepExisting_, &skipped, &why, &file_);
             // A file kept with -n that appeared meanwhile: its data is dropped.
             if (fd_ < 0 && !skipped) SetFailure(why);
         }
@@ -269,15 +290,15 @@ void OutputPipeline::Do(const Op& op) {
         !WriteAll(fd_, chunks_[op.chunk].get() + op.offset, op.length))
         SetFailure(std::string(toStdout_ ? "cannot write output: " : "cannot write file: ") +
                    strerror(errno));
+    if (op.overLimit && !Failed())
+        SetFailure("output exceeds the --max-output limit of " + std::to_string(gOutputLimit) +
+                   " bytes");
     if (op.end && fd_ >= 0 && !toStdout_) {
         SetTimeAndMode(fd_, op.date, op.time, op.attributes);
-        int fd = fd_;
         fd_ = -1;
-        if (close(fd) != 0) SetFailure(std::string("cannot write file: ") + strerror(errno));
-    }
-    if (op.discard && fd_ >= 0 && !toStdout_) {
-        CloseCurrent();
-        RemoveBelow(rootFd_, parts_);
+        bool skipped = false;
+        std::string why;
+        if (!CommitPending(&file_, keepExisting_, &skipped, &why)) SetFailure(why);
     }
     if (op.end || op.abandon) CloseCurrent();
 }

@@ -17,6 +17,11 @@
 // operations wait, the decoding thread waits. The output thread is woken
 // in batches rather than for every operation.
 //
+// Each file is written under a temporary name in its destination directory
+// and moved to its real name once complete; a file that is cut short (a
+// damaged block, a full disk, the output limit) is removed, so its real
+// name never holds a partial file and a file it would replace is untouched.
+//
 // A failure on the output thread (a directory that cannot be created, a full
 // disk) is recorded with the file it concerns; from then on the output thread
 // only discards, and the decoding thread learns of it at its next callback
@@ -37,6 +42,8 @@
 #include <thread>
 #include <unordered_set>
 #include <vector>
+
+#include "cabx.h"
 
 namespace cabx {
 
@@ -59,6 +66,11 @@ public:
     static constexpr int kHandleBase = 0x40000000;
     static bool IsHandle(int h) { return h >= kHandleBase; }
 
+    // Limits the file data all pipelines of the process write together
+    // (extract --max-output); the write that would pass the limit fails the
+    // output instead, naming its file. Set before any pipeline is made.
+    static void LimitOutput(uint64_t bytes);
+
     // ---- Decoding thread ----
     // A file to create at `parts` below the root (ignored for standard
     // output), named `display` in messages. Returns its handle, 0 when it
@@ -70,12 +82,9 @@ public:
     // Queues "set the time and permissions from the entry, close".
     // False once the output has failed.
     bool End(int handle, uint16_t date, uint16_t time, uint16_t attributes);
-    // The reader gave up on the file (an error while decoding it): close
-    // what was written so far.
+    // The file will not be completed (the reader gave up on it, or another
+    // extraction pass failed): remove what was written of it.
     void Abandon(int handle);
-    // The file will not be completed for a reason that concerns other
-    // files (another extraction pass failed): remove what was written of it.
-    void Discard(int handle);
     bool Failed() const { return failed_.load(std::memory_order_acquire); }
 
     // Waits until everything queued is done and stops the thread. True when
@@ -87,9 +96,10 @@ public:
 
 private:
     // One step for the output thread: any of "create", "write a piece of a
-    // chunk", "finish", "abandon" (or "discard"), in that order.
+    // chunk", "fail: over the output limit", "finish", "abandon", in that
+    // order.
     struct Op {
-        bool open = false, end = false, abandon = false, discard = false;
+        bool open = false, end = false, abandon = false, overLimit = false;
         std::vector<std::string> parts;  // open
         std::string display;             // open
         int chunk = -1;                  // the data: length bytes at offset
@@ -138,9 +148,9 @@ private:
     std::atomic<bool> failed_{false};
 
     // Output thread only (read by others after Finish).
-    int fd_ = -1;          // the file being written
+    int fd_ = -1;          // the file being written (file_.fd, or standard output)
+    PendingFile file_;     // its temporary name and place
     std::string name_;     // its name for messages
-    std::vector<std::string> parts_;  // its path below the root
     std::string failedFile_, failedReason_;
 
     std::thread thread_;

@@ -38,14 +38,12 @@ int32_t IoWrite(int32_t h, const void* buffer, uint32_t count) {
     return n;
 }
 // The reader closes an output handle itself only when it gives up on the
-// file after an error; the file keeps what was written.
+// file after an error.
 int IoClose(int32_t h) {
     if (h == kTestHandle) return 0;
     if (OutputPipeline::IsHandle(h)) {
-        // A file cut short because another pass failed is removed: only the
-        // file named in the error may be left incomplete.
-        if (gOutput && gStoppedByOthers) gOutput->Discard(h);
-        else if (gOutput) gOutput->Abandon(h);
+        // The file is incomplete: its temporary file is removed.
+        if (gOutput) gOutput->Abandon(h);
         return 0;
     }
     return OffsetClose(&gOffsets, &gOps, h);
