@@ -69,12 +69,19 @@ const char* MethodName(uint16_t type) {
     }
 }
 
-// Reads a zero-terminated name at *at (at most 256 bytes with its zero).
+// Reads a zero-terminated name at *at (at most 256 bytes with its zero),
+// with control bytes written as \xHH so that a hostile name cannot drive
+// the terminal.
 bool Name(const std::vector<uint8_t>& f, size_t* at, std::string* name) {
     size_t start = *at;
     for (size_t i = start; i < f.size() && i < start + 256; ++i) {
         if (f[i] == 0) {
-            name->assign(f.begin() + (long)start, f.begin() + (long)i);
+            name->clear();
+            for (size_t k = start; k < i; ++k) {
+                char hex[8];
+                snprintf(hex, sizeof hex, "\\x%02X", f[k]);
+                *name += f[k] < 0x20 || f[k] == 0x7F ? hex : std::string(1, (char)f[k]);
+            }
             *at = i + 1;
             return true;
         }
