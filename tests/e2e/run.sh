@@ -279,9 +279,10 @@ if answer Question Return && dlg=$(wait_window "$dialog_title"); then
   fi
   browse_btn "$dlg"
   if b=$(wait_window 'Browse for Folder'); then
-    # Down the tree: from the desktop past "/" and the documents to the
-    # computer, open it, and its first drive, C:.
-    xdotool key --window "$b" --delay 150 Home Down Down Down Right Down 2>/dev/null
+    # Down the tree: from the desktop to "My Computer" (found by its first
+    # letter, whatever else the desktop holds), open it, and its first
+    # drive, C:.
+    xdotool key --window "$b" --delay 150 Home m Right Down 2>/dev/null
     shot 08-browser-drive
     press "$b" Return
     check "the browser closes again" wait_gone 'Browse for Folder'
