@@ -21,7 +21,7 @@ work="${1:-$here/build-e2e}"
 mkdir -p "$work"
 work="$(cd "$work" && pwd)"
 art="$work/artifacts"
-rm -rf "$art" "$work/prefix" "$work/cases"
+rm -rf "$art" "$work/prefix" "$work/cases" "$work/home"
 mkdir -p "$art" "$work/cases"
 
 "$here/scripts/deps.sh" windows >/dev/null
