@@ -93,10 +93,12 @@ no_window() { ! has_window "$1"; }
 # Waits for a visible window with exactly this title; prints its id.
 wait_window() { poll "${2:-30}" has_window "$1" && window_id "$1"; }
 wait_gone() { poll "${2:-30}" no_window "$1"; }
-# Answers a message box with a key and waits until it is gone.
+# Answers a message box with a key and waits until it is gone. Keys go to
+# the active window, so the box is clicked first (on its text).
 answer() {  # answer TITLE KEY
   local b
   b=$(wait_window "$1") || return 1
+  click_at "$b" 0.6 0.2
   press "$b" "$2"
   wait_gone "$1"
 }
@@ -125,6 +127,9 @@ about_btn() { click_at "$1" 0.873 0.459; }
 help_btn() { click_at "$1" 0.873 0.633; }
 browse_btn() { click_at "$1" 0.712 0.459; }
 folder_field() { click_at "$1" 0.35 0.46; }
+# Makes the dialog the active window without moving its focus: a click on
+# its text.
+activate() { click_at "$1" 0.3 0.12; }
 # (xdotool's complaint about the focus of an X server without a window
 # manager is dropped; its status is not.)
 press() { xdotool key --window "$1" "$2" 2>/dev/null; }
@@ -335,6 +340,7 @@ for method in mszip lzx quantum; do
   start "$work/cases/$method.exe"
   if answer Note Return && dlg=$(wait_window "$dialog_title"); then
     [ "$method" = mszip ] && shot 10-information-message
+    activate "$dlg"
     press "$dlg" Return  # Extract is the default button
     check "the dialog is idle again" settle "$dlg"
     out="$drive/e2e/$method"
@@ -354,6 +360,7 @@ done
 expect_error() {
   start "$2"
   if dlg=$(wait_window "$dialog_title"); then
+    activate "$dlg"
     press "$dlg" Return
     if poll 60 has_window Error; then
       shot "11-$1-error"
@@ -398,6 +405,7 @@ sfx --folder 'C:\e2e\set' "$work/cases/set/setup.exe" "$work/cases/set/part.cab"
 check "the set has three cabinets" test -e "$work/cases/set/part3.cab" -a ! -e "$work/cases/set/part4.cab"
 start "$work/cases/set/setup.exe"
 if dlg=$(wait_window "$dialog_title"); then
+  activate "$dlg"
   press "$dlg" Return
   check "the dialog is idle again" settle "$dlg"
   check "set: no error" no_window Error
@@ -425,6 +433,7 @@ check "signed: cabx output identical" same "$in/docs/random.bin" "$work/cases/si
 start "$work/cases/signed.exe"
 if dlg=$(wait_window "$dialog_title"); then
   shot 12-signed
+  activate "$dlg"
   press "$dlg" Return
   check "the dialog is idle again" settle "$dlg"
   check "signed: no error" no_window Error
@@ -450,6 +459,7 @@ session() {  # session LOG: one whole session with the loader's log in LOG
   d=$(wait_window "$dialog_title") || return 1
   browse_btn "$d"
   answer 'Browse for Folder' Escape || return 1
+  activate "$d"
   press "$d" Return
   opened_again || return 1
   settle "$d" || return 1
