@@ -2,9 +2,9 @@
 # Builds the Windows stub with Debian's mingw-w64 and pads it to its fixed
 # size. Usage:
 #   scripts/build_stub.sh [i686|x86_64|all] [BUILD_ROOT]
-# i686 (the default) is the product; x86_64 is the same sources for running
-# under a 64-bit Wine in the end-to-end test. Each architecture is built in
-# BUILD_ROOT/stub-ARCH (BUILD_ROOT defaults to build-stub in the source tree)
+# i686 (the default) is the product; x86_64 is the same sources, which the
+# end-to-end test drives where 32-bit programs cannot run. Each architecture
+# is built in BUILD_ROOT/stub-ARCH (BUILD_ROOT defaults to build-stub in the source tree)
 # and the result, BUILD_ROOT/stub-ARCH/Source/Stubs/Cab/Stub.exe, is copied to
 # BUILD_ROOT/Stub-ARCH.exe. The build fails when the stub is too large.
 set -euo pipefail

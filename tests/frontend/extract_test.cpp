@@ -1,6 +1,7 @@
 // Extraction through the main dialog over the POSIX platform layer: real
 // archives (stub + settings + cabinet) in a scratch directory, the dialog's
 // commands, and the files, directories, times and attributes on disk.
+#include <dirent.h>
 #include <time.h>
 
 #include "frontend_harness.h"
@@ -21,6 +22,16 @@ protected:
     time_t MTime(const std::string& rel) {
         struct stat st;
         return stat((out + "/" + rel).c_str(), &st) == 0 ? st.st_mtime : 0;
+    }
+    // Names in the folder that are temporary output files.
+    std::vector<std::string> Leftovers(const std::string& folder) {
+        std::vector<std::string> names;
+        if (DIR* d = opendir(folder.c_str())) {
+            while (dirent* e = readdir(d))
+                if (strncmp(e->d_name, "~sfx", 4) == 0) names.push_back(e->d_name);
+            closedir(d);
+        }
+        return names;
     }
     int ErrorBoxes(const std::string& text) {
         int n = 0;
@@ -77,6 +88,8 @@ TEST_F(ExtractTest, ExtractsFilesDirectoriesTimesAndAttributes) {
     EXPECT_FALSE(dialog.disabled[IdExtract]);
     EXPECT_FALSE(dialog.progressVisible);
     EXPECT_FALSE(dialog.ended);
+    EXPECT_EQ(dialog.focus, IdExtract);  // Return extracts again
+    EXPECT_TRUE(Leftovers(out).empty());
     ASSERT_FALSE(positions.empty());
     EXPECT_EQ(positions.back(), 100000u);
     EXPECT_EQ(dialog.progressHigh, 100000u);
@@ -96,7 +109,17 @@ TEST_F(ExtractTest, OverwriteQuestion) {
     // The question looks at the name the file is really created under.
     dir.Write("out/two_.txt", {'o', 'l', 'd'});
     answers = {AnswerNo, AnswerYes};
+    // While a question is open the bar shows the file in question from 0,
+    // not the end of the file before it.
+    std::vector<uint32_t> shownAtQuestion;
+    auto ask = PosixUiHooks().messageBox;
+    PosixUiHooks().messageBox = [&](const char* text, const char* caption, unsigned style) {
+        shownAtQuestion.push_back(dialog.progressPos);
+        shownAtQuestion.push_back(dialog.progressHigh);
+        return ask(text, caption, style);
+    };
     InitAndExtract();
+    EXPECT_EQ(shownAtQuestion, (std::vector<uint32_t>{0, 4, 0, 4}));
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].caption, "Overwrite?");
     EXPECT_EQ(boxes[0].style, 0x24u);
@@ -133,10 +156,11 @@ TEST_F(ExtractTest, ReadOnlyTargetFails) {
     EXPECT_EQ(ErrorBoxes(kExtractFailed), 1);
     EXPECT_EQ(Read("lock.txt"), "old");
     EXPECT_FALSE(Exists("later.txt"));
-    // The file to open is still opened after a failed extraction.
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], PosixToFrontEndPath(out) + "\\lock.txt");
+    // A failed extraction opens nothing: the file may be stale or partial.
+    EXPECT_TRUE(opened.empty());
     EXPECT_FALSE(dialog.disabled[IdCancel]);
+    EXPECT_EQ(dialog.focus, IdExtract);
+    EXPECT_TRUE(Leftovers(out).empty());
 }
 
 // A two-cabinet set: "span.bin" runs from the first cabinet into the
@@ -177,9 +201,15 @@ TEST_F(ExtractTest, WholeSetIsExtracted) {
 TEST_F(ExtractTest, MissingOrUnusableNextCabinet) {
     TwoCabinets set = SpanningSet("part2.cab");
     UseArchive(Settings(), set.first);
+    // span.bin breaks off after 20000 of its 40000 bytes: the file it
+    // would have replaced stays, and no part of it is left under any name.
+    ASSERT_EQ(mkdir(out.c_str(), 0755), 0);
+    dir.Write("out/span.bin", {'o', 'l', 'd'});
     InitAndExtract();
     EXPECT_EQ(ErrorBoxes(kSetIncomplete), 1);
     EXPECT_EQ(Read("head.txt"), "head");  // files already written stay
+    EXPECT_EQ(Read("span.bin"), "old");
+    EXPECT_TRUE(Leftovers(out).empty());
 
     // A next cabinet that exists but belongs to another set is tried once,
     // not asked for without end.
@@ -220,7 +250,7 @@ TEST_F(ExtractTest, DestinationThatCannotBeEntered) {
     ASSERT_TRUE(getcwd(cwd, sizeof cwd));
     EXPECT_EQ(std::string(cwd), savedCwd);
     EXPECT_FALSE(Exists("x.txt"));
-    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(ExtractTest, NothingIsWrittenOutsideTheFolder) {
@@ -257,19 +287,22 @@ TEST_F(ExtractTest, OverlongPathIsRefused) {
 TEST_F(ExtractTest, BrokenOrMissingArchive) {
     Settings s;
     s.openAfterExtract = "doc.txt";
-    UseArchive(s, {});  // no cabinet at all: nothing is said
+    UseArchive(s, {});  // no cabinet at all
     InitAndExtract();
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(dialog.progressVisible);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(ErrorBoxes(kExtractFailed), 1);
+    EXPECT_FALSE(dialog.progressVisible);
     EXPECT_FALSE(dialog.disabled[IdExtract]);
-    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened.empty());
 
+    boxes.clear();
     PosixSetModulePath((dir.path + "/gone.exe").c_str());
     ExtractTo(out);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Broken archive.");
     EXPECT_EQ(boxes[0].style, 0x10u);
-    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_FALSE(dialog.progressVisible);
+    EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(ExtractTest, CorruptDataAndAllocationFailures) {
@@ -279,8 +312,12 @@ TEST_F(ExtractTest, CorruptDataAndAllocationFailures) {
     size_t block = bad.size() - 4 - 8;
     bad[block] = 1;
     UseArchive(Settings(), bad);
+    ASSERT_EQ(mkdir(out.c_str(), 0755), 0);
+    dir.Write("out/f.txt", {'o', 'l', 'd'});
     InitAndExtract();
     EXPECT_EQ(ErrorBoxes(kExtractFailed), 1);
+    EXPECT_EQ(Read("f.txt"), "old");
+    EXPECT_TRUE(Leftovers(out).empty());
 
     UseArchive(Settings(), cab);
     Init();
@@ -295,6 +332,7 @@ TEST_F(ExtractTest, CorruptDataAndAllocationFailures) {
         EXPECT_LE(boxes.size(), 1u);
         EXPECT_EQ(offsetState.cabinetHandles[0], -1);
         EXPECT_EQ(offsetState.cabinetHandles[1], -1);
+        EXPECT_TRUE(Leftovers(out).empty());
     }
     boxes.clear();
     ExtractTo(out);
@@ -327,9 +365,11 @@ TEST_F(ExtractTest, DialogCommands) {
     dialog.texts[IdFolder] = "keep";
     Command(IdBrowse);
     EXPECT_EQ(dialog.texts[IdFolder], "keep");
-    browseAnswers = {"\\chosen\\dir"};
+    browseAnswers = {"\\chosen\\dir", "C:\\"};
     Command(IdBrowse);
     EXPECT_EQ(dialog.texts[IdFolder], "\\chosen\\dir\\");
+    Command(IdBrowse);  // a drive root keeps its one separator
+    EXPECT_EQ(dialog.texts[IdFolder], "C:\\");
 
     // A field that ends in '/' is used unchanged; others get "\".
     ASSERT_EQ(mkdir(out.c_str(), 0755), 0);
@@ -365,6 +405,30 @@ TEST_F(ExtractTest, ExtractTwiceMeetsFirstOutput) {
     ExtractTo(out);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "Overwrite?");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ExtractTest, TemporaryNamesNeverTouchExistingFiles) {
+    // Files named like the temporary files, in the folder beforehand and in
+    // the archive, are neither overwritten by nor mistaken for them.
+    Settings s;
+    s.openAfterExtract = "setup.txt";
+    UseArchive(s, BuildMiniCabinet(SimpleCabinet({{"~sfx0001.tmp", "archived"},
+                                                  {"setup.txt", "run me"}})));
+    ASSERT_EQ(mkdir(out.c_str(), 0755), 0);
+    dir.Write("out/~sfx0000.tmp", {'m', 'i', 'n', 'e'});
+    InitAndExtract();
+    EXPECT_TRUE(boxes.empty()) << boxes[0].text;
+    EXPECT_EQ(Read("~sfx0000.tmp"), "mine");
+    EXPECT_EQ(Read("~sfx0001.tmp"), "archived");
+    EXPECT_EQ(Read("setup.txt"), "run me");
+    EXPECT_EQ(Leftovers(out).size(), 2u);
+    // Opened once, after the complete extraction.
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], PosixToFrontEndPath(out) + "\\setup.txt");
 }
 
 }  // namespace

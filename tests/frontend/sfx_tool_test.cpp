@@ -103,4 +103,28 @@ TEST_F(SfxToolTest, RefusesBadInput) {
     EXPECT_NE(Output().find("run past the end"), std::string::npos) << Output();
 }
 
+TEST_F(SfxToolTest, InfoEscapesControlBytesInStoredNames) {
+    // A name that would clear the terminal and ring its bell.
+    MiniCabinet cab = SimpleCabinet({{"a\x1b[2J\x07" "b\x7f.txt", "x"}});
+    std::string exe = dir.Write("esc.exe", Archive(Settings(), BuildMiniCabinet(cab)));
+    ASSERT_EQ(Run("info " + exe), 0) << Output();
+    std::string info = Output();
+    EXPECT_NE(info.find("a\\x1B[2J\\x07b\\x7F.txt"), std::string::npos) << info;
+    for (char c : info) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c != 0x7F)) << (int)c;
+}
+
+TEST_F(SfxToolTest, FindsTheStubWithoutBeingTold) {
+    std::string exe = dir.path + "/x.exe";
+    std::string file = dir.Write("f.txt", {'f'});
+    // $CABX_STUB, when set, is the one place looked at.
+    ASSERT_EQ(WEXITSTATUS(system(("CABX_STUB=" + stub + " " + tool + " sfx " + exe + " " + file +
+                                  " >/dev/null 2>&1").c_str())),
+              0);
+    EXPECT_EQ(ReadFileBytes(exe)[0], 'M');
+    std::string missing = "CABX_STUB=" + dir.path + "/none.exe " + tool + " sfx " + exe + " " +
+                          file + " > " + dir.path + "/stdout.txt 2>&1";
+    EXPECT_EQ(WEXITSTATUS(system(missing.c_str())), 1);
+    EXPECT_NE(Output().find("looked in " + dir.path + "/none.exe"), std::string::npos) << Output();
+}
+
 }  // namespace

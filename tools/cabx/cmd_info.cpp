@@ -70,6 +70,19 @@ const char* MethodName(uint16_t type) {
     }
 }
 
+// A stored name with control bytes written as \xHH, so that a hostile name
+// cannot drive the terminal.
+std::string Escaped(const char* stored) {
+    std::string out;
+    for (const char* p = stored; *p; ++p) {
+        unsigned char c = (unsigned char)*p;
+        char hex[8];
+        snprintf(hex, sizeof hex, "\\x%02X", c);
+        out += c < 0x20 || c == 0x7F ? std::string(hex) : std::string(1, (char)c);
+    }
+    return out;
+}
+
 void Settings(const std::vector<uint8_t>& f, std::string* text) {
     const size_t base = kSfxStubSize;
     if (f.size() < base + 24 || f[0] != 'M' || f[1] != 'Z') {
@@ -147,8 +160,8 @@ bool DescribeSfx(const std::string& path, std::string* text, std::string* error)
     for (int i = 0; i < 2; ++i) {
         if (!(h.flags & (i == 0 ? HasPrevious : HasNext))) continue;
         *text += Format("  %s cabinet: \"%s\" (disk \"%s\")\n", i == 0 ? "previous" : "next",
-                        i == 0 ? dir.previousCabinet : dir.nextCabinet,
-                        i == 0 ? dir.previousDisk : dir.nextDisk);
+                        Escaped(i == 0 ? dir.previousCabinet : dir.nextCabinet).c_str(),
+                        Escaped(i == 0 ? dir.previousDisk : dir.nextDisk).c_str());
     }
     *text += "Folders:\n";
     for (uint32_t i = 0; i < h.folderCount; ++i) {
@@ -182,7 +195,7 @@ bool DescribeSfx(const std::string& path, std::string* text, std::string* error)
         *text += Format("  %10u  %04u-%02u-%02u %02u:%02u:%02u  0x%02X  %-4s  %s\n", e.size,
                         1980 + (e.date >> 9), (e.date >> 5) & 15, e.date & 31, e.time >> 11,
                         (e.time >> 5) & 63, (e.time & 31) * 2, e.attributes, folder.c_str(),
-                        name);
+                        Escaped(name).c_str());
     }
     return true;
 }

@@ -131,13 +131,34 @@ bool ParseMethod(const std::string& text, cabwriter::FolderSpec* spec) {
 
 int Usage(const std::string& message) { return UsageError("sfx", message); }
 
-std::string DefaultStub() {
-    if (const char* env = getenv("CABX_STUB")) return env;
+// Where the stub may be, in order: $CABX_STUB alone when it is set; else
+// Stub.exe beside cabx (a build tree), in the data folder of cabx's own
+// installation, and in the data folder it was configured for.
+std::vector<std::string> StubCandidates() {
+    if (const char* env = getenv("CABX_STUB")) return {env};
+    std::vector<std::string> places;
     char self[4096];
     ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) return "Stub.exe";
-    std::string dir(self, (size_t)n);
-    return dir.substr(0, dir.rfind('/') + 1) + "Stub.exe";
+    if (n > 0) {
+        std::string dir(self, (size_t)n);
+        dir = dir.substr(0, dir.rfind('/') + 1);
+        places.push_back(dir + "Stub.exe");
+#ifdef CABX_STUB_RELATIVE
+        places.push_back(dir + CABX_STUB_RELATIVE);
+#endif
+    }
+#ifdef CABX_STUB_INSTALLED
+    places.push_back(CABX_STUB_INSTALLED);
+#endif
+    if (places.empty()) places.push_back("Stub.exe");
+    return places;
+}
+
+std::string DefaultStub() {
+    std::vector<std::string> places = StubCandidates();
+    for (const std::string& p : places)
+        if (access(p.c_str(), R_OK) == 0) return p;
+    return places.front();
 }
 
 }  // namespace
@@ -186,6 +207,7 @@ bool BuildSfx(const std::vector<uint8_t>& stub, const SfxSettingsSpec& spec,
 int SfxCommand(int argc, char** argv) {
     SfxSettingsSpec spec;
     std::string stubPath = DefaultStub();
+    bool stubGiven = false;
     cabwriter::FolderSpec folder;
     folder.method = cabwriter::Method::Mszip;
     std::vector<std::string> rest;
@@ -199,6 +221,7 @@ int SfxCommand(int argc, char** argv) {
         std::string kind, method;
         if (a == "--stub") {
             if (!value(&stubPath)) return Usage("--stub needs a file");
+            stubGiven = true;
         } else if (a == "-m") {
             if (!value(&method) || !ParseMethod(method, &folder))
                 return Usage("bad method '" + method + "'");
@@ -233,6 +256,11 @@ int SfxCommand(int argc, char** argv) {
     if (!ReadAll(stubPath, &stub)) {
         fprintf(stderr, "cabx sfx: cannot read the stub %s (use --stub FILE)\n",
                 stubPath.c_str());
+        if (!stubGiven) {
+            fprintf(stderr, "cabx sfx: looked in");
+            for (const std::string& p : StubCandidates()) fprintf(stderr, " %s", p.c_str());
+            fprintf(stderr, "\n  a build with i686-w64-mingw32-g++ installed makes the stub\n");
+        }
         return 1;
     }
     struct stat st;

@@ -8,9 +8,15 @@
 // cabinet of the set (is it there). The whole set is extracted in one call:
 // files that begin in a later cabinet are offered too.
 //
-// The file being written is remembered by its handle and the cleaned path it
-// was created under, so that its time and attributes go to that file and to
-// no other place the stored name might name.
+// A file is written under a temporary name in its own folder ("~sfx0000.tmp"
+// and up, created exclusively, so no existing file is touched) and moved onto
+// its real name only when its last byte is in and its time is set. A file
+// that fails part-way (corrupt data, an unusable next cabinet, a full disk)
+// is removed, so neither a truncated file nor the loss of the file it would
+// have replaced is ever left behind. The file being written is remembered by
+// its handle, its temporary name and the cleaned name it goes to, so that
+// its time and attributes go to that file and to no other place the stored
+// name might name.
 #include <string.h>
 
 #include "FrontEnd.h"
@@ -19,11 +25,39 @@ namespace {
 
 const char kErrorCaption[] = "Error";
 
-// The output file open between OfferFile and FileFinished.
+// The output file open between OfferFile and FileFinished; pendingTemp is
+// its temporary name, non-empty until it is moved into place or removed.
 int32_t targetHandle = -1;
 char targetName[PathMax];
+char pendingTemp[PathMax];
 
 void ShowError(const char* text) { PlatformMessageBox(text, kErrorCaption, BoxIconError); }
+
+// Creates a fresh temporary file beside the cleaned name; its name goes to
+// temp. Returns the handle or -1.
+int32_t OpenTemporary(const char* name, char* temp) {
+    int cut = SplitPath(name) + 1;
+    if (cut + 13 > (int)PathMax) return -1;
+    memcpy(temp, name, (size_t)cut);
+    for (unsigned n = 0; n < 10000; ++n) {
+        char* p = temp + cut;
+        memcpy(p, "~sfx0000.tmp", 13);
+        for (unsigned v = n, i = 7; v; v /= 10, --i) p[i] = (char)('0' + v % 10);
+        int32_t handle = OffsetFileIo.open(temp,
+                                           kOpenBinary | kOpenCreate | OpenExclusive |
+                                               kOpenSequential | kOpenWriteOnly,
+                                           kPermRead | kPermWrite);
+        if (handle != -1) return handle;
+        // Only a name in use is worth another try.
+        if (PlatformGetFileAttributes(temp) == 0xFFFFFFFFu) return -1;
+    }
+    return -1;
+}
+
+void DropTemporary() {
+    if (pendingTemp[0]) PlatformDeleteFile(pendingTemp);
+    pendingTemp[0] = 0;
+}
 
 int OfferFile(CabNotice* notice) {
     char* name = CleanTargetName(notice->text1);
@@ -40,6 +74,11 @@ int OfferFile(CabNotice* notice) {
         ShowError(text);
         return -1;
     }
+    // The bar shows this file from 0, also while its question is open.
+    if (progressDialog)
+        PlatformSendItemMessage(progressDialog, IdProgress, ProgressSetRange32, 0,
+                                (uint32_t)notice->size);
+    progressTotal = 0;
     if (sfxSettings.confirmOverwrite && FileExists(target)) {
         char question[PathMax + 96] = "The following file does already exist: ";
         AppendText(question, sizeof question, target);
@@ -47,29 +86,34 @@ int OfferFile(CabNotice* notice) {
         if (PlatformMessageBox(question, "Overwrite?", BoxYesNo | BoxIconQuestion) == AnswerNo)
             return 0;
     }
-    if (progressDialog)
-        PlatformSendItemMessage(progressDialog, IdProgress, ProgressSetRange32, 0,
-                                (uint32_t)notice->size);
-    progressTotal = 0;
-    int32_t handle = OffsetFileIo.open(
-        name, kOpenBinary | kOpenTruncate | kOpenCreate | kOpenSequential | kOpenWriteOnly,
-        kPermRead | kPermWrite);
-    if (handle != -1) {
-        targetHandle = handle;
-        strcpy(targetName, name);  // fits: it is the tail of target
+    // A read-only file or a directory in the way cannot be replaced: fail
+    // now, as opening it for writing would, rather than after the data.
+    uint32_t existing = PlatformGetFileAttributes(name);
+    if (existing != 0xFFFFFFFFu && (existing & 0x11)) return -1;
+    int32_t handle = OpenTemporary(name, pendingTemp);
+    if (handle == -1) {
+        pendingTemp[0] = 0;
+        return -1;
     }
+    targetHandle = handle;
+    strcpy(targetName, name);  // fits: it is the tail of target
     return handle;
 }
 
 int FileFinished(CabNotice* notice) {
-    OffsetFileIo.close(notice->handle);
-    if (notice->handle == targetHandle) {
-        ApplyFileTimes(targetName, notice->date, notice->time);
-        // Read-only, hidden, system, archive; run-after-extraction and the
-        // rest are dropped.
-        PlatformSetFileAttributes(targetName, notice->attributes & 0x27u);
-    }
+    bool closed = OffsetFileIo.close(notice->handle) == 0;
+    if (notice->handle != targetHandle) return 1;
     targetHandle = -1;
+    // The time goes to the temporary file, which keeps it when it is moved.
+    ApplyFileTimes(pendingTemp, notice->date, notice->time);
+    if (!closed || !PlatformReplaceFile(pendingTemp, targetName)) {
+        DropTemporary();
+        return 0;  // the reader fails with OutputFailed
+    }
+    pendingTemp[0] = 0;
+    // Read-only, hidden, system, archive; run-after-extraction and the rest
+    // are dropped.
+    PlatformSetFileAttributes(targetName, notice->attributes & 0x27u);
     return 1;
 }
 
@@ -123,49 +167,63 @@ int HandleNotice(NoticeKind kind, CabNotice* notice) {
     }
 }
 
-void ExtractDriver(const char* ownPath, const char* folder) {
+bool ExtractDriver(const char* ownPath, const char* folder) {
     if (!PlatformSetCurrentDirectory(folder)) {
         ShowError("Couldn't open the destination folder.");
-        return;
+        return false;
     }
     if (progressDialog) PlatformShowItem(progressDialog, IdProgress, ShowNormal);
+    bool ok = false;
+    const char* failure = "Couldn't extract archive contents.";
     int32_t file = PlatformOpen(ownPath, kOpenBinary | kOpenSequential, 0);
     uint8_t* head = file == -1 ? nullptr : (uint8_t*)PlatformAlloc(ScanLimit);
+    CabReader* reader = nullptr;
+    int32_t base = -1;
     if (!head) {
         if (file != -1) PlatformClose(file);
-        ShowError("Broken archive.");
-        return;
+        failure = "Broken archive.";
+        goto done;
     }
-    uint32_t got = 0;
-    while (got < ScanLimit) {
-        int32_t n = PlatformRead(file, head + got, ScanLimit - got);
-        if (n <= 0) break;
-        got += (uint32_t)n;
+    {
+        uint32_t got = 0;
+        while (got < ScanLimit) {
+            int32_t n = PlatformRead(file, head + got, ScanLimit - got);
+            if (n <= 0) break;
+            got += (uint32_t)n;
+        }
+        PlatformClose(file);
+        offsetState.cabinetBase = 0;
+        base = CabinetLocator(&OffsetFileIo, ownPath, head, got);
+        PlatformFree(head);
     }
-    PlatformClose(file);
-
-    offsetState.cabinetBase = 0;
-    int32_t base = CabinetLocator(&OffsetFileIo, ownPath, head, got);
-    PlatformFree(head);
-    if (base == -1) return;
+    if (base == -1) goto done;  // no cabinet: said like any other failure
     offsetState.cabinetBase = base;
-
-    CabError error = {CabErrorCode::None, 0, 0};
-    CabReader* reader = CreateReaderIo(&OffsetFileIo, -1, &error);
-    if (!reader) return;
-    // The cabinet directory keeps its separator; the name is the rest.
-    char directory[PathMax];
-    int cut = SplitPath(ownPath) + 1;
-    memcpy(directory, ownPath, (size_t)cut);
-    directory[cut] = 0;
-    targetHandle = -1;
-    setIncomplete = false;
-    if (!ExtractCabinet(reader, ownPath + cut, directory, kExtractWholeSet, HandleNotice,
-                        nullptr, nullptr))
-        ShowError(setIncomplete ? "Couldn't extract archive contents: the cabinet set is incomplete."
-                                : "Couldn't extract archive contents.");
-    DestroyReader(reader);
+    {
+        CabError error = {CabErrorCode::None, 0, 0};
+        reader = CreateReaderIo(&OffsetFileIo, -1, &error);
+        if (!reader) goto done;
+        // The cabinet directory keeps its separator; the name is the rest.
+        char directory[PathMax];
+        int cut = SplitPath(ownPath) + 1;
+        memcpy(directory, ownPath, (size_t)cut);
+        directory[cut] = 0;
+        targetHandle = -1;
+        pendingTemp[0] = 0;
+        setIncomplete = false;
+        ok = ExtractCabinet(reader, ownPath + cut, directory, kExtractWholeSet, HandleNotice,
+                            nullptr, nullptr);
+        if (!ok && setIncomplete)
+            failure = "Couldn't extract archive contents: the cabinet set is incomplete.";
+        // A file the reader abandoned (it closed the handle itself) or that
+        // could not be moved into place leaves only its temporary file.
+        targetHandle = -1;
+        DropTemporary();
+        DestroyReader(reader);
+    }
+done:
+    if (!ok) ShowError(failure);
     if (progressDialog) PlatformShowItem(progressDialog, IdProgress, ShowHide);
+    return ok;
 }
 
 void RunExtraction(DialogHandle dialog, const char* folder) {
@@ -176,9 +234,14 @@ void RunExtraction(DialogHandle dialog, const char* folder) {
     char levels[PathMax] = "";
     if (AppendText(levels, PathMax, folder)) CreateFolderLevels(levels);
     EnableControls(dialog, false);
-    ExtractDriver(ownPath, folder);
+    bool ok = ExtractDriver(ownPath, folder);
     EnableControls(dialog, true);
-    if (sfxSettings.openAfterExtract && sfxSettings.openAfterExtract[0]) {
+    // Extract had the focus and lost it while disabled: give it back, so
+    // that Return extracts again.
+    PlatformFocusItem(dialog, IdExtract);
+    // Only a complete extraction is opened: after a failure the file may be
+    // missing, truncated or stale, and running a setup program then is wrong.
+    if (ok && sfxSettings.openAfterExtract && sfxSettings.openAfterExtract[0]) {
         char path[PathMax] = "";
         if (AppendText(path, PathMax, folder) &&
             AppendText(path, PathMax, sfxSettings.openAfterExtract))

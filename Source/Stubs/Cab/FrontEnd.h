@@ -75,7 +75,9 @@ bool FileExists(const char* path);
 void ApplyFileTimes(const char* path, uint16_t dosDate, uint16_t dosTime);
 void EnableControls(DialogHandle dialog, bool enable);
 int HandleNotice(NoticeKind kind, CabNotice* notice);
-void ExtractDriver(const char* ownPath, const char* folder);
+// Extracts the archive into the folder; false after a failure, which it has
+// reported.
+bool ExtractDriver(const char* ownPath, const char* folder);
 void RunExtraction(DialogHandle dialog, const char* folder);
 
 // The dialog procedure of template 103; answers nonzero when it handled the

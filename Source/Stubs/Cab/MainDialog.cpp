@@ -44,7 +44,10 @@ void Extract(DialogHandle dialog) {
 bool BrowseForFolder(DialogHandle dialog, char* path) {
     path[0] = 0;
     if (!PlatformBrowseForFolder(dialog, "Select destination folder:", path)) return false;
-    return AppendText(path, PathMax, "\\");
+    // A drive root ("C:\") comes back with its separator already.
+    BuildLeadByteTable();
+    int length = (int)strlen(path);
+    return SplitPath(path) == length - 1 || AppendText(path, PathMax, "\\");
 }
 
 intptr_t STUB_CALLBACK MainDialog(DialogHandle dialog, unsigned message, uintptr_t wParam,

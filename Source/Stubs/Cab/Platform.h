@@ -63,6 +63,13 @@ int32_t PlatformRead(int32_t handle, void* buffer, uint32_t count);
 int32_t PlatformWrite(int32_t handle, const void* buffer, uint32_t count);
 int PlatformClose(int32_t handle);
 int32_t PlatformSeek(int32_t handle, int32_t offset, int origin);
+// Open flag beside those of cab_reader.h (the C library's value): with
+// create, fail when the file already exists.
+enum : int { OpenExclusive = 0x0400 };
+// Moves a closed file to a new name in the same folder, replacing a file of
+// that name; false, with both names as they were, when it cannot.
+bool PlatformReplaceFile(const char* from, const char* to);
+bool PlatformDeleteFile(const char* path);
 
 // Directories and file metadata. Attribute bits as on Win32 (read-only 0x01,
 // hidden 0x02, system 0x04, directory 0x10, archive 0x20, normal 0x80);
@@ -79,7 +86,7 @@ bool PlatformSetFileTimes(const char* path, uint16_t dosDate, uint16_t dosTime);
 bool PlatformIsLeadByte(uint8_t byte);
 
 // Shell. The desktop and the browser answer a path without a trailing
-// separator, or false.
+// separator (a drive root such as C:\ keeps its own), or false.
 bool PlatformDesktopFolder(char* path);
 bool PlatformBrowseForFolder(DialogHandle dialog, const char* title, char* path);
 void PlatformShellOpen(const char* path);
@@ -92,6 +99,9 @@ void PlatformSetItemText(DialogHandle dialog, int id, const char* text);
 void PlatformGetItemText(DialogHandle dialog, int id, char* text, int size);
 void PlatformEnableItem(DialogHandle dialog, int id, bool enable);
 void PlatformShowItem(DialogHandle dialog, int id, int showMode);
+// Gives the keyboard focus to a control (a push button also becomes the
+// default button).
+void PlatformFocusItem(DialogHandle dialog, int id);
 void PlatformSendItemMessage(DialogHandle dialog, int id, unsigned message, uint32_t wParam,
                              uint32_t lParam);
 

@@ -124,6 +124,7 @@ int32_t PlatformOpen(const char* path, int flags, int mode) {
     int oflags = access | O_CLOEXEC;
     if (flags & kOpenCreate) oflags |= O_CREAT;
     if (flags & kOpenTruncate) oflags |= O_TRUNC;
+    if (flags & OpenExclusive) oflags |= O_EXCL;
     int handle = open(name.c_str(), oflags, (mode & kPermWrite) ? 0644 : 0444);
     return handle < 0 ? -1 : handle;
 }
@@ -145,6 +146,14 @@ int32_t PlatformSeek(int32_t handle, int32_t offset, int origin) {
     if (whence < 0) return -1;
     off_t position = lseek(handle, offset, whence);
     return (position < 0 || position > INT32_MAX) ? -1 : (int32_t)position;
+}
+
+bool PlatformReplaceFile(const char* from, const char* to) {
+    return rename(PosixFromFrontEndPath(from).c_str(), PosixFromFrontEndPath(to).c_str()) == 0;
+}
+
+bool PlatformDeleteFile(const char* path) {
+    return unlink(PosixFromFrontEndPath(path).c_str()) == 0;
 }
 
 void PlatformCreateDirectory(const char* path) {
@@ -279,9 +288,14 @@ void PlatformGetItemText(DialogHandle dialog, int id, char* text, int size) {
     text[n] = 0;
 }
 
+// A disabled control loses the focus, and nothing else takes it, as on the
+// desktop.
 void PlatformEnableItem(DialogHandle dialog, int id, bool enable) {
     AsDialog(dialog)->disabled[id] = !enable;
+    if (!enable && AsDialog(dialog)->focus == id) AsDialog(dialog)->focus = 0;
 }
+
+void PlatformFocusItem(DialogHandle dialog, int id) { AsDialog(dialog)->focus = id; }
 
 void PlatformShowItem(DialogHandle dialog, int id, int showMode) {
     if (id != IdProgress) return;

@@ -1,11 +1,16 @@
 // The platform layer of the Windows stub, and its entry point.
 //
 // The stub is linked without the C run-time's start-up code: StubEntry is
-// the image's entry point. It first narrows the DLL search to the system
-// directory, so that a DLL lying beside a downloaded archive (in a downloads
-// folder, say) is never loaded in place of a system one, then runs the main
-// dialog and exits with 0. The low-level file calls are those of the system
-// C library, whose flag encoding is the one the reader uses.
+// the image's entry point. The image imports only kernel32 and the system C
+// library, which the loader always takes from the system (they are known
+// DLLs). user32, shell32 and comctl32 are loaded by StubEntry itself, after
+// it has narrowed the DLL search to the system directory: imported
+// statically, they and their own imports (version, shcore, uxtheme, ...)
+// would be resolved by the loader before any code of ours runs, and a DLL
+// of that name lying beside a downloaded archive (in a downloads folder,
+// say) would be loaded in place of the system one. The low-level file calls
+// are those of the system C library, whose flag encoding is the one the
+// reader uses.
 #include <windows.h>
 #include <commctrl.h>
 #include <io.h>
@@ -17,12 +22,73 @@ namespace {
 
 HINSTANCE instance;
 
-HWND Item(DialogHandle dialog, int id) { return GetDlgItem((HWND)dialog, id); }
+// The functions taken from the DLLs loaded at run time, in the order of
+// kImportNames.
+struct Imports {
+    decltype(&GetDlgItem) getDlgItem;
+    decltype(&EnableWindow) enableWindow;
+    decltype(&ShowWindow) showWindow;
+    decltype(&SendDlgItemMessageA) sendDlgItemMessage;
+    decltype(&SendMessageA) sendMessage;
+    decltype(&MessageBoxA) messageBox;
+    decltype(&GetDesktopWindow) getDesktopWindow;
+    decltype(&EndDialog) endDialog;
+    decltype(&SetDlgItemTextA) setDlgItemText;
+    decltype(&GetDlgItemTextA) getDlgItemText;
+    decltype(&DialogBoxParamA) dialogBoxParam;
+    decltype(&SHGetMalloc) shGetMalloc;
+    decltype(&SHGetSpecialFolderLocation) shGetSpecialFolderLocation;
+    decltype(&SHGetPathFromIDListA) shGetPathFromIDList;
+    decltype(&SHBrowseForFolderA) shBrowseForFolder;
+    decltype(&ShellExecuteA) shellExecute;
+    decltype(&InitCommonControls) initCommonControls;
+} api;
+
+// Each DLL's name, then the names of its functions, each list ended by an
+// empty name; an empty DLL name ends the table.
+const char kImportNames[] =
+    "user32.dll\0GetDlgItem\0EnableWindow\0ShowWindow\0SendDlgItemMessageA\0SendMessageA\0"
+    "MessageBoxA\0GetDesktopWindow\0EndDialog\0SetDlgItemTextA\0GetDlgItemTextA\0"
+    "DialogBoxParamA\0\0"
+    "shell32.dll\0SHGetMalloc\0SHGetSpecialFolderLocation\0SHGetPathFromIDListA\0"
+    "SHBrowseForFolderA\0ShellExecuteA\0\0"
+    "comctl32.dll\0InitCommonControls\0\0";
+
+// Loads a DLL from the system directory only. With the search narrowed
+// (searchNarrowed) the bare name is enough and keeps the side-by-side
+// redirection that gives comctl32 version 6; older systems get the full
+// path, whose own imports then come from the system directory as well.
+HMODULE LoadSystemDll(const char* name, bool searchNarrowed) {
+    if (searchNarrowed) return LoadLibraryExA(name, nullptr, 0x00000800);  // SEARCH_SYSTEM32
+    char path[PathMax];
+    UINT n = GetSystemDirectoryA(path, PathMax);
+    if (n == 0 || n >= PathMax || !AppendText(path, PathMax, "\\") ||
+        !AppendText(path, PathMax, name))
+        return nullptr;
+    return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+// Fills api; false when a DLL or a function is missing.
+bool LoadImports(bool searchNarrowed) {
+    static_assert(sizeof(Imports) == 17 * sizeof(FARPROC), "one slot per imported name");
+    FARPROC* slot = (FARPROC*)(void*)&api;
+    const char* p = kImportNames;
+    while (*p) {
+        HMODULE dll = LoadSystemDll(p, searchNarrowed);
+        if (!dll) return false;
+        for (p += strlen(p) + 1; *p; p += strlen(p) + 1)
+            if (!(*slot++ = GetProcAddress(dll, p))) return false;
+        ++p;
+    }
+    return true;
+}
+
+HWND Item(DialogHandle dialog, int id) { return api.getDlgItem((HWND)dialog, id); }
 
 // Frees a shell item with the shell allocator.
 void FreeItem(LPITEMIDLIST item) {
     IMalloc* shellMalloc;
-    if (SHGetMalloc(&shellMalloc) == S_OK) {
+    if (api.shGetMalloc(&shellMalloc) == S_OK) {
         shellMalloc->Free(item);
         shellMalloc->Release();
     }
@@ -56,6 +122,11 @@ int32_t PlatformSeek(int32_t handle, int32_t offset, int origin) {
     return _lseek(handle, offset, origin);
 }
 
+bool PlatformReplaceFile(const char* from, const char* to) {
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+}
+bool PlatformDeleteFile(const char* path) { return DeleteFileA(path) != 0; }
+
 void PlatformCreateDirectory(const char* path) { CreateDirectoryA(path, nullptr); }
 bool PlatformSetCurrentDirectory(const char* path) { return SetCurrentDirectoryA(path) != 0; }
 bool PlatformGetCurrentDirectory(char* path) {
@@ -83,8 +154,8 @@ bool PlatformIsLeadByte(uint8_t byte) { return IsDBCSLeadByte(byte) != 0; }
 
 bool PlatformDesktopFolder(char* path) {
     LPITEMIDLIST item;
-    if (SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &item) != S_OK) return false;
-    bool ok = SHGetPathFromIDListA(item, path) != 0;
+    if (api.shGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &item) != S_OK) return false;
+    bool ok = api.shGetPathFromIDList(item, path) != 0;
     FreeItem(item);
     return ok;
 }
@@ -96,55 +167,63 @@ bool PlatformBrowseForFolder(DialogHandle dialog, const char* title, char* path)
     info.pszDisplayName = displayName;
     info.lpszTitle = title;
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-    LPITEMIDLIST item = SHBrowseForFolderA(&info);
+    LPITEMIDLIST item = api.shBrowseForFolder(&info);
     if (!item) return false;
-    bool ok = SHGetPathFromIDListA(item, path) != 0;
+    bool ok = api.shGetPathFromIDList(item, path) != 0;
     FreeItem(item);
     return ok;
 }
 
 void PlatformShellOpen(const char* path) {
-    ShellExecuteA(GetDesktopWindow(), "open", path, nullptr, nullptr, SW_SHOWDEFAULT);
+    api.shellExecute(api.getDesktopWindow(), "open", path, nullptr, nullptr, SW_SHOWDEFAULT);
 }
 
 int PlatformMessageBox(const char* text, const char* caption, unsigned style) {
-    return MessageBoxA(GetDesktopWindow(), text, caption, style);
+    return api.messageBox(api.getDesktopWindow(), text, caption, style);
 }
-void PlatformEndDialog(DialogHandle dialog, int result) { EndDialog((HWND)dialog, result); }
+void PlatformEndDialog(DialogHandle dialog, int result) { api.endDialog((HWND)dialog, result); }
 void PlatformSetItemText(DialogHandle dialog, int id, const char* text) {
-    SetDlgItemTextA((HWND)dialog, id, text);
+    api.setDlgItemText((HWND)dialog, id, text);
 }
 void PlatformGetItemText(DialogHandle dialog, int id, char* text, int size) {
     text[0] = 0;
-    GetDlgItemTextA((HWND)dialog, id, text, size);
+    api.getDlgItemText((HWND)dialog, id, text, size);
 }
 void PlatformEnableItem(DialogHandle dialog, int id, bool enable) {
-    EnableWindow(Item(dialog, id), enable);
+    api.enableWindow(Item(dialog, id), enable);
 }
 void PlatformShowItem(DialogHandle dialog, int id, int showMode) {
-    ShowWindow(Item(dialog, id), showMode);
+    api.showWindow(Item(dialog, id), showMode);
+}
+void PlatformFocusItem(DialogHandle dialog, int id) {
+    // Through the dialog manager, which also moves the default button.
+    api.sendMessage((HWND)dialog, WM_NEXTDLGCTL, (WPARAM)Item(dialog, id), TRUE);
 }
 void PlatformSendItemMessage(DialogHandle dialog, int id, unsigned message, uint32_t wParam,
                              uint32_t lParam) {
-    SendDlgItemMessageA((HWND)dialog, id, message, wParam, lParam);
+    api.sendDlgItemMessage((HWND)dialog, id, message, wParam, lParam);
 }
 
 extern "C" void StubEntry() {
-    // Restrict the DLL search to the system directory (where the loader
-    // offers it), and in any case take the current directory out of it.
+    // Restrict the DLL search to the system directory where the system
+    // offers it, and in any case take the current directory out of it;
+    // only then load the DLLs beyond kernel32.
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     typedef BOOL(WINAPI * SetDefaultDllDirectoriesFn)(DWORD);
     typedef BOOL(WINAPI * SetDllDirectoryFn)(LPCSTR);
     SetDefaultDllDirectoriesFn setDefault =
         (SetDefaultDllDirectoriesFn)(void*)GetProcAddress(kernel, "SetDefaultDllDirectories");
-    if (setDefault) setDefault(0x00000800 /* LOAD_LIBRARY_SEARCH_SYSTEM32 */);
+    bool narrowed = setDefault && setDefault(0x00000800 /* LOAD_LIBRARY_SEARCH_SYSTEM32 */);
     SetDllDirectoryFn setDirectory =
         (SetDllDirectoryFn)(void*)GetProcAddress(kernel, "SetDllDirectoryA");
     if (setDirectory) setDirectory("");
 
-    instance = GetModuleHandleA(nullptr);
-    InitCommonControls();
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(103), GetDesktopWindow(), (DLGPROC)(void*)MainDialog,
-                    0);
+    // Without its DLLs the program has no way to say anything: it ends.
+    if (LoadImports(narrowed)) {
+        instance = GetModuleHandleA(nullptr);
+        api.initCommonControls();
+        api.dialogBoxParam(instance, MAKEINTRESOURCEA(103), api.getDesktopWindow(),
+                           (DLGPROC)(void*)MainDialog, 0);
+    }
     ExitProcess(0);
 }

@@ -18,6 +18,7 @@
 struct PosixDialog {
     std::map<int, std::string> texts;  // item texts (the folder field: 1004)
     std::map<int, bool> disabled;      // items currently disabled
+    int focus = 1003;                  // control with the keyboard focus (Extract), 0: none
     bool progressVisible = false;
     uint32_t progressLow = 0, progressHigh = 100, progressPos = 0;
     bool ended = false;

@@ -17,7 +17,7 @@ else()
 endif()
 target_link_options(Stub PRIVATE -nostdlib -nostartfiles -Wl,-e,${STUB_ENTRY} -Wl,--gc-sections
                     -s -Wl,--subsystem,windows -Wl,--no-insert-timestamp)
-target_link_libraries(Stub PRIVATE kernel32 user32 shell32 comctl32 msvcrt gcc)
+target_link_libraries(Stub PRIVATE kernel32 msvcrt gcc)
 add_custom_command(TARGET Stub POST_BUILD
   COMMAND ${CMAKE_COMMAND} -DFILE=$<TARGET_FILE:Stub> -DSIZE=${STUB_SIZE}
           -P ${CMAKE_CURRENT_SOURCE_DIR}/PadStub.cmake
