@@ -6,7 +6,7 @@
 set -eu
 build="cmake make g++ pkg-config zlib1g-dev"
 test="$build bc time libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev llvm \
-cabextract 7zip libarchive-tools gcab g++-multilib qemu-user dpkg-dev file"
+cabextract 7zip libarchive-tools gcab g++-multilib zlib1g:i386 qemu-user dpkg-dev file"
 stub="g++-mingw-w64-i686 binutils-mingw-w64-i686"
 windows="$stub g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 \
 wine wine64 wine32:i386 xvfb xdotool imagemagick x11-utils osslsigncode openssl"
