@@ -493,15 +493,17 @@ session() {  # session LOG: one whole session with the loader's log in LOG
   cancel_btn "$d"
   wait_exit
 }
-# The loads a log shows from the archive's folder, one a line: the DLL's
-# name in lower case and how it was loaded ("native": the file beside the
-# archive was mapped and run; "builtin": Wine resolved the name through the
-# folder but loaded its own copy, so the file there never ran).
+# The modules a log shows loaded from the archive's folder (the programs
+# themselves aside), one a line: the name in lower case and how it was
+# loaded. "native": the file beside the archive was mapped and run;
+# "builtin": Wine resolved the name through the folder but loaded its own
+# copy, so the file there never ran.
 loaded_from_plant() {
   local folder
   folder=$(printf '%s/' "${plant#/}" | tr 'A-Z' 'a-z')
   sed -n 's/.*Loaded L"\([^"]*\)" at [^:]*: *\([a-z]*\).*/\1 \2/p' "$1" | sed 's/\\\\/\//g' |
-    tr 'A-Z' 'a-z' | awk -v folder="$folder" 'index($0, folder) { n = split($1, p, "/"); print p[n], $2 }' |
+    tr 'A-Z' 'a-z' |
+    awk -v folder="$folder" 'index($0, folder) && $1 !~ /\.exe$/ { n = split($1, p, "/"); print p[n], $2 }' |
     sort -u
 }
 export -f loaded_from_plant
