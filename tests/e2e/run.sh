@@ -28,9 +28,14 @@ mkdir -p "$art" "$work/cases"
 
 arch="${STUB_E2E_ARCH:-i686}"
 note=""
-if [ "$arch" = i686 ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  if [ -n "${STUB_E2E_ARCH:-}" ]; then
-    echo "this machine cannot run the 32-bit Wine loader"; exit 1
+# The kernel refusing the 32-bit loader is status 126 with "Exec format
+# error"; any other failure is a broken Wine installation, not a reason to
+# fall back.
+status=0
+if [ "$arch" = i686 ]; then why=$(/usr/lib/wine/wine --version 2>&1 >/dev/null) || status=$?; fi
+if [ "$status" -ne 0 ]; then
+  if [ "$status" -ne 126 ] || [[ "$why" != *"Exec format error"* ]] || [ -n "${STUB_E2E_ARCH:-}" ]; then
+    echo "the 32-bit Wine loader does not run (status $status): $why"; exit 1
   fi
   note="NOTE: this kernel cannot run 32-bit programs; the x86-64 build of the same sources was driven"
   echo "!! $note"
