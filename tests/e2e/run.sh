@@ -28,6 +28,7 @@ mkdir -p "$art" "$work/cases"
 
 arch="${STUB_E2E_ARCH:-i686}"
 note=""
+plant_note=""
 # The kernel refusing the 32-bit loader is status 126 with "Exec format
 # error"; any other failure is a broken Wine installation, not a reason to
 # fall back.
@@ -97,7 +98,6 @@ has_window() { [ -n "$(window_id "$1")" ]; }
 no_window() { ! has_window "$1"; }
 # Waits for a visible window with exactly this title; prints its id.
 wait_window() { poll "${2:-30}" has_window "$1" && window_id "$1"; }
-wait_gone() { poll "${2:-30}" no_window "$1"; }
 # A window is gone once it is unmapped or destroyed. Boxes are awaited by
 # their id, never by their title: the next box of a series (one question per
 # file) carries the same title and may be up before the last one is seen gone.
@@ -559,12 +559,15 @@ check "plant: no marker DLL ran" test -z "$(ls -A "$drive/e2e/markers")"
 check "plant: no DLL beside the archive was loaded natively" \
   bash -c "! loaded_from_plant '$work/cases/loads-planted.log' | grep -q ' native\$'"
 resolved=$(loaded_from_plant "$work/cases/loads-planted.log" | awk '$2 == "builtin" {print $1}' | tr '\n' ' ')
-[ -z "$resolved" ] ||
-  echo "  NOTE: Wine resolved these names through the archive's folder but loaded its own builtin copies: $resolved"
+if [ -n "$resolved" ]; then
+  plant_note="NOTE: Wine resolved these names through the archive's folder, loading its own builtin copies: ${resolved% }"
+  echo "  $plant_note"
+fi
 check "plant: the archive was still extracted" same "$in/a.txt" "$drive/e2e/plant/a.txt"
 
 echo
 echo "screenshots: $art"
 [ -n "$note" ] && echo "$note"
+[ -n "$plant_note" ] && echo "$plant_note"
 echo "$passes passed, $failures failed ($arch stub)"
 [ "$failures" -eq 0 ]
