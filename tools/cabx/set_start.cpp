@@ -1,8 +1,9 @@
 // Any cabinet of a set as the archive: the previous-cabinet names lead back
 // to the first cabinet, and list, test and extract work on the whole set
 // from there. When a cabinet on the way back is missing (or is not the
-// cabinet that names the one after it), the named cabinet is used as it is:
-// the files that begin in an earlier cabinet are reported, the others read.
+// cabinet that names the one after it), the work starts from the earliest
+// cabinet found: the files that begin before it are reported, the others
+// read.
 #include <stdio.h>
 #include <sys/stat.h>
 
@@ -25,7 +26,7 @@ void FindSetStart(Session& s) {
         struct stat st;
         std::string missing;
         if (seen.count(prev))
-            missing = "names itself among its previous cabinets";
+            missing = "is met twice (the names go round in a loop)";
         else if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
             missing = "is not here";
         Head earlier;
@@ -39,10 +40,10 @@ void FindSetStart(Session& s) {
         if (!missing.empty()) {
             if (!s.args->quiet)
                 fprintf(stderr,
-                        "cabx: %s continues cabinet '%s', which %s; files that begin before "
-                        "'%s' cannot be read\n",
-                        s.archive.c_str(), prev.c_str(), missing.c_str(), at.c_str());
-            return;
+                        "cabx: %s: the previous cabinet '%s' %s; working from %s, files that "
+                        "begin before it cannot be read\n",
+                        s.archive.c_str(), prev.c_str(), missing.c_str(), (s.dir + at).c_str());
+            break;
         }
         seen.insert(prev);
         ++index;
@@ -51,7 +52,8 @@ void FindSetStart(Session& s) {
         if (!(head.flags & 1) || head.prev.empty()) break;
         if (index > 65535) return;
     }
-    if (!s.args->quiet)
+    if (at == s.name) return;
+    if (!s.args->quiet && !(head.flags & 1))
         fprintf(stderr, "cabx: %s is cabinet %u of a set; working from %s\n", s.archive.c_str(),
                 index, (s.dir + at).c_str());
     s.name = at;
