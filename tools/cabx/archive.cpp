@@ -39,6 +39,7 @@ int RunExtraction(const Args& args, Session::Mode mode) {
     signal(SIGPIPE, SIG_IGN);
     if (args.maxOutput != UINT64_MAX) OutputPipeline::LimitOutput(args.maxOutput);
     gProgress.Reset(!args.quiet && isatty(STDERR_FILENO));
+    if (args.keepGoing) return RunSalvage(s);
     std::vector<PlanEntry> plan;
     unsigned passes = PlanPasses(s, mode, &plan, &s.matched);
     if (getenv("CABX_PASSES")) fprintf(stderr, "cabx: %u extraction passes\n", passes);

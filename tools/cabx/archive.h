@@ -12,7 +12,9 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -140,6 +142,26 @@ struct PlanEntry {
     enum Action { kWrite, kDiscard, kSkip } action = kWrite;
 };
 
+struct Session;
+
+// --keep-going: what the walks over a damaged archive have learnt so far.
+// Each walk declines the files already dealt with, so a run of walks ends.
+struct Salvage {
+    std::set<std::string> settled;  // files written, checked or reported, by EntryKey
+    std::set<std::string> damaged;  // folders whose data failed, by FolderKey
+    std::map<std::string, Head> heads;
+    // Why folder 0 of the cabinet a walk starts from cannot be read, when
+    // the walk starts there because the previous cabinet was damaged.
+    std::string lostReason;
+    unsigned failed = 0;  // files whose data failed
+};
+
+// A file of the set: its stored name, size, date, time and attributes.
+// Entries equal in all of these are taken for one file.
+std::string EntryKey(const CabNotice* n);
+// A folder of the set: its cabinet and its index there.
+std::string FolderKey(Session& s, uint16_t folderIndex);
+
 struct Session {
     const Args* args = nullptr;
     std::string archive;  // as named on the command line
@@ -170,6 +192,11 @@ struct Session {
     int pass = 0;
     size_t offered = 0;  // entries offered so far: the index into the plan
 
+    // --keep-going
+    Salvage* salvage = nullptr;
+    std::string currentKey;     // EntryKey of the file being written
+    std::string currentFolder;  // its FolderKey
+
     ~Session() {
         if (reader) DestroyReader(reader);
         if (rootFd >= 0) close(rootFd);
@@ -184,6 +211,20 @@ bool OpenArchive(Session& s, const Args& args);
 std::string ReasonFor(Session& s);
 // The notices of an extraction or test; the user pointer is the Session.
 int ExtractNotify(NoticeKind kind, CabNotice* n);
+
+// ---- salvage.cpp -------------------------------------------------------------
+
+// extract/test --keep-going: walks the set again after each failure,
+// declining what is done; reports every failure on a line of its own.
+// Returns the exit code.
+int RunSalvage(Session& s);
+
+// ---- set_start.cpp -----------------------------------------------------------
+
+// When the named cabinet continues earlier ones, follows the previous-cabinet
+// names back to the first cabinet of the set and works from there, saying
+// so; when an earlier one is missing, says what cannot be read.
+void FindSetStart(Session& s);
 
 // ---- passes.cpp --------------------------------------------------------------
 

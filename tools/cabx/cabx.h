@@ -25,6 +25,7 @@ struct Args {
     bool json = false;                  // list --json
     bool verbose = false;               // list -v
     uint64_t maxOutput = UINT64_MAX;    // extract --max-output: none by default
+    bool keepGoing = false;             // test, extract --keep-going
 };
 
 // One line of a listing.

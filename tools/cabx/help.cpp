@@ -22,8 +22,9 @@ const Command kCommands[] = {
      "List the files of a cabinet, a set of cabinets, or the cabinet inside a\n"
      "self-extracting executable: size, date and time, attributes (r read-only,\n"
      "h hidden, s system, a archive, x executable, u UTF-8 name) and name with '/'\n"
-     "between directories, then a summary line. Following cabinets of a set are\n"
-     "looked up beside ARCHIVE.\n"
+     "between directories, then a summary line. The other cabinets of a set are\n"
+     "looked up beside ARCHIVE; given a later cabinet of a set, list, test and\n"
+     "extract work from the first one when it is there.\n"
      "\n"
      "  -v, --verbose also the folder (counted across the set), the compression\n"
      "                method, the cabinet that lists the file and the attributes\n"
@@ -37,7 +38,7 @@ const Command kCommands[] = {
      "  -L, --lowercase\n"
      "                lower-case the names as listed\n"
      "  -F PATTERN    only names matching the shell pattern (repeatable)\n"},
-    {"test", "cabx test [-q] [--encoding CHARSET] [-L] [-F PATTERN]... ARCHIVE",
+    {"test", "cabx test [-q] [--keep-going] [--encoding CHARSET] [-L] [-F PATTERN]... ARCHIVE",
      "Decode every file and verify the block checksums without writing anything.\n"
      "Exit status 0 only if everything is sound.\n"
      "\n"
@@ -48,10 +49,13 @@ const Command kCommands[] = {
      "                default CP1252. Bytes that do not convert are shown as %XX\n"
      "  -L, --lowercase\n"
      "                lower-case the names in messages\n"
-     "  -F PATTERN    only names matching the shell pattern (repeatable)\n"},
+     "  -F PATTERN    only names matching the shell pattern (repeatable)\n"
+     "  --keep-going  salvage: a damaged block, folder or cabinet does not end the\n"
+     "                run; every intact file is still checked, each failure is\n"
+     "                reported on a line of its own (file, cabinet, reason), exit 1\n"},
     {"extract",
-     "cabx extract [-d DIR] [-n] [-q] [-p] [--max-output BYTES] [--encoding CHARSET] [-L]\n"
-     "                [-F PATTERN]... ARCHIVE",
+     "cabx extract [-d DIR] [-n] [-q] [-p] [--keep-going] [--max-output BYTES]\n"
+     "                [--encoding CHARSET] [-L] [-F PATTERN]... ARCHIVE",
      "Extract the files into DIR (default: the current directory). Stored names are\n"
      "made safe: '\\' and '/' separate directories, leading separators, drive\n"
      "prefixes and '..' that would climb out of DIR are dropped, and no symbolic\n"
@@ -74,7 +78,11 @@ const Command kCommands[] = {
      "                default CP1252. Bytes that do not convert are shown as %XX\n"
      "  -L, --lowercase\n"
      "                lower-case the names of the extracted files\n"
-     "  -F PATTERN    only names matching the shell pattern (repeatable)\n"},
+     "  -F PATTERN    only names matching the shell pattern (repeatable)\n"
+     "  --keep-going  salvage: a damaged block, folder or cabinet does not end the\n"
+     "                run; every intact file is still extracted, each failure is\n"
+     "                reported on a line of its own (file, cabinet, reason), nothing\n"
+     "                damaged is left under its real name, exit 1\n"},
     {"create",
      "cabx create [-m METHOD] [--max-size BYTES] [--folder-size BYTES]\n"
      "                [--reserve H,F,B] [--set-id N] OUT.cab PATH...",

@@ -79,6 +79,8 @@ int main(int argc, char** argv) {
             if (!value(&args.dir)) return UsageError(c, "-d needs a directory");
         } else if (a == "-n" && name == "extract") {
             args.keepExisting = true;
+        } else if (a == "--keep-going" && name != "list") {
+            args.keepGoing = true;
         } else if (a == "-p" && name == "extract") {
             args.toStdout = true;
         } else if (a == "--max-output" && name == "extract") {

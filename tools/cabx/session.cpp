@@ -65,6 +65,7 @@ bool OpenArchive(Session& s, const Args& args) {
     }
     s.currentCabinet = s.name;
     s.visited.push_back({args.archive, at});
+    FindSetStart(s);
     return true;
 }
 
@@ -141,11 +142,14 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
         case NoticeKind::CabinetReady:
             return 0;
         case NoticeKind::ContinuedFile:
+            if (s.salvage && !s.salvage->settled.insert(EntryKey(n)).second) return 0;
             if (MatchesAny(s.args->patterns, n->text1)) {
                 ++s.missed;
-                Fail(s, NameToUtf8(n->text1, n->attributes),
-                     "begins in the previous cabinet '" + std::string(n->text2) +
-                         "'; start from the first cabinet of the set");
+                std::string why = s.salvage && !s.salvage->lostReason.empty()
+                                      ? s.salvage->lostReason
+                                      : "begins in the previous cabinet '" + std::string(n->text2) +
+                                            "'; start from the first cabinet of the set";
+                Fail(s, NameToUtf8(n->text1, n->attributes), why);
             }
             return 0;
         case NoticeKind::OfferFile: {
@@ -166,8 +170,24 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
                 if (e.pass != s.pass || e.action == PlanEntry::kSkip) return 0;
                 discard = e.action == PlanEntry::kDiscard;
             } else {
+                if (s.salvage && s.salvage->settled.count(EntryKey(n))) return 0;
                 if (!MatchesAny(s.args->patterns, stored)) return 0;
                 ++s.matched;
+            }
+            if (s.salvage) {
+                s.currentKey = EntryKey(n);
+                s.currentFolder = FolderKey(s, n->folderIndex);
+                bool lost = s.salvage->damaged.count(s.currentFolder) != 0;
+                if (lost || InContinuedFolder(s, n->folderIndex)) {
+                    ++s.missed;
+                    s.salvage->settled.insert(s.currentKey);
+                    Fail(s, utf8, lost ? "lies after damaged data in its folder (cabinet '" +
+                                             s.currentCabinet + "')"
+                                 : !s.salvage->lostReason.empty() ? s.salvage->lostReason
+                                 : "lies in a folder continued from the previous cabinet '" +
+                                       s.first.prev + "', which is not here");
+                    return 0;
+                }
             }
             if (InContinuedFolder(s, n->folderIndex)) {
                 ++s.missed;
@@ -190,7 +210,10 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
             // handle, 0 when -n keeps an existing file, -1 when the output
             // has already failed (reported once the thread has stopped).
             int handle = gOutput->Begin(parts, utf8);
-            if (handle == 0) s.currentFile.clear();
+            if (handle == 0) {
+                s.currentFile.clear();
+                if (s.salvage) s.salvage->settled.insert(s.currentKey);
+            }
             return handle;
         }
         case NoticeKind::FileFinished:
@@ -199,6 +222,7 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
                 !gOutput->End(n->handle, n->date, n->time, n->attributes))
                 return 0;  // the output failed; the reader stops with OutputFailed
             ++s.extracted;
+            if (s.salvage) s.salvage->settled.insert(s.currentKey);
             gProgress.files.fetch_add(1, std::memory_order_relaxed);
             return 1;
         case NoticeKind::NeedCabinet:
