@@ -158,7 +158,9 @@ Compressor::Choice Compressor::Best(size_t pos, size_t end, int depth) {
             const size_t c = cand - 1;
             const uint32_t offset = (uint32_t)(pos - c);
             if (offset > windowSize_) break;
-            if (data_[c + longest] == data_[pos + longest] || longest == 4) {
+            // longest < limit here (a match reaching limit ends the walk), so
+            // pos + longest is inside the data; 4 is checked first for limit 4.
+            if (longest == 4 || data_[c + longest] == data_[pos + longest]) {
                 const unsigned len = chains_.Length(c, pos, limit);
                 if (len > longest || (len >= 3 && len <= 4)) {
                     Consider(pos, len, offset, literalCosts, &costed, &best);

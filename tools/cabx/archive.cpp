@@ -53,13 +53,13 @@ int RunExtraction(const Args& args, Session::Mode mode) {
         std::unique_ptr<OutputPipeline> output;
         if (mode != Session::kTest)
             output.reset(new OutputPipeline(s.rootFd, mode == Session::kStdout, args.keepExisting));
-        gOutput = output.get();
+        Output() = output.get();
         bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet,
                                  ExtractNotify, nullptr, &s);
         // Wait for every queued write. A failure there came first in file
         // order (the reader is at that file or past it), so it is the one named.
         bool written = !output || output->Finish();
-        gOutput = nullptr;
+        Output() = nullptr;
         EndProgress();
         if (!written) {
             Fail(s, output->FailedFile(), output->FailedReason());
@@ -127,7 +127,7 @@ int List(const Args& args) {
     int64_t base = s.base;
     unsigned folderBase = 0;
     for (;;) {
-        gOffsets.cabinetBase = int32_t(base);
+        Offsets().cabinetBase = int32_t(base);
         Head head = ReadHead(s.dir + name, base);
         s.currentCabinet = name;
         ListState l{&s, &head, folderBase, name, &entries};

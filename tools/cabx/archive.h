@@ -69,10 +69,10 @@ void EndProgress();
 
 // The callbacks carry no context: what a reader's callbacks need lives here,
 // per thread where each extraction pass needs its own.
-extern thread_local OffsetFileState gOffsets;
+OffsetFileState& Offsets();  // this thread's
 // Where extracted data goes (extract, extract -p); null for test. Each
 // extraction pass has its own output pipeline.
-extern thread_local OutputPipeline* gOutput;
+OutputPipeline*& Output();  // this thread's
 
 // What the passes of a parallel extraction share: the first pass that
 // fails for a reason of its own stops the others.
@@ -86,8 +86,12 @@ struct PassControl {
 };
 // Set on the threads of a parallel extraction: the shared control, and
 // whether this pass gave up because another one failed.
-extern thread_local PassControl* gControl;
-extern thread_local bool gStoppedByOthers;
+// Per-thread values are reached through functions of the file that owns
+// them: extern thread_local variables used from other files tripped the
+// sanitizers' null checks on the pass threads.
+PassControl*& Control();
+bool StoppedByOthers();
+void ResetStoppedByOthers();
 
 // Answers a callback with a failure once another pass has failed.
 bool StopRequested();

@@ -59,7 +59,7 @@ unsigned PlanPasses(Session& s, Session::Mode mode, std::vector<PlanEntry>* plan
     unsigned limit = PassLimit();
     if (mode == Session::kStdout || !h.ok || (h.flags & 3) || h.folderCount < 2 || limit < 2)
         return 1;
-    gOffsets.cabinetBase = int32_t(s.base);
+    Offsets().cabinetBase = int32_t(s.base);
     if (!ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), 0, PlanNotify, nullptr, plan))
         return 1;  // the single pass reports the error
     // Each name once: without -n the last entry of a name is the file that
@@ -129,10 +129,10 @@ struct PassResult {
 // this pass.
 void RunPass(const Session& main, Session::Mode mode, const std::vector<PlanEntry>* plan, int pass,
              PassControl* control, PassResult* result) {
-    gControl = control;
-    gStoppedByOthers = false;
-    InitOffsetFileState(&gOffsets);
-    gOffsets.cabinetBase = int32_t(main.base);
+    Control() = control;
+    ResetStoppedByOthers();
+    InitOffsetFileState(&Offsets());
+    Offsets().cabinetBase = int32_t(main.base);
     Session s;
     s.args = main.args;
     s.archive = main.archive;
@@ -149,20 +149,20 @@ void RunPass(const Session& main, Session::Mode mode, const std::vector<PlanEntr
     if (!s.reader) {
         control->Claim(pass);
         result->reason = CabErrorText(s.error.code);
-        gControl = nullptr;
+        Control() = nullptr;
         return;
     }
     std::unique_ptr<OutputPipeline> output;
     if (mode != Session::kTest)
         output.reset(new OutputPipeline(main.rootFd, false, main.args->keepExisting));
-    gOutput = output.get();
+    Output() = output.get();
     bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet, ExtractNotify,
                              nullptr, &s);
     // Stop the others at once; the reason is known once the output is done.
-    bool own = !ok && !gStoppedByOthers;
+    bool own = !ok && !StoppedByOthers();
     if (own) control->Claim(pass);
     bool written = !output || output->Finish();
-    gOutput = nullptr;
+    Output() = nullptr;
     if (!written) {
         control->Claim(pass);
         result->file = output->FailedFile();
@@ -172,7 +172,7 @@ void RunPass(const Session& main, Session::Mode mode, const std::vector<PlanEntr
         result->reason = ReasonFor(s);
     }
     result->extracted = s.extracted;
-    gControl = nullptr;
+    Control() = nullptr;
 }
 
 }  // namespace
@@ -193,7 +193,7 @@ bool RunPasses(Session& s, Session::Mode mode, const std::vector<PlanEntry>& pla
     }
     for (unsigned p : inline_) RunPass(s, mode, &plan, int(p), &control, &results[p]);
     for (std::thread& t : threads) t.join();
-    gOffsets.cabinetBase = int32_t(s.base);
+    Offsets().cabinetBase = int32_t(s.base);
     for (const PassResult& r : results) s.extracted += r.extracted;
     int first = control.firstFailure.load();
     if (first < 0) return true;

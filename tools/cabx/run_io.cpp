@@ -10,10 +10,19 @@ namespace {
 const LowLevelFileOps gOps = {BufferedOpen, BufferedRead, PosixWriteAll, BufferedClose, BufferedSeek};
 }  // namespace
 
+namespace {
 thread_local OffsetFileState gOffsets;
 thread_local OutputPipeline* gOutput = nullptr;
 thread_local PassControl* gControl = nullptr;
+}  // namespace
+OffsetFileState& Offsets() { return gOffsets; }
+OutputPipeline*& Output() { return gOutput; }
+PassControl*& Control() { return gControl; }
+namespace {
 thread_local bool gStoppedByOthers = false;
+}  // namespace
+bool StoppedByOthers() { return gStoppedByOthers; }
+void ResetStoppedByOthers() { gStoppedByOthers = false; }
 
 // Answers a callback with a failure once another pass has failed.
 bool StopRequested() {

@@ -81,16 +81,16 @@ int RunSalvage(Session& s) {
         s.first = head;
         s.visited.clear();
         s.visited.push_back({base ? s.archive : s.dir + start, base});
-        gOffsets.cabinetBase = int32_t(base);
+        Offsets().cabinetBase = int32_t(base);
         std::unique_ptr<OutputPipeline> output;
         if (s.mode != Session::kTest)
             output.reset(new OutputPipeline(s.rootFd, s.mode == Session::kStdout,
                                             s.args->keepExisting));
-        gOutput = output.get();
+        Output() = output.get();
         bool ok = ExtractCabinet(s.reader, start.c_str(), s.dir.c_str(), kExtractWholeSet,
                                  ExtractNotify, nullptr, &s);
         bool written = !output || output->Finish();
-        gOutput = nullptr;
+        Output() = nullptr;
         if (!written) {
             EndProgress();
             Fail(s, output->FailedFile(), output->FailedReason());

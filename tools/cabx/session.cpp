@@ -49,14 +49,14 @@ bool OpenArchive(Session& s, const Args& args) {
         Fail(s, "", "cannot read");
         return false;
     }
-    InitOffsetFileState(&gOffsets);
+    InitOffsetFileState(&Offsets());
     int32_t at = CabinetLocator(&kPlainIo, args.archive.c_str(), head.data(), uint32_t(n));
     if (at < 0) {
         Fail(s, "", "not a cabinet (no cabinet found in the file)");
         return false;
     }
     s.base = at;
-    gOffsets.cabinetBase = at;
+    Offsets().cabinetBase = at;
     s.first = ReadHead(args.archive, at);
     s.reader = CreateReaderIo(&kIo, -1, &s.error);
     if (!s.reader) {
@@ -118,7 +118,7 @@ int NeedCabinet(Session& s, CabNotice* n) {
         s.reason = "next cabinet '" + next + "' not found; the cabinet set is incomplete";
         return -1;
     }
-    gOffsets.cabinetBase = 0;  // following cabinets are files of their own
+    Offsets().cabinetBase = 0;  // following cabinets are files of their own
     s.moved = true;
     s.currentCabinet = next;
     s.visited.push_back({path, 0});
@@ -209,7 +209,7 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
             // The file is created on the output thread; the answer is its
             // handle, 0 when -n keeps an existing file, -1 when the output
             // has already failed (reported once the thread has stopped).
-            int handle = gOutput->Begin(parts, utf8);
+            int handle = Output()->Begin(parts, utf8);
             if (handle == 0) {
                 s.currentFile.clear();
                 if (s.salvage) s.salvage->settled.insert(s.currentKey);
@@ -219,7 +219,7 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
         case NoticeKind::FileFinished:
             s.currentFile.clear();
             if (s.mode != Session::kTest && n->handle != kTestHandle &&
-                !gOutput->End(n->handle, n->date, n->time, n->attributes))
+                !Output()->End(n->handle, n->date, n->time, n->attributes))
                 return 0;  // the output failed; the reader stops with OutputFailed
             ++s.extracted;
             if (s.salvage) s.salvage->settled.insert(s.currentKey);

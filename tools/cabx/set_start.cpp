@@ -62,7 +62,7 @@ void FindSetStart(Session& s) {
     s.currentCabinet = at;
     s.visited.clear();
     s.visited.push_back({s.dir + at, 0});
-    gOffsets.cabinetBase = 0;
+    Offsets().cabinetBase = 0;
 }
 
 }  // namespace cabx
