@@ -6,10 +6,12 @@
 #include <limits.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <mutex>
 #include <vector>
 
 #include "archive.h"
@@ -144,7 +146,67 @@ int BufferedClose(int32_t h) {
     return close(h);
 }
 
-void* Alloc(uint32_t size) { return calloc(1, size ? size : 1); }
-void Free(void* p) { free(p); }
+// Blocks of a megabyte or more (the decoders' windows) are mapped on their
+// own, aligned to 2 MiB and advised as huge pages: a 2 MiB window then
+// costs one page fault instead of 512, which on a virtualised machine was a
+// sixth of the CPU time of testing an LZX cabinet. Mapped memory reads as
+// zeros, as calloc's does. Such blocks are remembered, so that Free unmaps
+// them; when the table is full, calloc serves.
+namespace {
+constexpr size_t kMappedFrom = size_t(1) << 20;
+constexpr size_t kHugePage = size_t(2) << 20;
+struct Mapped {
+    void* at;
+    size_t length;
+};
+std::mutex gMappedMutex;
+Mapped gMapped[16];
+
+void* MapLarge(size_t size) {
+    size_t page = size_t(sysconf(_SC_PAGESIZE));
+    size_t length = (size + page - 1) & ~(page - 1);
+    void* raw = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE,
+                     MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) return nullptr;
+    // Keep the aligned part; give back what lies before and after it.
+    uintptr_t base = uintptr_t(raw);
+    uintptr_t at = (base + kHugePage - 1) & ~uintptr_t(kHugePage - 1);
+    if (at > base) munmap(raw, at - base);
+    uintptr_t tail = base + length + kHugePage;
+    if (tail > at + length) munmap(reinterpret_cast<void*>(at + length), tail - (at + length));
+#ifdef MADV_HUGEPAGE
+    madvise(reinterpret_cast<void*>(at), length & ~(kHugePage - 1), MADV_HUGEPAGE);
+#endif
+    return reinterpret_cast<void*>(at);
+}
+}  // namespace
+
+void* Alloc(uint32_t size) {
+    if (size >= kMappedFrom) {
+        std::lock_guard<std::mutex> lock(gMappedMutex);
+        for (Mapped& m : gMapped) {
+            if (m.at) continue;
+            void* p = MapLarge(size);
+            if (!p) return nullptr;
+            m.at = p;
+            m.length = size;
+            return p;
+        }
+    }
+    return calloc(1, size ? size : 1);
+}
+void Free(void* p) {
+    if (!p) return;
+    {
+        std::lock_guard<std::mutex> lock(gMappedMutex);
+        for (Mapped& m : gMapped) {
+            if (m.at != p) continue;
+            munmap(p, m.length);
+            m.at = nullptr;
+            return;
+        }
+    }
+    free(p);
+}
 
 }  // namespace cabx

@@ -88,9 +88,10 @@ void OutputPipeline::LimitOutput(uint64_t bytes) {
     gLimited = true;
 }
 
-OutputPipeline::OutputPipeline(int rootFd, bool toStdout, bool keepExisting)
+OutputPipeline::OutputPipeline(int rootFd, bool toStdout, bool keepExisting, int chunks)
     : rootFd_(rootFd), toStdout_(toStdout), keepExisting_(keepExisting),
-      chunks_(kChunks), refs_(kChunks, 0) {
+      chunkLimit_(chunks < 1 ? 1 : chunks > kChunks ? kChunks : chunks),
+      chunks_(chunkLimit_), refs_(chunkLimit_, 0) {
     // Past a file size limit write() is to fail with EFBIG, reported with
     // the file's name, rather than the signal ending the process with the
     // temporary file left behind.
@@ -181,7 +182,7 @@ void OutputPipeline::NextChunk() {
     if (pending_.length > 0) Push();
     std::unique_lock<std::mutex> lock(mutex_);
     if (current_ >= 0) Release(current_);
-    while (free_.empty() && allocated_ == kChunks) {
+    while (free_.empty() && allocated_ == chunkLimit_) {
         WakeConsumer(lock, true);
         producerWaits_ = kForChunk;
         room_.wait(lock);
@@ -246,7 +247,7 @@ void OutputPipeline::Run() {
         // Wake the decoding thread once a quarter of the chunks is free
         // again (or everything is done), not for every chunk.
         bool room = producerWaits_ == kForChunk
-                        ? free_.size() >= size_t(kChunks / 4) || queue_.empty()
+                        ? free_.size() >= size_t((chunkLimit_ + 3) / 4) || queue_.empty()
                         : producerWaits_ == kForQueue && queue_.size() <= kMaxOps / 2;
         if (room)
             room_.notify_one();

@@ -55,8 +55,11 @@ public:
 
     // Files are created below the directory rootFd (not owned), or, with
     // toStdout, all data goes to standard output in order. keepExisting:
-    // files that exist are kept (see Begin).
-    OutputPipeline(int rootFd, bool toStdout, bool keepExisting);
+    // files that exist are kept (see Begin). chunks: how many chunks this
+    // pipeline may use (1 to kChunks); pipelines running side by side share
+    // kChunks between them, so that a run's memory does not grow with the
+    // number of passes.
+    OutputPipeline(int rootFd, bool toStdout, bool keepExisting, int chunks = kChunks);
     ~OutputPipeline();  // waits for the output thread
     OutputPipeline(const OutputPipeline&) = delete;
     OutputPipeline& operator=(const OutputPipeline&) = delete;
@@ -120,6 +123,7 @@ private:
     const int rootFd_;
     const bool toStdout_;
     const bool keepExisting_;
+    const int chunkLimit_;
 
     // Decoding thread only.
     Op pending_;

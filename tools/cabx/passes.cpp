@@ -128,7 +128,7 @@ struct PassResult {
 // One pass: its own reader, its own output pipeline, the plan's entries for
 // this pass.
 void RunPass(const Session& main, Session::Mode mode, const std::vector<PlanEntry>* plan, int pass,
-             PassControl* control, PassResult* result) {
+             unsigned passes, PassControl* control, PassResult* result) {
     Control() = control;
     ResetStoppedByOthers();
     InitOffsetFileState(&Offsets());
@@ -154,7 +154,8 @@ void RunPass(const Session& main, Session::Mode mode, const std::vector<PlanEntr
     }
     std::unique_ptr<OutputPipeline> output;
     if (mode != Session::kTest)
-        output.reset(new OutputPipeline(main.rootFd, false, main.args->keepExisting));
+        output.reset(new OutputPipeline(main.rootFd, false, main.args->keepExisting,
+                                        OutputPipeline::kChunks / int(passes)));
     Output() = output.get();
     bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet, ExtractNotify,
                              nullptr, &s);
@@ -186,12 +187,13 @@ bool RunPasses(Session& s, Session::Mode mode, const std::vector<PlanEntry>& pla
     std::vector<unsigned> inline_;
     for (unsigned p = 0; p < passes; ++p) {
         try {
-            threads.emplace_back(RunPass, std::cref(s), mode, &plan, int(p), &control, &results[p]);
+            threads.emplace_back(RunPass, std::cref(s), mode, &plan, int(p), passes, &control,
+                                 &results[p]);
         } catch (const std::system_error&) {
             inline_.push_back(p);  // no thread to be had: run it here afterwards
         }
     }
-    for (unsigned p : inline_) RunPass(s, mode, &plan, int(p), &control, &results[p]);
+    for (unsigned p : inline_) RunPass(s, mode, &plan, int(p), passes, &control, &results[p]);
     for (std::thread& t : threads) t.join();
     Offsets().cabinetBase = int32_t(s.base);
     for (const PassResult& r : results) s.extracted += r.extracted;
