@@ -10,6 +10,7 @@
 #include <string.h>
 
 #include "lzx_decoder.h"
+#include "frame_input.h"
 
 static void* FuzzAlloc(uint32_t size) { return malloc(size); }
 static void FuzzFree(void* p) { free(p); }
@@ -25,13 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static uint8_t output[32768];
     size_t pos = 1;
     for (int frames = 0; frames < 256 && pos + 4 <= size; ++frames) {
-        uint32_t outSize = (data[pos] | data[pos + 1] << 8) % 32769u;
-        uint32_t inSize = data[pos + 2] | data[pos + 3] << 8;
-        pos += 4;
-        if (inSize > size - pos) inSize = uint32_t(size - pos);
-        uint8_t* input = (uint8_t*)malloc(inSize ? inSize : 1);
-        memcpy(input, data + pos, inSize);
-        pos += inSize;
+        FuzzFrame taken = TakeFrame(data, size, &pos);
+        uint32_t outSize = taken.want, inSize = taken.length;
+        uint8_t* input = taken.input;
         uint32_t produced = outSize;
         CodecResult r = LzxDecompress(decoder, input, inSize, output, &produced);
         free(input);

@@ -7,6 +7,7 @@
 // 16-bit little-endian output size (modulo 32769), a 16-bit input size and
 // that many bytes. After a failure both decoders are reset.
 #include "diff/diff_support.h"
+#include "frame_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
@@ -19,13 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<uint8_t> outFast(32768), outPortable(32768);
     size_t pos = 1;
     for (int frame = 0; frame < 256 && pos + 4 <= size; ++frame) {
-        uint32_t outSize = (data[pos] | data[pos + 1] << 8) % 32769u;
-        uint32_t inSize = data[pos + 2] | data[pos + 3] << 8;
-        pos += 4;
-        if (inSize > size - pos) inSize = uint32_t(size - pos);
-        uint8_t* input = (uint8_t*)malloc(inSize ? inSize : 1);
-        memcpy(input, data + pos, inSize);
-        pos += inSize;
+        FuzzFrame taken = TakeFrame(data, size, &pos);
+        uint32_t outSize = taken.want, inSize = taken.length;
+        uint8_t* input = taken.input;
         uint32_t produced = outSize;
         CodecResult r = DiffDecompressBoth(frame, f, p, input, inSize, outFast.data(),
                                            outPortable.data(), 32768, &produced);

@@ -10,6 +10,7 @@
 #include <string.h>
 
 #include "quantum_decoder.h"
+#include "frame_input.h"
 
 static void* Alloc(uint32_t size) { return malloc(size); }
 static void Free(void* p) { free(p); }
@@ -26,13 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         abort();
     size_t pos = 2;
     for (int block = 0; block < 64 && pos + 4 <= size; block++) {
-        uint32_t want = (data[pos] | data[pos + 1] << 8) % 32769u;
-        uint32_t len = data[pos + 2] | data[pos + 3] << 8;
-        pos += 4;
-        if (len > size - pos) len = (uint32_t)(size - pos);
-        uint8_t* input = (uint8_t*)malloc(len ? len : 1);
-        if (len) memcpy(input, data + pos, len);
-        pos += len;
+        FuzzFrame taken = TakeFrame(data, size, &pos);
+        uint32_t want = taken.want, len = taken.length;
+        uint8_t* input = taken.input;
         uint8_t* output = (uint8_t*)malloc(want ? want : 1);
         uint32_t produced = want;
         if (resets && block % 4 == 3 && QuantumReset(decoder) != CodecResult::Ok) abort();

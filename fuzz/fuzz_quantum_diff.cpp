@@ -7,6 +7,7 @@
 // then blocks, each a 16-bit little-endian output size, a 16-bit input
 // length and that many bytes.
 #include "diff/diff_support.h"
+#include "frame_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const uint32_t kMaxOutputs[4] = {32768, 32768, 1000, 1};
@@ -20,13 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DiffExpectSameState(-1, f, p);
     size_t pos = 2;
     for (int block = 0; block < 64 && pos + 4 <= size; block++) {
-        uint32_t want = (data[pos] | data[pos + 1] << 8) % 32769u;
-        uint32_t len = data[pos + 2] | data[pos + 3] << 8;
-        pos += 4;
-        if (len > size - pos) len = (uint32_t)(size - pos);
-        uint8_t* input = (uint8_t*)malloc(len ? len : 1);
-        if (len) memcpy(input, data + pos, len);
-        pos += len;
+        FuzzFrame taken = TakeFrame(data, size, &pos);
+        uint32_t want = taken.want, len = taken.length;
+        uint8_t* input = taken.input;
         if (resets && block % 4 == 3) {
             if (fast::DiffReset(f) != CodecResult::Ok || portable::DiffReset(p) != CodecResult::Ok)
                 abort();
