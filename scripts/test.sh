@@ -43,10 +43,11 @@ cmake --build build-portable -j"$JOBS"
 ctest --test-dir build-portable --output-on-failure -j"$JOBS"
 
 step "32-bit build (-m32) of the reader, the codecs and their tests"
-# Run natively where the kernel runs 32-bit programs, else under qemu-i386.
-# The 32-bit build has no cabx (its tests skip themselves); under the
-# emulator a test cannot start another 32-bit program (sfx_tool), so those
-# are listed as skipped.
+# Run as any 32-bit program runs here (natively, or through the binfmt_misc
+# entry for qemu-i386 that deps.sh adds on kernels without 32-bit support),
+# else with qemu-i386 as ctest's emulator. The 32-bit build has no cabx (its
+# tests skip themselves); under ctest's emulator a test cannot start another
+# 32-bit program (sfx_tool), so those are listed as skipped.
 printf 'int main(void){return 0;}\n' > /tmp/stub-m32-probe.c
 emulator=""
 if ! { gcc -m32 /tmp/stub-m32-probe.c -o /tmp/stub-m32-probe && /tmp/stub-m32-probe; } 2>/dev/null; then
