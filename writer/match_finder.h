@@ -54,7 +54,11 @@ public:
             const size_t q = inserted_;
             // Buckets are scattered: fetch a few positions ahead, so that
             // the misses overlap instead of queueing.
-            if (q + kAhead + 4 <= n_) __builtin_prefetch(Bucket(Hash4(q + kAhead)), 1);
+            if (q + kAhead + 4 <= n_) {
+                const uint32_t* ahead = Bucket(Hash4(q + kAhead));
+                __builtin_prefetch(ahead, 1);
+                __builtin_prefetch(ahead + 16, 1);
+            }
             if (q + 3 > n_) continue;
             head3_[Hash3(q)] = uint32_t(q + 1);
             if (q + 4 > n_) continue;
@@ -111,7 +115,7 @@ public:
 private:
     static const uint32_t kBits3 = 16;
     static const uint32_t kPositionMask = 0xFFFFFF;
-    static const size_t kAhead = 8;
+    static const size_t kAhead = 16;
     static const uint32_t kMaxBucketBits = 16;
 
     struct FreeAligned {
