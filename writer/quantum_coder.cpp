@@ -113,14 +113,14 @@ void RangeEncoder::PutBits(uint32_t value, unsigned bits) {
     }
 }
 
-void RangeEncoder::PutCoded(unsigned bit, uint32_t count) {
+void RangeEncoder::PutCodedBits(uint32_t value, unsigned count) {
     for (;;) {
         for (; rawHead_ < raws_.size() && raws_[rawHead_].position == coded_; ++rawHead_)
             PutBits(raws_[rawHead_].value, raws_[rawHead_].bits);
         if (count == 0) break;
-        uint32_t n = std::min<uint32_t>(count, 32);
-        if (rawHead_ < raws_.size()) n = uint32_t(std::min<size_t>(n, raws_[rawHead_].position - coded_));
-        PutBits(bit ? 0xFFFFFFFFu : 0, n);
+        unsigned n = count;
+        if (rawHead_ < raws_.size()) n = unsigned(std::min<size_t>(n, raws_[rawHead_].position - coded_));
+        PutBits(value >> (count - n), n);
         coded_ += n;
         count -= n;
     }
@@ -128,6 +128,11 @@ void RangeEncoder::PutCoded(unsigned bit, uint32_t count) {
         raws_.clear();
         rawHead_ = 0;
     }
+}
+
+void RangeEncoder::PutCoded(unsigned bit, uint32_t count) {
+    for (; count > 32; count -= 32) PutCodedBits(bit ? 0xFFFFFFFFu : 0, 32);
+    PutCodedBits(bit ? 0xFFFFFFFFu : 0, count);
 }
 
 void RangeEncoder::Emit(unsigned bit) {
@@ -143,20 +148,30 @@ void RangeEncoder::Encode(Model& model, unsigned symbol) {
     uint32_t low = low_;
     high_ = (low + (model.cumulative[i] * range) / total - 1) & 0xFFFF;
     low_ = (low + (model.cumulative[i + 1] * range) / total) & 0xFFFF;
-    for (;;) {
-        if (((low_ ^ high_) & 0x8000) == 0) {
-            Emit(high_ >> 15);
-        } else if ((low_ & 0x4000) && !(high_ & 0x4000)) {
-            ++pending_;
-            low_ &= 0x3FFF;
-            high_ |= 0x4000;
-        } else {
-            break;
-        }
-        low_ = (low_ << 1) & 0xFFFF;
-        high_ = ((high_ << 1) | 1) & 0xFFFF;
-        ++shifts_;
+    // Renormalisation, the decoder's bit-by-bit loop taken in two strides:
+    // while the top bits of low and high agree, each shift decides one bit;
+    // once they differ, each shift with low = 01... and high = 10... is an
+    // underflow (low's bit 14 cleared, high's set, one more pending bit),
+    // after which the top bits differ again, so no decided bit follows.
+    const uint32_t same = (low_ ^ high_) & 0xFFFF;
+    const unsigned n = same ? unsigned(__builtin_clz(same)) - 16 : 16;
+    if (n != 0) {
+        const uint32_t bits = high_ >> (16 - n);
+        Emit(bits >> (n - 1));
+        if (n > 1) PutCodedBits(bits, n - 1);
+        low_ = (low_ << n) & 0xFFFF;
+        high_ = ((high_ << n) | ((1u << n) - 1)) & 0xFFFF;
     }
+    // Underflow shifts: from bit 14 down, the bits where low has 1 and
+    // high 0 (bits shifted in never qualify).
+    const uint32_t under = ((low_ & ~high_) & 0x7FFF) << 17;
+    const unsigned k = unsigned(__builtin_clz(~under));
+    if (k != 0) {
+        pending_ += k;
+        low_ = (low_ << k) & 0x7FFF;
+        high_ = (((high_ << k) | ((1u << k) - 1)) & 0xFFFF) | 0x8000;
+    }
+    shifts_ += n + k;
     model.Update(i);
 }
 

@@ -71,6 +71,8 @@ class RangeEncoder {
     void Emit(unsigned bit);
     // `count` coded bits of value `bit`, with the raw fields due among them.
     void PutCoded(unsigned bit, uint32_t count);
+    // The low `count` bits of value (at most 32), likewise.
+    void PutCodedBits(uint32_t value, unsigned count);
     void PutBits(uint32_t value, unsigned bits);
 
     struct RawField {
