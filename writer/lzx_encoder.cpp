@@ -4,7 +4,7 @@
 // looks like x86 code (relative CALL targets become absolute, which repeat
 // far more often), then cut into frames. Each frame is parsed into literals
 // and matches by a bucketed hash match finder (match_finder.h) with lazy
-// evaluation, its walks bounded so that the speed does not fall with the
+// evaluation, its searches bounded so that the speed does not fall with the
 // window size, and skipping ahead through data that does not compress; matches
 // never cross a frame's end, and the three repeated offsets R0-R2 are
 // tracked exactly as the decoder tracks them. Consecutive frames are grouped
@@ -29,9 +29,9 @@ namespace {
 
 const uint32_t kE8Sentinel = 10;  // no translation in a frame's last 10 bytes
 const uint32_t kMaxGroupFrames = 32;
-const uint32_t kChainDepth = 32;   // candidates looked at per search
+const uint32_t kSearchDepth = 32;  // candidates looked at per search
 const uint32_t kLazyDepth = 16;    // and by the lazy step's probe
-const uint32_t kGoodLength = 16;   // past this, a quarter of the walk is left
+const uint32_t kGoodLength = 16;   // past this, a quarter of the search is left
 const uint32_t kNiceLength = 96;   // a match this long ends the search
 const uint32_t kLazyLength = 16;   // no lazy step after a match this long
 const uint32_t kSkipShift = 5;     // literal runs: stride grows every 32 misses
@@ -322,7 +322,7 @@ private:
             // A match at least as long as kGoodLength makes a longer one
             // worth less: the rest of the search is cut to a quarter.
             // The lazy step's probe (a floor is set) looks at half as many.
-            uint32_t depth = floor ? kLazyDepth : kChainDepth;
+            uint32_t depth = floor ? kLazyDepth : kSearchDepth;
             uint32_t cands[MatchFinder::kWays];
             const uint32_t count = std::min(finder_.Candidates(p, maxDistance_, cands), depth);
             for (uint32_t k = 0; k < count && k < depth; ++k) {

@@ -2,8 +2,9 @@
 //
 // Positions are entered in a table of buckets indexed by a hash of their
 // next four bytes. A bucket is two 64-byte cache lines holding the kWays
-// newest positions of its hash, newest first; entering a position shifts
-// the older ones down and drops the oldest. A search reads one bucket and
+// newest positions of its hash as a ring: a cursor per bucket names the
+// slot the next position overwrites (the oldest), so that entering a
+// position writes one word. A search reads one bucket and
 // knows every candidate at once, so it can fetch all their bytes in
 // parallel instead of following a chain one cache miss after another.
 //
@@ -36,14 +37,15 @@ namespace cabwriter {
 class MatchFinder {
 public:
     static const uint32_t kWays = 32;  // positions per bucket: two cache lines
+    static_assert((kWays & (kWays - 1)) == 0 && kWays <= 256, "the ring cursor is a byte");
 
-    // The table has about one entry per window position (fewer for data
-    // smaller than the window), so that a small folder does not pay for
+    // The table is sized by BucketBits: for the window, and smaller for
+    // data smaller than the window, so that a small folder does not pay for
     // clearing megabytes it never uses.
     MatchFinder(const uint8_t* data, size_t size, uint32_t windowBits)
         : d_(data), n_(size), bits_(BucketBits(size, windowBits)),
           buckets_(static_cast<uint32_t*>(aligned_alloc(128, (size_t(kWays) * 4) << bits_))),
-          head3_(size_t(1) << kBits3, 0) {
+          cursors_(size_t(1) << bits_, 0), head3_(size_t(1) << kBits3, 0) {
         if (!buckets_) throw std::bad_alloc();
         memset(buckets_.get(), 0, (size_t(kWays) * 4) << bits_);
     }
@@ -63,11 +65,9 @@ public:
             head3_[Hash3(q)] = uint32_t(q + 1);
             if (q + 4 > n_) continue;
             const uint32_t h = Hash4(q);
-            uint32_t* b = Bucket(h);
-            uint32_t older[kWays - 1];
-            memcpy(older, b, sizeof older);
-            memcpy(b + 1, older, sizeof older);
-            b[0] = Tag(h) | (uint32_t(q) & kPositionMask);
+            uint8_t& cursor = cursors_[Index(h)];
+            Bucket(h)[cursor] = Tag(h) | (uint32_t(q) & kPositionMask);
+            cursor = uint8_t((cursor + 1) & (kWays - 1));
         }
     }
 
@@ -80,9 +80,10 @@ public:
         const uint32_t h = Hash4(p);
         const uint32_t* b = Bucket(h);
         const uint32_t tag = Tag(h);
+        const uint32_t newest = cursors_[Index(h)] + kWays - 1;
         uint32_t count = 0;
         for (uint32_t k = 0; k < kWays; ++k) {
-            const uint32_t e = b[k];
+            const uint32_t e = b[(newest - k) & (kWays - 1)];
             if (e == 0) break;  // the bucket was never filled further
             if ((e & ~kPositionMask) != tag) continue;
             const uint32_t distance = uint32_t((p - (e & kPositionMask)) & kPositionMask);
@@ -134,7 +135,8 @@ private:
         return bits;
     }
 
-    uint32_t* Bucket(uint32_t h) const { return buckets_.get() + size_t(h >> (32 - bits_)) * kWays; }
+    size_t Index(uint32_t h) const { return h >> (32 - bits_); }
+    uint32_t* Bucket(uint32_t h) const { return buckets_.get() + Index(h) * kWays; }
     // Eight hash bits below the bucket index, as the entry's top byte.
     uint32_t Tag(uint32_t h) const {
         const uint32_t t = (h >> (24 - bits_)) & 0xFF;
@@ -155,6 +157,7 @@ private:
     size_t n_;
     uint32_t bits_;
     std::unique_ptr<uint32_t, FreeAligned> buckets_;
+    std::vector<uint8_t> cursors_;  // per bucket: the slot written next
     std::vector<uint32_t> head3_;
     size_t inserted_ = 0;
 };

@@ -7,9 +7,10 @@
 // window size) but never run past the end of the block they are coded in.
 //
 // Parsing is LZ77 over hash buckets (match_finder.h) with one step of lazy
-// evaluation; the walks are bounded, and where nothing matches for a while
+// evaluation; the searches are bounded, and where nothing matches for a while
 // the search skips ahead (there is no stored block in this format, so data
-// that does not compress goes out as literals, about 1% over its size). The
+// that does not compress goes out as literals, about 1% over its size; the
+// writer stores a folder that does not shrink instead). The
 // coder is adaptive, so costs are read off the models' current state: a
 // candidate match is worth its saving over coding the same bytes as
 // literals, and length-3 and length-4 matches (with their own, shorter
@@ -29,9 +30,9 @@ namespace {
 
 using namespace quantum;
 
-constexpr int kMaxChain = 24;          // candidates looked at per search
+constexpr int kSearchDepth = 24;       // candidates looked at per search
 constexpr int kLazyDepth = 12;         // and by the lazy step's probe
-constexpr unsigned kGoodLength = 16;   // past this, a quarter of the walk is left
+constexpr unsigned kGoodLength = 16;   // past this, a quarter of the search is left
 constexpr unsigned kNiceLength = 96;   // a match this long ends the search
 constexpr unsigned kLazyLength = 32;   // no lazy step after a match this long
 constexpr unsigned kSkipShift = 5;   // literal runs: the stride grows every 32 misses
@@ -215,7 +216,7 @@ bool Compressor::Block(size_t start, size_t end, std::vector<uint8_t>* out) {
     coder_.Begin();
     size_t pos = start;
     unsigned misses = 0;  // literals in a row, for skipping through data that does not compress
-    Choice here = Best(pos, end, kMaxChain);
+    Choice here = Best(pos, end, kSearchDepth);
     while (pos < end) {
         if (here.length == 0) {
             // After kSkipAfter misses in a row the search looks only at
@@ -225,7 +226,7 @@ bool Compressor::Block(size_t start, size_t end, std::vector<uint8_t>* out) {
             const size_t to = std::min(end, pos + stride);
             for (; pos < to; ++pos) EncodeLiteral(data_[pos]);
             misses += stride;
-            if (pos < end) here = Best(pos, end, kMaxChain);
+            if (pos < end) here = Best(pos, end, kSearchDepth);
             continue;
         }
         misses = 0;
@@ -242,7 +243,7 @@ bool Compressor::Block(size_t start, size_t end, std::vector<uint8_t>* out) {
         }
         EncodeMatch(here.length, here.offset);
         pos += here.length;
-        if (pos < end) here = Best(pos, end, kMaxChain);
+        if (pos < end) here = Best(pos, end, kSearchDepth);
     }
     coder_.Finish(out);
     return true;
