@@ -85,10 +85,12 @@ public:
         for (uint32_t k = 0; k < kWays; ++k) {
             const uint32_t e = b[(newest - k) & (kWays - 1)];
             if (e == 0) break;  // the bucket was never filled further
-            if ((e & ~kPositionMask) != tag) continue;
+            // The ring runs from newest to oldest whatever the tags, so the
+            // first entry out of reach ends the search (with a small window,
+            // most of a bucket is).
             const uint32_t distance = uint32_t((p - (e & kPositionMask)) & kPositionMask);
-            if (distance == 0 || distance > p) continue;
-            if (distance > maxDistance) break;  // older ones are farther still
+            if (distance > maxDistance) break;
+            if ((e & ~kPositionMask) != tag || distance == 0 || distance > p) continue;
             __builtin_prefetch(d_ + p - distance);
             out[count++] = uint32_t(p - distance);
         }
