@@ -388,6 +388,21 @@ bool EncodeFolder(const std::vector<Entry>& entries, const Options& options, Fol
         *error = why.empty() ? "encoder failed" : why;
         return false;
     }
+    // A Quantum stream has no stored blocks, so data that does not compress
+    // grows by about 1%. A folder's method is its own: such a folder is
+    // written stored instead (a type given raw is kept as asked).
+    if (spec.method == Method::Quantum && !spec.rawCompressionType) {
+        size_t packed = 0;
+        for (const EncodedBlock& eb : encoded) packed += eb.bytes.size();
+        if (packed >= data.size()) {
+            encoded.clear();
+            if (!EncodeStored(data.data(), data.size(), FolderSpec(), kMaxBlockData, &encoded, &why)) {
+                *error = why;
+                return false;
+            }
+            f.type = CompressionTypeOf(FolderSpec());
+        }
+    }
     uint32_t start = 0;
     for (EncodedBlock& eb : encoded) {
         if (eb.uncompressedSize == 0 || eb.uncompressedSize > kMaxBlockData || eb.bytes.size() > 0xFFFF) {

@@ -3,8 +3,8 @@
 // The folder's data is first put through the forward E8 translation when it
 // looks like x86 code (relative CALL targets become absolute, which repeat
 // far more often), then cut into frames. Each frame is parsed into literals
-// and matches by a hash-chain match finder (hash_chains.h) with lazy
-// evaluation, its walks bounded so that the speed does not fall with the
+// and matches by a bucketed hash match finder (match_finder.h) with lazy
+// evaluation, its searches bounded so that the speed does not fall with the
 // window size, and skipping ahead through data that does not compress; matches
 // never cross a frame's end, and the three repeated offsets R0-R2 are
 // tracked exactly as the decoder tracks them. Consecutive frames are grouped
@@ -21,7 +21,7 @@
 #include <numeric>
 
 #include "encoders.h"
-#include "hash_chains.h"
+#include "match_finder.h"
 #include "../codecs/lzx/lzx_format.h"
 
 namespace cabwriter {
@@ -29,9 +29,9 @@ namespace {
 
 const uint32_t kE8Sentinel = 10;  // no translation in a frame's last 10 bytes
 const uint32_t kMaxGroupFrames = 32;
-const uint32_t kChainDepth = 32;   // chain entries visited per search
+const uint32_t kSearchDepth = 32;  // candidates looked at per search
 const uint32_t kLazyDepth = 16;    // and by the lazy step's probe
-const uint32_t kGoodLength = 16;   // past this, a quarter of the walk is left
+const uint32_t kGoodLength = 16;   // past this, a quarter of the search is left
 const uint32_t kNiceLength = 96;   // a match this long ends the search
 const uint32_t kLazyLength = 16;   // no lazy step after a match this long
 const uint32_t kSkipShift = 5;     // literal runs: stride grows every 32 misses
@@ -253,7 +253,7 @@ uint32_t MatchSlot(Offsets* o, uint32_t distance) {
 class Matcher {
 public:
     Matcher(const uint8_t* data, size_t size, uint32_t windowBits)
-        : d_(data), maxDistance_((1u << windowBits) - 4), chains_(data, size, windowBits) {}
+        : d_(data), maxDistance_((1u << windowBits) - 4), finder_(data, size, windowBits) {}
 
     // Parses [start, end) into tokens, starting from and updating the
     // repeated offsets.
@@ -261,7 +261,7 @@ public:
     // Where nothing matches for a while (data that does not compress), the
     // search skips ahead: after kSkipAfter literals in a row it looks only
     // at every second position, then every third, and so on up to every
-    // kMaxStride-th. Every position still enters the hash chains, so a
+    // kMaxStride-th. Every position still enters the match finder, so a
     // repeat further on is found as soon as the search lands inside it,
     // and the first match found resets the stride.
     void Parse(size_t start, size_t end, Offsets* offsets, std::vector<Token>* out) {
@@ -301,17 +301,17 @@ private:
     };
 
     // The best match at p. With a floor, only a match longer than the floor
-    // matters to the caller (the lazy step): chain candidates that cannot
+    // matters to the caller (the lazy step): candidates that cannot
     // beat it are skipped, and the result is then the same as without the
     // floor whenever it is longer than the floor.
     Candidate Best(size_t p, size_t end, const Offsets& offsets, uint32_t floor = 0) {
-        chains_.InsertUpTo(p);
+        finder_.InsertUpTo(p);
         const uint32_t limit = uint32_t(std::min<size_t>(kLzxMaxMatch, end - p));
         Candidate best, rep;
         if (limit < kLzxMinMatch || floor >= limit) return best;
         for (uint32_t r : offsets.r) {
             if (r > p || r > maxDistance_) continue;
-            uint32_t len = chains_.Length(p - r, p, limit);
+            uint32_t len = finder_.Length(p - r, p, limit);
             if (len > rep.length) {
                 rep.length = len;
                 rep.distance = r;
@@ -320,34 +320,30 @@ private:
         best.length = floor;
         if (limit >= 4) {
             // A match at least as long as kGoodLength makes a longer one
-            // worth less: the rest of the walk is cut to a quarter.
-            // The lazy step's probe (a floor is set) walks half as far.
-            uint32_t depth = floor ? kLazyDepth : kChainDepth;
-            uint32_t cand = chains_.First4(p);
-            while (cand && depth) {
-                const size_t c = cand - 1;
-                const uint32_t distance = uint32_t(p - c);
-                if (distance > maxDistance_) break;
-                if (d_[c + best.length] == d_[p + best.length]) {
-                    const uint32_t len = chains_.Length(c, p, limit);
-                    if (len > best.length) {
-                        if (len >= kGoodLength && best.length < kGoodLength) depth = (depth + 3) / 4;
-                        best.length = len;
-                        best.distance = distance;
-                        if (len >= kNiceLength || len == limit) break;
-                    }
+            // worth less: the rest of the search is cut to a quarter.
+            // The lazy step's probe (a floor is set) looks at half as many.
+            uint32_t depth = floor ? kLazyDepth : kSearchDepth;
+            uint32_t cands[MatchFinder::kWays];
+            const uint32_t count = std::min(finder_.Candidates(p, maxDistance_, cands), depth);
+            for (uint32_t k = 0; k < count && k < depth; ++k) {
+                const size_t c = cands[k];
+                if (d_[c + best.length] != d_[p + best.length]) continue;
+                const uint32_t len = finder_.Length(c, p, limit);
+                if (len > best.length) {
+                    if (len >= kGoodLength && best.length < kGoodLength) depth = k + (depth - k + 3) / 4;
+                    best.length = len;
+                    best.distance = uint32_t(p - c);
+                    if (len >= kNiceLength || len == limit) break;
                 }
-                cand = chains_.Next(c);
-                --depth;
             }
         }
         // Three bytes pay only near (a 3-byte match far away costs more
         // than three literals), so the newest 3-byte candidate serves.
         if (best.length < 3 && limit >= 3) {
-            if (const uint32_t cand = chains_.First3(p)) {
+            if (const uint32_t cand = finder_.First3(p)) {
                 const size_t c = cand - 1;
                 const uint32_t distance = uint32_t(p - c);
-                if (distance <= 16384 && distance <= maxDistance_ && chains_.Length(c, p, 3) == 3) {
+                if (distance <= 16384 && distance <= maxDistance_ && finder_.Length(c, p, 3) == 3) {
                     best.length = 3;
                     best.distance = distance;
                 }
@@ -361,7 +357,7 @@ private:
 
     const uint8_t* d_;
     uint32_t maxDistance_;
-    HashChains chains_;
+    MatchFinder finder_;
 };
 
 // ------------------------------------------------------------- block coding
@@ -626,15 +622,19 @@ bool EncodeLzx(const uint8_t* data, size_t size, const FolderSpec& spec, uint32_
     blocks->clear();
     if (size == 0) return true;
 
-    std::vector<uint8_t> work(data, data + size);
+    // The data are copied only when the E8 translation changes them.
+    std::vector<uint8_t> translated;
+    const uint8_t* work = data;
     uint32_t e8Size = 0;
     if (LooksLikeX86(data, size)) {
         e8Size = uint32_t(std::min<size_t>(std::max<size_t>(size, 1u << 20), 1u << 30));
-        TranslateE8Forward(work.data(), size, blockSize, e8Size);
+        translated.assign(data, data + size);
+        TranslateE8Forward(translated.data(), size, blockSize, e8Size);
+        work = translated.data();
     }
 
     const uint32_t windowBits = uint32_t(spec.windowBits);
-    Matcher matcher(work.data(), size, windowBits);
+    Matcher matcher(work, size, windowBits);
     LzxStream stream(windowBits, e8Size, blocks);
     Offsets parseOffsets;  // the repeated offsets the parser assumes
 
@@ -647,7 +647,7 @@ bool EncodeLzx(const uint8_t* data, size_t size, const FolderSpec& spec, uint32_
         std::vector<const Frame*> list;
         for (const Frame& f : frames) list.push_back(&f);
         if (groupRaw)
-            stream.WriteUncompressed(work.data(), list.data(), list.size());
+            stream.WriteUncompressed(work, list.data(), list.size());
         else
             stream.WriteCompressed(list.data(), list.size(), groupStats);
         frames.clear();

@@ -1,6 +1,8 @@
 // Quantum range encoder and models for the writer. See quantum_coder.h.
 #include "quantum_coder.h"
 
+#include <assert.h>
+
 #include <algorithm>
 
 namespace cabwriter {
@@ -94,13 +96,49 @@ void RangeEncoder::Begin() {
     high_ = 0xFFFF;
     pending_ = 0;
     shifts_ = 0;
-    coded_.clear();
+    coded_ = 0;
     raws_.clear();
+    rawHead_ = 0;
+    bytes_.clear();
+    acc_ = 0;
+    accBits_ = 0;
+}
+
+void RangeEncoder::PutBits(uint32_t value, unsigned bits) {
+    acc_ = (acc_ << bits) | (value & ((uint64_t(1) << bits) - 1));
+    accBits_ += bits;
+    while (accBits_ >= 8) {
+        accBits_ -= 8;
+        bytes_.push_back(uint8_t(acc_ >> accBits_));
+    }
+}
+
+void RangeEncoder::PutCodedBits(uint32_t value, unsigned count) {
+    for (;;) {
+        for (; rawHead_ < raws_.size() && raws_[rawHead_].position == coded_; ++rawHead_)
+            PutBits(raws_[rawHead_].value, raws_[rawHead_].bits);
+        if (count == 0) break;
+        unsigned n = count;
+        if (rawHead_ < raws_.size()) n = unsigned(std::min<size_t>(n, raws_[rawHead_].position - coded_));
+        PutBits(value >> (count - n), n);
+        coded_ += n;
+        count -= n;
+    }
+    if (rawHead_ == raws_.size()) {
+        raws_.clear();
+        rawHead_ = 0;
+    }
+}
+
+void RangeEncoder::PutCoded(unsigned bit, uint32_t count) {
+    for (; count > 32; count -= 32) PutCodedBits(bit ? 0xFFFFFFFFu : 0, 32);
+    PutCodedBits(bit ? 0xFFFFFFFFu : 0, count);
 }
 
 void RangeEncoder::Emit(unsigned bit) {
-    coded_.push_back((uint8_t)bit);
-    for (; pending_ != 0; --pending_) coded_.push_back((uint8_t)(bit ^ 1));
+    PutCoded(bit, 1);
+    if (pending_ != 0) PutCoded(bit ^ 1, pending_);
+    pending_ = 0;
 }
 
 void RangeEncoder::Encode(Model& model, unsigned symbol) {
@@ -110,57 +148,56 @@ void RangeEncoder::Encode(Model& model, unsigned symbol) {
     uint32_t low = low_;
     high_ = (low + (model.cumulative[i] * range) / total - 1) & 0xFFFF;
     low_ = (low + (model.cumulative[i + 1] * range) / total) & 0xFFFF;
-    for (;;) {
-        if (((low_ ^ high_) & 0x8000) == 0) {
-            Emit(high_ >> 15);
-        } else if ((low_ & 0x4000) && !(high_ & 0x4000)) {
-            ++pending_;
-            low_ &= 0x3FFF;
-            high_ |= 0x4000;
-        } else {
-            break;
-        }
-        low_ = (low_ << 1) & 0xFFFF;
-        high_ = ((high_ << 1) | 1) & 0xFFFF;
-        ++shifts_;
+    // Renormalisation, the decoder's bit-by-bit loop taken in two strides:
+    // while the top bits of low and high agree, each shift decides one bit;
+    // once they differ, each shift with low = 01... and high = 10... is an
+    // underflow (low's bit 14 cleared, high's set, one more pending bit),
+    // after which the top bits differ again, so no decided bit follows.
+    const uint32_t same = (low_ ^ high_) & 0xFFFF;
+    const unsigned n = same ? unsigned(__builtin_clz(same)) - 16 : 16;
+    if (n != 0) {
+        const uint32_t bits = high_ >> (16 - n);
+        Emit(bits >> (n - 1));
+        if (n > 1) PutCodedBits(bits, n - 1);
+        low_ = (low_ << n) & 0xFFFF;
+        high_ = ((high_ << n) | ((1u << n) - 1)) & 0xFFFF;
     }
+    // Underflow shifts: from bit 14 down, the bits where low has 1 and
+    // high 0 (bits shifted in never qualify).
+    const uint32_t under = ((low_ & ~high_) & 0x7FFF) << 17;
+    const unsigned k = unsigned(__builtin_clz(~under));
+    if (k != 0) {
+        pending_ += k;
+        low_ = (low_ << k) & 0x7FFF;
+        high_ = (((high_ << k) | ((1u << k) - 1)) & 0xFFFF) | 0x8000;
+    }
+    shifts_ += n + k;
     model.Update(i);
 }
 
 void RangeEncoder::Raw(uint32_t value, unsigned bits) {
+    // Coded bits are decided up to the current shift at most, so the field
+    // lies ahead of every bit written so far.
+    assert(shifts_ + 16 > coded_);
     if (bits != 0) raws_.push_back(RawField{shifts_ + 16, value, bits});
 }
 
 void RangeEncoder::Finish(std::vector<uint8_t>* out) {
     // The decoder's code register ends on the 16 bits after the last shift:
     // any value inside [low, high] decodes the same, so send low itself,
-    // its top bit followed by the pending underflow bits.
+    // its top bit followed by the pending underflow bits. The raw fields
+    // all stand at or before the last of these bits (16 after the last
+    // shift), the last ones right after it.
     Emit(low_ >> 15);
-    for (int b = 14; b >= 0; --b) coded_.push_back((uint8_t)((low_ >> b) & 1));
-
-    uint32_t acc = 0;
-    unsigned count = 0;
-    auto put = [&](unsigned bit) {
-        acc = (acc << 1) | bit;
-        if (++count == 8) {
-            out->push_back((uint8_t)acc);
-            acc = 0;
-            count = 0;
-        }
-    };
-    size_t r = 0;
-    for (size_t k = 0; k <= coded_.size(); ++k) {
-        for (; r < raws_.size() && raws_[r].position == k; ++r)
-            for (int b = (int)raws_[r].bits - 1; b >= 0; --b) put((raws_[r].value >> b) & 1);
-        if (k < coded_.size()) put(coded_[k]);
-    }
+    for (int b = 14; b >= 0; --b) PutCoded((low_ >> b) & 1, 1);
     // Pad with zeros to the byte boundary, leaving at least two spare bits:
     // some decoders read two bits beyond the last one this coder's decoder
     // needs, and reject a block that leaves a whole byte unread, so 2 to 9
     // spare bits suit every reading.
-    unsigned spare = (8 - count) % 8;
+    unsigned spare = (8 - accBits_) % 8;
     if (spare < 2) spare += 8;
-    while (spare-- != 0) put(0);
+    PutBits(0, spare);
+    out->insert(out->end(), bytes_.begin(), bytes_.end());
 }
 
 }  // namespace quantum

@@ -5,9 +5,10 @@
 //
 // Raw extra bits share the bit stream with the coded bits. The decoder's
 // `code` register runs 16 bits ahead of the coder's shifts, so a raw field
-// read after S shifts sits in front of coded bit number 16 + S; the encoder
-// records each raw field with that position and merges the two streams when
-// the block is finished.
+// read after S shifts sits in front of coded bit number 16 + S; coded bits
+// are only decided later than that (a shift decides at most the bits up to
+// its own number), so each raw field waits in a queue until the coded bits
+// before it have been written, and the block's bits go out in one pass.
 #ifndef STUB_WRITER_QUANTUM_CODER_H
 #define STUB_WRITER_QUANTUM_CODER_H
 
@@ -66,7 +67,13 @@ class RangeEncoder {
     void Finish(std::vector<uint8_t>* out);
 
   private:
+    // A decided bit, followed by the pending underflow bits (its opposite).
     void Emit(unsigned bit);
+    // `count` coded bits of value `bit`, with the raw fields due among them.
+    void PutCoded(unsigned bit, uint32_t count);
+    // The low `count` bits of value (at most 32), likewise.
+    void PutCodedBits(uint32_t value, unsigned count);
+    void PutBits(uint32_t value, unsigned bits);
 
     struct RawField {
         size_t position;  // index of the coded bit it precedes
@@ -76,8 +83,12 @@ class RangeEncoder {
     uint32_t low_ = 0, high_ = 0xFFFF;
     uint32_t pending_ = 0;  // underflow bits awaiting the next decided bit
     size_t shifts_ = 0;     // renormalising shifts so far (the decoder's reads)
-    std::vector<uint8_t> coded_;  // decided coded bits, one per byte
-    std::vector<RawField> raws_;
+    size_t coded_ = 0;      // coded bits written so far
+    std::vector<RawField> raws_;  // raw fields not yet written, from rawHead_ on
+    size_t rawHead_ = 0;
+    std::vector<uint8_t> bytes_;  // the block so far
+    uint64_t acc_ = 0;            // bits not yet in bytes_, below 8 between calls
+    unsigned accBits_ = 0;
 };
 
 }  // namespace quantum

@@ -6,10 +6,11 @@
 // history carry on, so matches may reach back into earlier blocks (up to the
 // window size) but never run past the end of the block they are coded in.
 //
-// Parsing is LZ77 over hash chains (hash_chains.h) with one step of lazy
-// evaluation; the walks are bounded, and where nothing matches for a while
+// Parsing is LZ77 over hash buckets (match_finder.h) with one step of lazy
+// evaluation; the searches are bounded, and where nothing matches for a while
 // the search skips ahead (there is no stored block in this format, so data
-// that does not compress goes out as literals, about 1% over its size). The
+// that does not compress goes out as literals, about 1% over its size; the
+// writer stores a folder that does not shrink instead). The
 // coder is adaptive, so costs are read off the models' current state: a
 // candidate match is worth its saving over coding the same bytes as
 // literals, and length-3 and length-4 matches (with their own, shorter
@@ -20,7 +21,7 @@
 #include <algorithm>
 
 #include "encoders.h"
-#include "hash_chains.h"
+#include "match_finder.h"
 #include "quantum_coder.h"
 
 namespace cabwriter {
@@ -29,9 +30,9 @@ namespace {
 
 using namespace quantum;
 
-constexpr int kMaxChain = 24;          // chain entries visited per search
+constexpr int kSearchDepth = 24;       // candidates looked at per search
 constexpr int kLazyDepth = 12;         // and by the lazy step's probe
-constexpr unsigned kGoodLength = 16;   // past this, a quarter of the walk is left
+constexpr unsigned kGoodLength = 16;   // past this, a quarter of the search is left
 constexpr unsigned kNiceLength = 96;   // a match this long ends the search
 constexpr unsigned kLazyLength = 32;   // no lazy step after a match this long
 constexpr unsigned kSkipShift = 5;   // literal runs: the stride grows every 32 misses
@@ -58,7 +59,7 @@ class Compressor {
         : data_(data),
           size_(size),
           windowSize_(1u << windowBits),
-          chains_(data, size, uint32_t(windowBits)),
+          finder_(data, size, uint32_t(windowBits)),
           log2_(Costs().log2x16) {
         models_.Init(windowBits);
     }
@@ -91,7 +92,7 @@ class Compressor {
     const uint8_t* data_;
     size_t size_;
     uint32_t windowSize_;
-    HashChains chains_;
+    MatchFinder finder_;
     const int* log2_;
     Models models_;
     RangeEncoder coder_;
@@ -143,43 +144,42 @@ void Compressor::Consider(size_t pos, unsigned len, uint32_t offset, int* litera
 }
 
 Compressor::Choice Compressor::Best(size_t pos, size_t end, int depth) {
-    chains_.InsertUpTo(pos);
+    finder_.InsertUpTo(pos);
     Choice best;
     const unsigned limit = (unsigned)std::min<size_t>(end - pos, kMaxMatch);
     if (limit < 3) return best;
     int literalCosts[kExactLiteralCosts + 1] = {0};
     unsigned costed = 0;
-    // The 4-byte chain: every candidate evaluated for its saving; once a
+    // The 4-byte candidates: each evaluated for its saving; once a
     // match is longer than 4, only longer ones are looked at (a length-3 or
     // length-4 match has position models of its own and may still win).
     unsigned longest = 4;
     if (limit >= 4) {
-        for (uint32_t cand = chains_.First4(pos); cand && depth > 0; --depth) {
-            const size_t c = cand - 1;
-            const uint32_t offset = (uint32_t)(pos - c);
-            if (offset > windowSize_) break;
-            // longest < limit here (a match reaching limit ends the walk), so
-            // pos + longest is inside the data; 4 is checked first for limit 4.
-            if (longest == 4 || data_[c + longest] == data_[pos + longest]) {
-                const unsigned len = chains_.Length(c, pos, limit);
-                if (len > longest || (len >= 3 && len <= 4)) {
-                    Consider(pos, len, offset, literalCosts, &costed, &best);
-                    if (len > longest) {
-                        if (len >= kGoodLength && longest < kGoodLength) depth = (depth + 3) / 4;
-                        longest = len;
-                    }
-                    if (len >= kNiceLength || len == limit) break;
+        uint32_t cands[MatchFinder::kWays];
+        const int count = std::min<int>(int(finder_.Candidates(pos, windowSize_, cands)), depth);
+        for (int k = 0; k < count && k < depth; ++k) {
+            const size_t c = cands[k];
+            // longest < limit here (a match reaching limit ends the search),
+            // so pos + longest is inside the data; 4 is checked first for
+            // limit 4.
+            if (longest != 4 && data_[c + longest] != data_[pos + longest]) continue;
+            const unsigned len = finder_.Length(c, pos, limit);
+            if (len > longest || (len >= 3 && len <= 4)) {
+                Consider(pos, len, (uint32_t)(pos - c), literalCosts, &costed, &best);
+                if (len > longest) {
+                    if (len >= kGoodLength && longest < kGoodLength) depth = k + (depth - k + 3) / 4;
+                    longest = len;
                 }
+                if (len >= kNiceLength || len == limit) break;
             }
-            cand = chains_.Next(c);
         }
     }
     // Length-3 matches code only near, so the newest 3-byte candidate serves.
     if (best.length < 3) {
-        if (const uint32_t cand = chains_.First3(pos)) {
+        if (const uint32_t cand = finder_.First3(pos)) {
             const size_t c = cand - 1;
             const uint32_t offset = (uint32_t)(pos - c);
-            if (offset <= windowSize_ && chains_.Length(c, pos, 3) == 3)
+            if (offset <= windowSize_ && finder_.Length(c, pos, 3) == 3)
                 Consider(pos, 3, offset, literalCosts, &costed, &best);
         }
     }
@@ -216,17 +216,17 @@ bool Compressor::Block(size_t start, size_t end, std::vector<uint8_t>* out) {
     coder_.Begin();
     size_t pos = start;
     unsigned misses = 0;  // literals in a row, for skipping through data that does not compress
-    Choice here = Best(pos, end, kMaxChain);
+    Choice here = Best(pos, end, kSearchDepth);
     while (pos < end) {
         if (here.length == 0) {
             // After kSkipAfter misses in a row the search looks only at
             // every second position, then every third, up to every
-            // kMaxStride-th; every position still enters the chains.
+            // kMaxStride-th; every position still enters the match finder.
             const unsigned stride = std::min(1 + (misses >> kSkipShift), kMaxStride);
             const size_t to = std::min(end, pos + stride);
             for (; pos < to; ++pos) EncodeLiteral(data_[pos]);
             misses += stride;
-            if (pos < end) here = Best(pos, end, kMaxChain);
+            if (pos < end) here = Best(pos, end, kSearchDepth);
             continue;
         }
         misses = 0;
@@ -243,7 +243,7 @@ bool Compressor::Block(size_t start, size_t end, std::vector<uint8_t>* out) {
         }
         EncodeMatch(here.length, here.offset);
         pos += here.length;
-        if (pos < end) here = Best(pos, end, kMaxChain);
+        if (pos < end) here = Best(pos, end, kSearchDepth);
     }
     coder_.Finish(out);
     return true;

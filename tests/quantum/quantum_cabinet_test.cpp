@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../cabinet/reader_fixture.h"
+#include "../writer/cab_inspect.h"
 #include "../writer/peer_tools.h"
 #include "quantum_test_support.h"
 
@@ -25,21 +26,26 @@ cabwriter::Entry File(const std::string& name, std::vector<uint8_t> data, unsign
 
 // Folders of windows 10, 15 and 21 (the last two of one type, so the reader
 // resets one decoder between them), each holding text, an x86-64 program
-// and random bytes over several blocks; small and empty files between.
+// and random bytes over several blocks; small and empty files between. The
+// second folder holds only random bytes, which the writer stores instead
+// (kIncompressible), so the reader switches from Quantum to stored and back.
+const unsigned kIncompressible = 1;
 struct Sample {
     std::vector<cabwriter::Entry> entries;
     cabwriter::Options options;
     Sample() {
-        options.folders = {Quantum(10), Quantum(21), Quantum(21), Quantum(15)};
+        options.folders = {Quantum(10), Quantum(16), Quantum(21), Quantum(21), Quantum(15)};
         entries = {File("w10\\text.txt", qtest::Text(70000, 1), 0),
                    File("w10\\prog.bin", qtest::Binary(50000), 0),
                    File("w10\\empty", {}, 0),
-                   File("w21\\random.dat", qtest::Random(40000, 2), 1),
-                   File("w21\\text.txt", qtest::Text(150000, 3), 1),
-                   File("w21b\\prog.bin", qtest::Binary(90000), 2),
-                   File("w21b\\one", {'x'}, 2),
-                   File("w15\\text.txt", qtest::Text(33000, 4), 3),
-                   File("w15\\random.dat", qtest::Random(33000, 5), 3)};
+                   File("noise\\a.bin", qtest::Random(50000, 9), kIncompressible),
+                   File("noise\\b.bin", qtest::Random(30000, 10), kIncompressible),
+                   File("w21\\random.dat", qtest::Random(40000, 2), 2),
+                   File("w21\\text.txt", qtest::Text(150000, 3), 2),
+                   File("w21b\\prog.bin", qtest::Binary(90000), 3),
+                   File("w21b\\one", {'x'}, 3),
+                   File("w15\\text.txt", qtest::Text(33000, 4), 4),
+                   File("w15\\random.dat", qtest::Random(33000, 5), 4)};
     }
 };
 
@@ -51,6 +57,22 @@ TEST_F(QuantumCabinet, ReaderExtractsFoldersOfEveryWindowWithResetBetweenFolders
     ExtractRun run = Extract("q.cab");
     ASSERT_TRUE(run.ok) << CabErrorName(run.error.code);
     for (const auto& e : s.entries) EXPECT_TRUE(Output(e.name) == e.data) << e.name;
+}
+
+TEST(QuantumWriter, FolderThatDoesNotShrinkIsStoredOthersKeepQuantum) {
+    Sample s;
+    cabinspect::Cab c = cabinspect::Parse(cabwriter::WriteCabinet(s.entries, s.options));
+    ASSERT_EQ(c.folders.size(), s.options.folders.size());
+    for (size_t f = 0; f < c.folders.size(); ++f) {
+        const uint16_t quantum = cabwriter::CompressionTypeOf(s.options.folders[f]);
+        EXPECT_EQ(c.folders[f].compressionType, f == kIncompressible ? 0 : quantum) << f;
+    }
+    // A type given raw is written as given, even over data that does not shrink.
+    cabwriter::Options raw;
+    raw.folders = {Quantum(16)};
+    raw.folders[0].rawCompressionType = 0x1002;
+    c = cabinspect::Parse(cabwriter::WriteCabinet({File("r", qtest::Random(5000, 11), 0)}, raw));
+    EXPECT_EQ(c.folders[0].compressionType, 0x1002);
 }
 
 TEST_F(QuantumCabinet, BlocksCutAcrossCabinetsOfASetDecodeWhole) {
