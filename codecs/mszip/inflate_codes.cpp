@@ -32,18 +32,47 @@ static inline void copyMatch(uint8_t* dst, const uint8_t* src, uint32_t n) {
     while (n--) *dst++ = *src++;
 }
 
-// Room the fast loop needs before the limit: a longest match and a word.
-enum : uint32_t { kFastRoom = 258 + 8 };
+// Room the fast loop keeps before the limit: a longest match and the two
+// words its copy may store past the match's end.
+enum : uint32_t { kFastRoom = 258 + 16 };
 
 #if MSZIP_FAST_LOOP
 enum class FastResult { NearEnd, BlockEnd, Failed };
 
-// Fast loop, for 64-bit builds: while a word of input is left and the limit
-// is more than a longest match away, one refill per code gives at least 56
-// bits, enough for a length and a distance code with their extra bits (at
-// most 48), so no further test of the input is needed. The bit reader lives
-// in plain locals here so that it stays in registers. Stops at the end of
-// the block, on invalid data, or near either end (the caller goes on).
+// A table entry as one word: code bits in bits 0-7 (at most 16, so bits 6
+// and 7 are clear and `word & 63` is the count), kind in 8-15, value in
+// 16-31.
+static_assert(sizeof(HuffmanEntry) == 4, "an entry is one 32-bit word");
+static inline uint32_t EntryWord(const HuffmanEntry* table, BitWord index) {
+    uint32_t w;
+    memcpy(&w, table + index, 4);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    w = (uint32_t)table[index].bits | (uint32_t)table[index].kind << 8 |
+        (uint32_t)table[index].value << 16;
+#endif
+    return w;
+}
+#define ENTRY_BITS(w) ((w) & 63)
+#define ENTRY_KIND(w) (((w) >> 8) & 0xFF)
+#define ENTRY_VALUE(w) ((w) >> 16)
+
+// Fast loop, for 64-bit builds. It runs while at least a word of input is
+// left and the limit is at least kFastRoom bytes away, so every refill is
+// one unaligned load and nothing tests the input or the limit but the test
+// at the bottom of each pass. Invariants, asserted in debug builds:
+//  - At the top of a pass the buffer holds at least 56 bits and `entry` is
+//    the root literal/length entry of its low bits. A refill only adds bits
+//    above those held, so an entry looked up before it stays valid.
+//  - 56 bits cover the most one pass decodes: a length code (at most 15
+//    bits) with 5 extra bits and a distance code (15) with 13 extra bits,
+//    48 in all; or three literals resolved by the root table (at most 9
+//    bits each), after which 29 bits remain, enough to look the next entry
+//    up in a root table of at most 9 bits.
+//  - One pass writes at most 258 bytes, plus 15 past them (the last words
+//    of a copy), within kFastRoom.
+// Stops at the end of the block, on invalid data, or near either end (the
+// caller goes on with the careful loop from the same state, which decodes
+// the same codes the same way).
 static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
                              uint8_t* const window, const HuffmanEntry* literal,
                              const HuffmanEntry* distance, uint32_t literalWidth,
@@ -52,87 +81,124 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
 #define DROP(n) (bitBuffer >>= (n), bitCount -= (n))
     FastResult result = FastResult::NearEnd;
     const uint8_t* const input = in.input;
-    const uint32_t inputSize = in.inputSize;
-    uint32_t inputPos = in.inputPos, bitCount = in.bitCount;
+    const uint8_t* inNext = input + in.inputPos;
+    uint32_t bitCount = in.bitCount;
     BitWord bitBuffer = in.bitBuffer;
     uint8_t* out = outRef;
-    uint32_t remaining = remainingRef, length, dist;
-    const uint8_t* src;
-    HuffmanEntry entry;
+    const uint32_t remaining = remainingRef;
+    const BitWord literalMask = ((BitWord)1 << literalWidth) - 1;
+    const BitWord distanceMask = ((BitWord)1 << distanceWidth) - 1;
+    const uint8_t* inFastEnd;
+    uint8_t* outFastEnd;
+    uint32_t entry, length, dist, kind;
 
-#define FAST_ROOM (remaining >= kFastRoom && inputSize - inputPos >= sizeof(BitWord))
+    if (remaining < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord)) return result;
+    // A pass starts only while out <= outFastEnd and inNext <= inFastEnd.
+    outFastEnd = out + (remaining - kFastRoom);
+    inFastEnd = input + (in.inputSize - sizeof(BitWord));
+    assert(literalWidth >= 1 && literalWidth <= kLiteralLookupBits);
+    assert(distanceWidth <= kDistanceLookupBits);
+
 #define REFILL()                                                  \
-    (assert(inputSize - inputPos >= sizeof(BitWord)),             \
-     bitBuffer |= BitsLoadWord(input + inputPos) << bitCount,     \
-     inputPos += (kBitWordBits - 1 - bitCount) >> 3, bitCount |= kBitWordBits - 8)
-    if (!FAST_ROOM) goto done;
+    (assert(inNext <= inFastEnd),                                 \
+     bitBuffer |= BitsLoadWord(inNext) << bitCount,               \
+     inNext += (kBitWordBits - 1 - bitCount) >> 3, bitCount |= kBitWordBits - 8)
     REFILL();
-    entry = literal[PEEK(literalWidth)];
+    entry = EntryWord(literal, bitBuffer & literalMask);
     for (;;) {
-        if (entry.kind == kKindLiteral) {
-            // The most frequent case: a literal decoded by the root table.
-            DROP(entry.bits);
-            *out++ = (uint8_t)entry.value;
-            remaining--;
+        assert(bitCount >= kBitWordBits - 8);
+        if (ENTRY_KIND(entry) == kKindLiteral) {
+            // Literals resolved by the root table, up to three per refill.
+            DROP(ENTRY_BITS(entry));
+            *out++ = (uint8_t)ENTRY_VALUE(entry);
+            entry = EntryWord(literal, bitBuffer & literalMask);
+            if (ENTRY_KIND(entry) == kKindLiteral) {
+                DROP(ENTRY_BITS(entry));
+                *out++ = (uint8_t)ENTRY_VALUE(entry);
+                entry = EntryWord(literal, bitBuffer & literalMask);
+                if (ENTRY_KIND(entry) == kKindLiteral) {
+                    DROP(ENTRY_BITS(entry));
+                    *out++ = (uint8_t)ENTRY_VALUE(entry);
+                    entry = EntryWord(literal, bitBuffer & literalMask);
+                }
+            }
+            assert(bitCount >= literalWidth);
+            if (out > outFastEnd || inNext > inFastEnd) break;
+            REFILL();
+            continue;
+        }
+        kind = ENTRY_KIND(entry);
+        while (kind > kKindLiteral) {
+            INFLATE_CHECK(kind != kKindInvalid);
+            DROP(ENTRY_BITS(entry));
+            entry = EntryWord(literal, ENTRY_VALUE(entry) + PEEK(kind - kKindSubTable));
+            kind = ENTRY_KIND(entry);
+        }
+        DROP(ENTRY_BITS(entry));
+        if (kind == kKindLiteral) {
+            *out++ = (uint8_t)ENTRY_VALUE(entry);
             goto next;
         }
-        while (entry.kind > kKindLiteral) {
-            INFLATE_CHECK(entry.kind != kKindInvalid);
-            DROP(entry.bits);
-            entry = literal[entry.value + PEEK(entry.kind - kKindSubTable)];
-        }
-        DROP(entry.bits);
-        if (entry.kind == kKindLiteral) {
-            *out++ = (uint8_t)entry.value;
-            remaining--;
-            goto next;
-        }
-        if (entry.kind == kKindEndOfBlock) {
+        if (kind == kKindEndOfBlock) {
             result = FastResult::BlockEnd;
             goto done;
         }
-        length = entry.value + PEEK(entry.kind);
-        DROP(entry.kind);
+        length = ENTRY_VALUE(entry) + PEEK(kind);
+        DROP(kind);
 
         INFLATE_CHECK(distanceWidth > 0);
-        entry = distance[PEEK(distanceWidth)];
-        while (entry.kind > kKindLiteral) {
-            INFLATE_CHECK(entry.kind != kKindInvalid);
-            DROP(entry.bits);
-            entry = distance[entry.value + PEEK(entry.kind - kKindSubTable)];
+        entry = EntryWord(distance, bitBuffer & distanceMask);
+        kind = ENTRY_KIND(entry);
+        while (kind > kKindLiteral) {
+            INFLATE_CHECK(kind != kKindInvalid);
+            DROP(ENTRY_BITS(entry));
+            entry = EntryWord(distance, ENTRY_VALUE(entry) + PEEK(kind - kKindSubTable));
+            kind = ENTRY_KIND(entry);
         }
-        DROP(entry.bits);
-        dist = entry.value + PEEK(entry.kind);
-        DROP(entry.kind);
+        DROP(ENTRY_BITS(entry));
+        dist = ENTRY_VALUE(entry) + PEEK(kind);
+        DROP(kind);
 
-        // The 56 bits of the refill covered both codes and their extra bits
-        // (bitCount would have wrapped otherwise), and the limit leaves room
-        // for the longest match and the word stored past its end.
+        // bitCount would have wrapped had the codes needed more than held.
         assert(bitCount < kBitWordBits);
-        assert(length <= 258 && remaining >= length + 8);
-        remaining -= length;
+        assert(length <= 258 && out + length + 16 <= outFastEnd + kFastRoom);
         if (dist <= (uint32_t)(out - window)) {
-            // Whole words, possibly past the match's end; the 8 bytes there
-            // are put back afterwards, since they may be history that a
-            // later match still reads. Closer than a word, each store is
-            // right in its first `dist` bytes and the next store starts
-            // there, so the pattern repeats.
+            // Whole words, possibly up to 15 bytes past the match's end; the
+            // 16 bytes there are put back afterwards, since they may be
+            // history that a later match still reads. With a distance of at
+            // least 8, a word read at src holds only bytes already final.
+            // Closer, each store is right in its first `dist` bytes and the
+            // next store starts there, so the pattern repeats.
             uint8_t* end = out + length;
-            uint64_t saved, word;
-            memcpy(&saved, end, 8);
-            src = out - dist;
-            if (dist >= 8) {
+            const uint8_t* src = out - dist;
+            uint64_t saved[2], word, word2;
+            memcpy(saved, end, 16);
+            if (dist >= 16) {
+                // Sixteen bytes a step; most matches take one or two.
+                uint8_t chunk[16];
+                memcpy(chunk, src, 16);
+                memcpy(out, chunk, 16);
+                while (out + 16 < end) {
+                    src += 16;
+                    out += 16;
+                    memcpy(chunk, src, 16);
+                    memcpy(out, chunk, 16);
+                }
+            } else if (dist >= 8) {
                 do {
                     memcpy(&word, src, 8);
                     memcpy(out, &word, 8);
-                    src += 8;
-                    out += 8;
+                    memcpy(&word2, src + 8, 8);
+                    memcpy(out + 8, &word2, 8);
+                    src += 16;
+                    out += 16;
                 } while (out < end);
             } else if (dist == 1) {
                 word = 0x0101010101010101ull * *src;
                 do {
                     memcpy(out, &word, 8);
-                    out += 8;
+                    memcpy(out + 8, &word, 8);
+                    out += 16;
                 } while (out < end);
             } else {
                 do {
@@ -142,10 +208,11 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
                     out += dist;
                 } while (out < end);
             }
-            memcpy(end, &saved, 8);
+            memcpy(end, saved, 16);
             out = end;
         } else {
-            src = out + (kHistorySize - dist);
+            // Reaches into the previous frame, in the buffer's tail.
+            const uint8_t* src = out + (kHistorySize - dist);
             uint32_t first = (uint32_t)(window + kHistorySize - src);
             if (first > length) first = length;
             copyMatch(out, src, first);
@@ -153,27 +220,27 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             out += length;
         }
     next:
-        // At most 48 bits were used since the last refill.
-        assert(bitCount < kBitWordBits);
-        if (!FAST_ROOM) break;
+        if (out > outFastEnd || inNext > inFastEnd) break;
         REFILL();
-        entry = literal[PEEK(literalWidth)];
+        entry = EntryWord(literal, bitBuffer & literalMask);
     }
     goto done;
 fail:
     result = FastResult::Failed;
 done:
-    in.inputPos = inputPos;
+    in.inputPos = (uint32_t)(inNext - input);
     in.bitCount = bitCount;
     in.bitBuffer = bitBuffer;
+    remainingRef = remaining - (uint32_t)(out - outRef);
     outRef = out;
-    remainingRef = remaining;
     return result;
 #undef PEEK
 #undef DROP
-#undef FAST_ROOM
 #undef REFILL
 }
+#undef ENTRY_BITS
+#undef ENTRY_KIND
+#undef ENTRY_VALUE
 #endif
 
 bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEntry* distance,
