@@ -56,6 +56,27 @@ static inline uint32_t EntryWord(const HuffmanEntry* table, BitWord index) {
 #define ENTRY_KIND(w) (((w) >> 8) & 0xFF)
 #define ENTRY_VALUE(w) ((w) >> 16)
 
+// mask(n) = 2^n - 1, for n = 0..16: one load instead of a shift and a
+// decrement on the loop's critical path.
+static const uint32_t kLowMask[17] = {0,     1,     3,     7,      15,    31,    63,
+                                      127,   255,   511,   1023,   2047,  4095,  8191,
+                                      16383, 32767, 65535};
+
+// Stands in for the table of an empty distance set: any match fails.
+static const HuffmanEntry kNoDistances[1] = {{0, kKindInvalid, 0}};
+
+// A match that reaches into the previous frame, in the buffer's tail: copied
+// up to the buffer's end, then on from its start. Rare; kept out of the loop.
+static __attribute__((noinline)) uint8_t* copyWrapped(uint8_t* out, uint8_t* window,
+                                                      uint32_t dist, uint32_t length) {
+    const uint8_t* src = out + (kHistorySize - dist);
+    uint32_t first = (uint32_t)(window + kHistorySize - src);
+    if (first > length) first = length;
+    copyMatch(out, src, first);
+    copyMatch(out + first, window, length - first);
+    return out + length;
+}
+
 // Fast loop, for 64-bit builds. It runs while at least a word of input is
 // left and the limit is at least kFastRoom bytes away, so every refill is
 // one unaligned load and nothing tests the input or the limit but the test
@@ -77,7 +98,9 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
                              uint8_t* const window, const HuffmanEntry* literal,
                              const HuffmanEntry* distance, uint32_t literalWidth,
                              uint32_t distanceWidth) {
-#define PEEK(n) (uint32_t)(bitBuffer & (((BitWord)1 << (n)) - 1))
+// The next n bits (n <= 16), and the n bits after the next `skip` ones.
+#define FAST_PEEK(n) ((uint32_t)bitBuffer & kLowMask[n])
+#define FAST_PEEK_AFTER(skip, n) ((uint32_t)(bitBuffer >> (skip)) & kLowMask[n])
 #define DROP(n) (bitBuffer >>= (n), bitCount -= (n))
     FastResult result = FastResult::NearEnd;
     const uint8_t* const input = in.input;
@@ -93,6 +116,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
     uint32_t entry, length, dist, kind;
 
     if (remaining < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord)) return result;
+    if (distanceWidth == 0) distance = kNoDistances;
     // A pass starts only while out <= outFastEnd and inNext <= inFastEnd.
     outFastEnd = out + (remaining - kFastRoom);
     inFastEnd = input + (in.inputSize - sizeof(BitWord));
@@ -128,36 +152,46 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             continue;
         }
         kind = ENTRY_KIND(entry);
-        while (kind > kKindLiteral) {
-            INFLATE_CHECK(kind != kKindInvalid);
-            DROP(ENTRY_BITS(entry));
-            entry = EntryWord(literal, ENTRY_VALUE(entry) + PEEK(kind - kKindSubTable));
-            kind = ENTRY_KIND(entry);
-        }
-        DROP(ENTRY_BITS(entry));
-        if (kind == kKindLiteral) {
-            *out++ = (uint8_t)ENTRY_VALUE(entry);
-            goto next;
+        if (kind > kKindLiteral) {
+            // A longer code: on through the sub-table (or an invalid entry).
+            do {
+                INFLATE_CHECK(kind != kKindInvalid);
+                DROP(ENTRY_BITS(entry));
+                entry = EntryWord(literal, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
+                kind = ENTRY_KIND(entry);
+            } while (kind > kKindLiteral);
+            if (kind == kKindLiteral) {
+                DROP(ENTRY_BITS(entry));
+                *out++ = (uint8_t)ENTRY_VALUE(entry);
+                goto next;
+            }
         }
         if (kind == kKindEndOfBlock) {
+            DROP(ENTRY_BITS(entry));
             result = FastResult::BlockEnd;
             goto done;
         }
-        length = ENTRY_VALUE(entry) + PEEK(kind);
-        DROP(kind);
+        // A length: the code, then `kind` extra bits, dropped together.
+        assert(kind <= 13);
+        length = ENTRY_VALUE(entry) + FAST_PEEK_AFTER(ENTRY_BITS(entry), kind);
+        DROP(ENTRY_BITS(entry) + kind);
 
-        INFLATE_CHECK(distanceWidth > 0);
+        // An empty distance set came in as a table whose one entry is
+        // invalid, so a match fails here as in the careful loop.
         entry = EntryWord(distance, bitBuffer & distanceMask);
         kind = ENTRY_KIND(entry);
-        while (kind > kKindLiteral) {
-            INFLATE_CHECK(kind != kKindInvalid);
-            DROP(ENTRY_BITS(entry));
-            entry = EntryWord(distance, ENTRY_VALUE(entry) + PEEK(kind - kKindSubTable));
-            kind = ENTRY_KIND(entry);
+        if (kind > kKindLiteral) {
+            do {
+                INFLATE_CHECK(kind != kKindInvalid);
+                DROP(ENTRY_BITS(entry));
+                entry = EntryWord(distance, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
+                kind = ENTRY_KIND(entry);
+            } while (kind > kKindLiteral);
         }
-        DROP(ENTRY_BITS(entry));
-        dist = ENTRY_VALUE(entry) + PEEK(kind);
-        DROP(kind);
+        // Distance codes are all base-and-extra-bits symbols.
+        assert(kind <= 13);
+        dist = ENTRY_VALUE(entry) + FAST_PEEK_AFTER(ENTRY_BITS(entry), kind);
+        DROP(ENTRY_BITS(entry) + kind);
 
         // bitCount would have wrapped had the codes needed more than held.
         assert(bitCount < kBitWordBits);
@@ -211,13 +245,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             memcpy(end, saved, 16);
             out = end;
         } else {
-            // Reaches into the previous frame, in the buffer's tail.
-            const uint8_t* src = out + (kHistorySize - dist);
-            uint32_t first = (uint32_t)(window + kHistorySize - src);
-            if (first > length) first = length;
-            copyMatch(out, src, first);
-            copyMatch(out + first, window, length - first);
-            out += length;
+            out = copyWrapped(out, window, dist, length);
         }
     next:
         if (out > outFastEnd || inNext > inFastEnd) break;
@@ -234,7 +262,8 @@ done:
     remainingRef = remaining - (uint32_t)(out - outRef);
     outRef = out;
     return result;
-#undef PEEK
+#undef FAST_PEEK
+#undef FAST_PEEK_AFTER
 #undef DROP
 #undef REFILL
 }
