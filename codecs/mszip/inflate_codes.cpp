@@ -32,9 +32,9 @@ static inline void copyMatch(uint8_t* dst, const uint8_t* src, uint32_t n) {
     while (n--) *dst++ = *src++;
 }
 
-// Room the fast loop keeps before the limit: a longest match and the two
-// words its copy may store past the match's end.
-enum : uint32_t { kFastRoom = 258 + 16 };
+// Room the fast loop keeps before the limit: a longest match and the
+// bytes its copy may store past the match's end.
+enum : uint32_t { kCopySlack = 32, kFastRoom = 258 + kCopySlack };
 
 #if MSZIP_FAST_LOOP
 enum class FastResult { NearEnd, BlockEnd, Failed };
@@ -43,6 +43,7 @@ enum class FastResult { NearEnd, BlockEnd, Failed };
 // and 7 are clear and `word & 63` is the count), kind in 8-15, value in
 // 16-31.
 static_assert(sizeof(HuffmanEntry) == 4, "an entry is one 32-bit word");
+static_assert(kBitWordBits == 64, "the fast loop refills a 64-bit buffer");
 static inline uint32_t EntryWord(const HuffmanEntry* table, BitWord index) {
     uint32_t w;
     memcpy(&w, table + index, 4);
@@ -89,8 +90,8 @@ static __attribute__((noinline)) uint8_t* copyWrapped(uint8_t* out, uint8_t* win
 //    48 in all; or three literals resolved by the root table (at most 9
 //    bits each), after which 29 bits remain, enough to look the next entry
 //    up in a root table of at most 9 bits.
-//  - One pass writes at most 258 bytes, plus 15 past them (the last words
-//    of a copy), within kFastRoom.
+//  - One pass writes at most 258 bytes, plus up to kCopySlack - 1 past them
+//    (the last words of a copy), within kFastRoom.
 // Stops at the end of the block, on invalid data, or near either end (the
 // caller goes on with the careful loop from the same state, which decodes
 // the same codes the same way).
@@ -101,7 +102,11 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
 // The next n bits (n <= 16), and the n bits after the next `skip` ones.
 #define FAST_PEEK(n) ((uint32_t)bitBuffer & kLowMask[n])
 #define FAST_PEEK_AFTER(skip, n) ((uint32_t)(bitBuffer >> (skip)) & kLowMask[n])
+// bitCount: the number of bits held is its low byte (at most 63); the bits
+// above are left over from dropping whole entries, which spares a mask.
+#define HELD (bitCount & 0xFF)
 #define DROP(n) (bitBuffer >>= (n), bitCount -= (n))
+#define DROP_ENTRY(w) (bitBuffer >>= ENTRY_BITS(w), bitCount -= (w))
     FastResult result = FastResult::NearEnd;
     const uint8_t* const input = in.input;
     const uint8_t* inNext = input + in.inputPos;
@@ -125,28 +130,28 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
 
 #define REFILL()                                                  \
     (assert(inNext <= inFastEnd),                                 \
-     bitBuffer |= BitsLoadWord(inNext) << bitCount,               \
-     inNext += (kBitWordBits - 1 - bitCount) >> 3, bitCount |= kBitWordBits - 8)
+     bitBuffer |= BitsLoadWord(inNext) << (bitCount & 63),        \
+     inNext += 7 - ((bitCount >> 3) & 7), bitCount |= kBitWordBits - 8)
     REFILL();
     entry = EntryWord(literal, bitBuffer & literalMask);
     for (;;) {
-        assert(bitCount >= kBitWordBits - 8);
+        assert(HELD >= kBitWordBits - 8 && HELD < kBitWordBits);
         if (ENTRY_KIND(entry) == kKindLiteral) {
             // Literals resolved by the root table, up to three per refill.
-            DROP(ENTRY_BITS(entry));
+            DROP_ENTRY(entry);
             *out++ = (uint8_t)ENTRY_VALUE(entry);
             entry = EntryWord(literal, bitBuffer & literalMask);
             if (ENTRY_KIND(entry) == kKindLiteral) {
-                DROP(ENTRY_BITS(entry));
+                DROP_ENTRY(entry);
                 *out++ = (uint8_t)ENTRY_VALUE(entry);
                 entry = EntryWord(literal, bitBuffer & literalMask);
                 if (ENTRY_KIND(entry) == kKindLiteral) {
-                    DROP(ENTRY_BITS(entry));
+                    DROP_ENTRY(entry);
                     *out++ = (uint8_t)ENTRY_VALUE(entry);
                     entry = EntryWord(literal, bitBuffer & literalMask);
                 }
             }
-            assert(bitCount >= literalWidth);
+            assert(HELD >= literalWidth);
             if (out > outFastEnd || inNext > inFastEnd) break;
             REFILL();
             continue;
@@ -156,18 +161,18 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             // A longer code: on through the sub-table (or an invalid entry).
             do {
                 INFLATE_CHECK(kind != kKindInvalid);
-                DROP(ENTRY_BITS(entry));
+                DROP_ENTRY(entry);
                 entry = EntryWord(literal, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
                 kind = ENTRY_KIND(entry);
             } while (kind > kKindLiteral);
             if (kind == kKindLiteral) {
-                DROP(ENTRY_BITS(entry));
+                DROP_ENTRY(entry);
                 *out++ = (uint8_t)ENTRY_VALUE(entry);
                 goto next;
             }
         }
         if (kind == kKindEndOfBlock) {
-            DROP(ENTRY_BITS(entry));
+            DROP_ENTRY(entry);
             result = FastResult::BlockEnd;
             goto done;
         }
@@ -183,7 +188,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
         if (kind > kKindLiteral) {
             do {
                 INFLATE_CHECK(kind != kKindInvalid);
-                DROP(ENTRY_BITS(entry));
+                DROP_ENTRY(entry);
                 entry = EntryWord(distance, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
                 kind = ENTRY_KIND(entry);
             } while (kind > kKindLiteral);
@@ -194,29 +199,30 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
         DROP(ENTRY_BITS(entry) + kind);
 
         // bitCount would have wrapped had the codes needed more than held.
-        assert(bitCount < kBitWordBits);
-        assert(length <= 258 && out + length + 16 <= outFastEnd + kFastRoom);
+        assert(HELD < kBitWordBits);
+        assert(length <= 258 && out + length + kCopySlack <= outFastEnd + kFastRoom);
         if (dist <= (uint32_t)(out - window)) {
-            // Whole words, possibly up to 15 bytes past the match's end; the
-            // 16 bytes there are put back afterwards, since they may be
-            // history that a later match still reads. With a distance of at
-            // least 8, a word read at src holds only bytes already final.
-            // Closer, each store is right in its first `dist` bytes and the
-            // next store starts there, so the pattern repeats.
+            // Whole words, possibly up to kCopySlack - 1 bytes past the
+            // match's end; the kCopySlack bytes there are put back
+            // afterwards, since they may be history that a later match still
+            // reads. A 16-byte load at src holds only final bytes when the
+            // distance is at least 16 (an 8-byte one at 8). Closer, each
+            // store is right in its first `dist` bytes and the next store
+            // starts there, so the pattern repeats.
             uint8_t* end = out + length;
             const uint8_t* src = out - dist;
-            uint64_t saved[2], word, word2;
-            memcpy(saved, end, 16);
+            uint8_t saved[kCopySlack], chunk[16];
+            uint64_t word, word2;
+            memcpy(saved, end, kCopySlack);
             if (dist >= 16) {
-                // Sixteen bytes a step; most matches take one or two.
-                uint8_t chunk[16];
+                // Two chunks unconditionally: most matches are shorter.
                 memcpy(chunk, src, 16);
                 memcpy(out, chunk, 16);
-                while (out + 16 < end) {
-                    src += 16;
-                    out += 16;
-                    memcpy(chunk, src, 16);
-                    memcpy(out, chunk, 16);
+                memcpy(chunk, src + 16, 16);
+                memcpy(out + 16, chunk, 16);
+                for (uint32_t at = 32; at < length; at += 16) {
+                    memcpy(chunk, src + at, 16);
+                    memcpy(out + at, chunk, 16);
                 }
             } else if (dist >= 8) {
                 do {
@@ -242,7 +248,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
                     out += dist;
                 } while (out < end);
             }
-            memcpy(end, saved, 16);
+            memcpy(end, saved, kCopySlack);
             out = end;
         } else {
             out = copyWrapped(out, window, dist, length);
@@ -257,14 +263,16 @@ fail:
     result = FastResult::Failed;
 done:
     in.inputPos = (uint32_t)(inNext - input);
-    in.bitCount = bitCount;
+    in.bitCount = HELD;
     in.bitBuffer = bitBuffer;
     remainingRef = remaining - (uint32_t)(out - outRef);
     outRef = out;
     return result;
 #undef FAST_PEEK
 #undef FAST_PEEK_AFTER
+#undef HELD
 #undef DROP
+#undef DROP_ENTRY
 #undef REFILL
 }
 #undef ENTRY_BITS
