@@ -87,8 +87,8 @@ static __attribute__((noinline)) uint8_t* copyWrapped(uint8_t* out, uint8_t* win
 //    above those held, so an entry looked up before it stays valid.
 //  - 56 bits cover the most one pass decodes: a length code (at most 15
 //    bits) with 5 extra bits and a distance code (15) with 13 extra bits,
-//    48 in all; or three literals resolved by the root table (at most 9
-//    bits each), after which 29 bits remain, enough to look the next entry
+//    48 in all; or four literals resolved by the root table (at most 9
+//    bits each), after which 20 bits remain, enough to look the next entry
 //    up in a root table of at most 9 bits.
 //  - One pass writes at most 258 bytes, plus up to kCopySlack - 1 past them
 //    (the last words of a copy), within kFastRoom.
@@ -137,7 +137,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
     for (;;) {
         assert(HELD >= kBitWordBits - 8 && HELD < kBitWordBits);
         if (ENTRY_KIND(entry) == kKindLiteral) {
-            // Literals resolved by the root table, up to three per refill.
+            // Literals resolved by the root table, up to four per refill.
             DROP_ENTRY(entry);
             *out++ = (uint8_t)ENTRY_VALUE(entry);
             entry = EntryWord(literal, bitBuffer & literalMask);
@@ -149,6 +149,11 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
                     DROP_ENTRY(entry);
                     *out++ = (uint8_t)ENTRY_VALUE(entry);
                     entry = EntryWord(literal, bitBuffer & literalMask);
+                    if (ENTRY_KIND(entry) == kKindLiteral) {
+                        DROP_ENTRY(entry);
+                        *out++ = (uint8_t)ENTRY_VALUE(entry);
+                        entry = EntryWord(literal, bitBuffer & literalMask);
+                    }
                 }
             }
             assert(HELD >= literalWidth);
