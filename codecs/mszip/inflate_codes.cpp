@@ -162,24 +162,25 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             continue;
         }
         kind = ENTRY_KIND(entry);
-        if (kind > kKindLiteral) {
-            // A longer code: on through the sub-table (or an invalid entry).
-            do {
+        if (kind >= kKindEndOfBlock) {
+            // Not a length resolved by the root: the end of the block, or a
+            // longer code, on through the sub-table (or an invalid entry).
+            while (kind > kKindLiteral) {
                 INFLATE_CHECK(kind != kKindInvalid);
                 DROP_ENTRY(entry);
                 entry = EntryWord(literal, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
                 kind = ENTRY_KIND(entry);
-            } while (kind > kKindLiteral);
+            }
             if (kind == kKindLiteral) {
                 DROP_ENTRY(entry);
                 *out++ = (uint8_t)ENTRY_VALUE(entry);
                 goto next;
             }
-        }
-        if (kind == kKindEndOfBlock) {
-            DROP_ENTRY(entry);
-            result = FastResult::BlockEnd;
-            goto done;
+            if (kind == kKindEndOfBlock) {
+                DROP_ENTRY(entry);
+                result = FastResult::BlockEnd;
+                goto done;
+            }
         }
         // A length: the code, then `kind` extra bits, dropped together.
         assert(kind <= 13);
@@ -206,7 +207,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
         // bitCount would have wrapped had the codes needed more than held.
         assert(HELD < kBitWordBits);
         assert(length <= 258 && out + length + kCopySlack <= outFastEnd + kFastRoom);
-        if (dist <= (uint32_t)(out - window)) {
+        if ((uintptr_t)out - dist >= (uintptr_t)window) {
             // Whole words, possibly up to kCopySlack - 1 bytes past the
             // match's end; the kCopySlack bytes there are put back
             // afterwards, since they may be history that a later match still
@@ -341,7 +342,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
 
         n = length < remaining ? length : remaining;
         remaining -= n;
-        if (dist <= (uint32_t)(out - window)) {
+        if ((uintptr_t)out - dist >= (uintptr_t)window) {
             copyMatch(out, out - dist, n);
             out += n;
         } else {
