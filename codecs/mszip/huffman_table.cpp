@@ -139,9 +139,12 @@ TableBuildResult buildHuffmanTable(const uint8_t* lengths, uint32_t n, uint32_t 
                 }
             }
             placed++;
-            for (uint32_t i = reversed >> tableOffset[depth]; i < (1u << tableWidth[depth]);
-                 i += 1u << drop)
-                pool[tableBase[depth] + i] = entry;
+            if (len <= root)
+                pool[reversed] = entry;  // repeated by the doubling below
+            else
+                for (uint32_t i = reversed >> tableOffset[depth]; i < (1u << tableWidth[depth]);
+                     i += 1u << drop)
+                    pool[tableBase[depth] + i] = entry;
 
             // The next canonical code of this length, bit-reversed.
             uint32_t bit = 1u << (len - 1);
@@ -151,6 +154,11 @@ TableBuildResult buildHuffmanTable(const uint8_t* lengths, uint32_t n, uint32_t 
             }
             reversed ^= bit;
         }
+        // The root holds the codes of up to len bits in its first 2^len
+        // entries; a code's entry belongs at every index whose low len bits
+        // are the code, so the next length starts from two copies. (Entries
+        // no such code owns belong to longer codes, which overwrite them.)
+        if (len < root) memcpy(pool + (1u << len), pool, sizeof(HuffmanEntry) << len);
     }
     return room > 0 && maxLen != 1 ? TableBuildResult::Incomplete : TableBuildResult::Complete;
 fail:

@@ -28,9 +28,11 @@
 // first entry lies `value` entries after the start of the referring table's
 // root; 99 a bit pattern no symbol owns. bits: the code bits this entry
 // consumes at its level (for a reference, the root width).
+// The fast loop of inflate_codes.cpp loads an entry as one 32-bit word:
+// bits in bits 0-7, kind in 8-15, value in 16-31 (see EntryWord).
 struct HuffmanEntry {
-    uint8_t kind;
     uint8_t bits;
+    uint8_t kind;
     uint16_t value;
 };
 

@@ -32,107 +32,219 @@ static inline void copyMatch(uint8_t* dst, const uint8_t* src, uint32_t n) {
     while (n--) *dst++ = *src++;
 }
 
-// Room the fast loop needs before the limit: a longest match and a word.
-enum : uint32_t { kFastRoom = 258 + 8 };
+// Room the fast loop keeps before the limit: a longest match and the
+// bytes its copy may store past the match's end.
+enum : uint32_t { kCopySlack = 32, kFastRoom = 258 + kCopySlack };
 
 #if MSZIP_FAST_LOOP
 enum class FastResult { NearEnd, BlockEnd, Failed };
 
-// Fast loop, for 64-bit builds: while a word of input is left and the limit
-// is more than a longest match away, one refill per code gives at least 56
-// bits, enough for a length and a distance code with their extra bits (at
-// most 48), so no further test of the input is needed. The bit reader lives
-// in plain locals here so that it stays in registers. Stops at the end of
-// the block, on invalid data, or near either end (the caller goes on).
+// A table entry as one word: code bits in bits 0-7 (at most 16, so bits 6
+// and 7 are clear and `word & 63` is the count), kind in 8-15, value in
+// 16-31.
+static_assert(sizeof(HuffmanEntry) == 4, "an entry is one 32-bit word");
+static_assert(kBitWordBits == 64, "the fast loop refills a 64-bit buffer");
+static inline uint32_t EntryWord(const HuffmanEntry* table, BitWord index) {
+    uint32_t w;
+    memcpy(&w, table + index, 4);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    w = (uint32_t)table[index].bits | (uint32_t)table[index].kind << 8 |
+        (uint32_t)table[index].value << 16;
+#endif
+    return w;
+}
+#define ENTRY_BITS(w) ((w) & 63)
+#define ENTRY_KIND(w) (((w) >> 8) & 0xFF)
+#define ENTRY_VALUE(w) ((w) >> 16)
+
+// mask(n) = 2^n - 1, for n = 0..16: one load instead of a shift and a
+// decrement on the loop's critical path.
+static const uint32_t kLowMask[17] = {0,     1,     3,     7,      15,    31,    63,
+                                      127,   255,   511,   1023,   2047,  4095,  8191,
+                                      16383, 32767, 65535};
+
+// Stands in for the table of an empty distance set: any match fails.
+static const HuffmanEntry kNoDistances[1] = {{0, kKindInvalid, 0}};
+
+// A match that reaches into the previous frame, in the buffer's tail: copied
+// up to the buffer's end, then on from its start. Rare; kept out of the loop.
+static __attribute__((noinline)) uint8_t* copyWrapped(uint8_t* out, uint8_t* window,
+                                                      uint32_t dist, uint32_t length) {
+    const uint8_t* src = out + (kHistorySize - dist);
+    uint32_t first = (uint32_t)(window + kHistorySize - src);
+    if (first > length) first = length;
+    copyMatch(out, src, first);
+    copyMatch(out + first, window, length - first);
+    return out + length;
+}
+
+// Fast loop, for 64-bit builds. It runs while at least a word of input is
+// left and the limit is at least kFastRoom bytes away, so every refill is
+// one unaligned load and nothing tests the input or the limit but the test
+// at the bottom of each pass. Invariants, asserted in debug builds:
+//  - At the top of a pass the buffer holds at least 56 bits and `entry` is
+//    the root literal/length entry of its low bits. A refill only adds bits
+//    above those held, so an entry looked up before it stays valid.
+//  - 56 bits cover the most one pass decodes: a length code (at most 15
+//    bits) with 5 extra bits and a distance code (15) with 13 extra bits,
+//    48 in all; or four literals resolved by the root table (at most 9
+//    bits each), after which 20 bits remain, enough to look the next entry
+//    up in a root table of at most 9 bits.
+//  - One pass writes at most 258 bytes, plus up to kCopySlack - 1 past them
+//    (the last words of a copy), within kFastRoom.
+// Stops at the end of the block, on invalid data, or near either end (the
+// caller goes on with the careful loop from the same state, which decodes
+// the same codes the same way).
 static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
                              uint8_t* const window, const HuffmanEntry* literal,
                              const HuffmanEntry* distance, uint32_t literalWidth,
                              uint32_t distanceWidth) {
-#define PEEK(n) (uint32_t)(bitBuffer & (((BitWord)1 << (n)) - 1))
+// The next n bits (n <= 16), and the n bits after the next `skip` ones.
+#define FAST_PEEK(n) ((uint32_t)bitBuffer & kLowMask[n])
+#define FAST_PEEK_AFTER(skip, n) ((uint32_t)(bitBuffer >> (skip)) & kLowMask[n])
+// bitCount: the number of bits held is its low byte (at most 63); the bits
+// above are left over from dropping whole entries, which spares a mask.
+#define HELD (bitCount & 0xFF)
 #define DROP(n) (bitBuffer >>= (n), bitCount -= (n))
+#define DROP_ENTRY(w) (bitBuffer >>= ENTRY_BITS(w), bitCount -= (w))
     FastResult result = FastResult::NearEnd;
     const uint8_t* const input = in.input;
-    const uint32_t inputSize = in.inputSize;
-    uint32_t inputPos = in.inputPos, bitCount = in.bitCount;
+    const uint8_t* inNext = input + in.inputPos;
+    uint32_t bitCount = in.bitCount;
     BitWord bitBuffer = in.bitBuffer;
     uint8_t* out = outRef;
-    uint32_t remaining = remainingRef, length, dist;
-    const uint8_t* src;
-    HuffmanEntry entry;
+    const uint32_t remaining = remainingRef;
+    const BitWord literalMask = ((BitWord)1 << literalWidth) - 1;
+    const BitWord distanceMask = ((BitWord)1 << distanceWidth) - 1;
+    const uint8_t* inFastEnd;
+    uint8_t* outFastEnd;
+    uint32_t entry, length, dist, kind;
 
-#define FAST_ROOM (remaining >= kFastRoom && inputSize - inputPos >= sizeof(BitWord))
+    if (remaining < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord)) return result;
+    if (distanceWidth == 0) distance = kNoDistances;
+    // A pass starts only while out <= outFastEnd and inNext <= inFastEnd.
+    outFastEnd = out + (remaining - kFastRoom);
+    inFastEnd = input + (in.inputSize - sizeof(BitWord));
+    assert(literalWidth >= 1 && literalWidth <= kLiteralLookupBits);
+    assert(distanceWidth <= kDistanceLookupBits);
+
 #define REFILL()                                                  \
-    (assert(inputSize - inputPos >= sizeof(BitWord)),             \
-     bitBuffer |= BitsLoadWord(input + inputPos) << bitCount,     \
-     inputPos += (kBitWordBits - 1 - bitCount) >> 3, bitCount |= kBitWordBits - 8)
-    if (!FAST_ROOM) goto done;
+    (assert(inNext <= inFastEnd),                                 \
+     bitBuffer |= BitsLoadWord(inNext) << (bitCount & 63),        \
+     inNext += 7 - ((bitCount >> 3) & 7), bitCount |= kBitWordBits - 8)
     REFILL();
-    entry = literal[PEEK(literalWidth)];
+    entry = EntryWord(literal, bitBuffer & literalMask);
     for (;;) {
-        if (entry.kind == kKindLiteral) {
-            // The most frequent case: a literal decoded by the root table.
-            DROP(entry.bits);
-            *out++ = (uint8_t)entry.value;
-            remaining--;
-            goto next;
+        assert(HELD >= kBitWordBits - 8 && HELD < kBitWordBits);
+        if (ENTRY_KIND(entry) == kKindLiteral) {
+            // Literals resolved by the root table, up to four per refill.
+            DROP_ENTRY(entry);
+            *out++ = (uint8_t)ENTRY_VALUE(entry);
+            entry = EntryWord(literal, bitBuffer & literalMask);
+            if (ENTRY_KIND(entry) == kKindLiteral) {
+                DROP_ENTRY(entry);
+                *out++ = (uint8_t)ENTRY_VALUE(entry);
+                entry = EntryWord(literal, bitBuffer & literalMask);
+                if (ENTRY_KIND(entry) == kKindLiteral) {
+                    DROP_ENTRY(entry);
+                    *out++ = (uint8_t)ENTRY_VALUE(entry);
+                    entry = EntryWord(literal, bitBuffer & literalMask);
+                    if (ENTRY_KIND(entry) == kKindLiteral) {
+                        DROP_ENTRY(entry);
+                        *out++ = (uint8_t)ENTRY_VALUE(entry);
+                        entry = EntryWord(literal, bitBuffer & literalMask);
+                    }
+                }
+            }
+            assert(HELD >= literalWidth);
+            if (out > outFastEnd || inNext > inFastEnd) break;
+            REFILL();
+            continue;
         }
-        while (entry.kind > kKindLiteral) {
-            INFLATE_CHECK(entry.kind != kKindInvalid);
-            DROP(entry.bits);
-            entry = literal[entry.value + PEEK(entry.kind - kKindSubTable)];
+        kind = ENTRY_KIND(entry);
+        if (kind >= kKindEndOfBlock) {
+            // Not a length resolved by the root: the end of the block, or a
+            // longer code, on through the sub-table (or an invalid entry).
+            while (kind > kKindLiteral) {
+                INFLATE_CHECK(kind != kKindInvalid);
+                DROP_ENTRY(entry);
+                entry = EntryWord(literal, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
+                kind = ENTRY_KIND(entry);
+            }
+            if (kind == kKindLiteral) {
+                DROP_ENTRY(entry);
+                *out++ = (uint8_t)ENTRY_VALUE(entry);
+                goto next;
+            }
+            if (kind == kKindEndOfBlock) {
+                DROP_ENTRY(entry);
+                result = FastResult::BlockEnd;
+                goto done;
+            }
         }
-        DROP(entry.bits);
-        if (entry.kind == kKindLiteral) {
-            *out++ = (uint8_t)entry.value;
-            remaining--;
-            goto next;
-        }
-        if (entry.kind == kKindEndOfBlock) {
-            result = FastResult::BlockEnd;
-            goto done;
-        }
-        length = entry.value + PEEK(entry.kind);
-        DROP(entry.kind);
+        // A length: the code, then `kind` extra bits, dropped together.
+        assert(kind <= 13);
+        length = ENTRY_VALUE(entry) + FAST_PEEK_AFTER(ENTRY_BITS(entry), kind);
+        DROP(ENTRY_BITS(entry) + kind);
 
-        INFLATE_CHECK(distanceWidth > 0);
-        entry = distance[PEEK(distanceWidth)];
-        while (entry.kind > kKindLiteral) {
-            INFLATE_CHECK(entry.kind != kKindInvalid);
-            DROP(entry.bits);
-            entry = distance[entry.value + PEEK(entry.kind - kKindSubTable)];
+        // An empty distance set came in as a table whose one entry is
+        // invalid, so a match fails here as in the careful loop.
+        entry = EntryWord(distance, bitBuffer & distanceMask);
+        kind = ENTRY_KIND(entry);
+        if (kind > kKindLiteral) {
+            do {
+                INFLATE_CHECK(kind != kKindInvalid);
+                DROP_ENTRY(entry);
+                entry = EntryWord(distance, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
+                kind = ENTRY_KIND(entry);
+            } while (kind > kKindLiteral);
         }
-        DROP(entry.bits);
-        dist = entry.value + PEEK(entry.kind);
-        DROP(entry.kind);
+        // Distance codes are all base-and-extra-bits symbols.
+        assert(kind <= 13);
+        dist = ENTRY_VALUE(entry) + FAST_PEEK_AFTER(ENTRY_BITS(entry), kind);
+        DROP(ENTRY_BITS(entry) + kind);
 
-        // The 56 bits of the refill covered both codes and their extra bits
-        // (bitCount would have wrapped otherwise), and the limit leaves room
-        // for the longest match and the word stored past its end.
-        assert(bitCount < kBitWordBits);
-        assert(length <= 258 && remaining >= length + 8);
-        remaining -= length;
-        if (dist <= (uint32_t)(out - window)) {
-            // Whole words, possibly past the match's end; the 8 bytes there
-            // are put back afterwards, since they may be history that a
-            // later match still reads. Closer than a word, each store is
-            // right in its first `dist` bytes and the next store starts
-            // there, so the pattern repeats.
+        // bitCount would have wrapped had the codes needed more than held.
+        assert(HELD < kBitWordBits);
+        assert(length <= 258 && out + length + kCopySlack <= outFastEnd + kFastRoom);
+        if ((uintptr_t)out - dist >= (uintptr_t)window) {
+            // Whole words, possibly up to kCopySlack - 1 bytes past the
+            // match's end; the kCopySlack bytes there are put back
+            // afterwards, since they may be history that a later match still
+            // reads. A 16-byte load at src holds only final bytes when the
+            // distance is at least 16 (an 8-byte one at 8). Closer, each
+            // store is right in its first `dist` bytes and the next store
+            // starts there, so the pattern repeats.
             uint8_t* end = out + length;
-            uint64_t saved, word;
-            memcpy(&saved, end, 8);
-            src = out - dist;
-            if (dist >= 8) {
+            const uint8_t* src = out - dist;
+            uint8_t saved[kCopySlack], chunk[16];
+            uint64_t word, word2;
+            memcpy(saved, end, kCopySlack);
+            if (dist >= 16) {
+                // Two chunks unconditionally: most matches are shorter.
+                memcpy(chunk, src, 16);
+                memcpy(out, chunk, 16);
+                memcpy(chunk, src + 16, 16);
+                memcpy(out + 16, chunk, 16);
+                for (uint32_t at = 32; at < length; at += 16) {
+                    memcpy(chunk, src + at, 16);
+                    memcpy(out + at, chunk, 16);
+                }
+            } else if (dist >= 8) {
                 do {
                     memcpy(&word, src, 8);
                     memcpy(out, &word, 8);
-                    src += 8;
-                    out += 8;
+                    memcpy(&word2, src + 8, 8);
+                    memcpy(out + 8, &word2, 8);
+                    src += 16;
+                    out += 16;
                 } while (out < end);
             } else if (dist == 1) {
                 word = 0x0101010101010101ull * *src;
                 do {
                     memcpy(out, &word, 8);
-                    out += 8;
+                    memcpy(out + 8, &word, 8);
+                    out += 16;
                 } while (out < end);
             } else {
                 do {
@@ -142,38 +254,36 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
                     out += dist;
                 } while (out < end);
             }
-            memcpy(end, &saved, 8);
+            memcpy(end, saved, kCopySlack);
             out = end;
         } else {
-            src = out + (kHistorySize - dist);
-            uint32_t first = (uint32_t)(window + kHistorySize - src);
-            if (first > length) first = length;
-            copyMatch(out, src, first);
-            copyMatch(out + first, window, length - first);
-            out += length;
+            out = copyWrapped(out, window, dist, length);
         }
     next:
-        // At most 48 bits were used since the last refill.
-        assert(bitCount < kBitWordBits);
-        if (!FAST_ROOM) break;
+        if (out > outFastEnd || inNext > inFastEnd) break;
         REFILL();
-        entry = literal[PEEK(literalWidth)];
+        entry = EntryWord(literal, bitBuffer & literalMask);
     }
     goto done;
 fail:
     result = FastResult::Failed;
 done:
-    in.inputPos = inputPos;
-    in.bitCount = bitCount;
+    in.inputPos = (uint32_t)(inNext - input);
+    in.bitCount = HELD;
     in.bitBuffer = bitBuffer;
+    remainingRef = remaining - (uint32_t)(out - outRef);
     outRef = out;
-    remainingRef = remaining;
     return result;
-#undef PEEK
+#undef FAST_PEEK
+#undef FAST_PEEK_AFTER
+#undef HELD
 #undef DROP
-#undef FAST_ROOM
+#undef DROP_ENTRY
 #undef REFILL
 }
+#undef ENTRY_BITS
+#undef ENTRY_KIND
+#undef ENTRY_VALUE
 #endif
 
 bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEntry* distance,
@@ -232,7 +342,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
 
         n = length < remaining ? length : remaining;
         remaining -= n;
-        if (dist <= (uint32_t)(out - window)) {
+        if ((uintptr_t)out - dist >= (uintptr_t)window) {
             copyMatch(out, out - dist, n);
             out += n;
         } else {
