@@ -95,18 +95,14 @@ LZX_INLINE int32_t PeekSymbol(uint32_t buffer, const int16_t* table, const LzxNo
     return entry < 0 ? 0 : entry;
 }
 
-// The fast decoding loop of 64-bit little-endian hosts (the stub, a 32-bit
-// size-optimised build, and STUB_PORTABLE_CODECS builds have only the loop
-// above). Far from the input's end
+// The fast decoding loop (LZX_FAST_LOOP, lzx_state.h). Far from the input's end
 // it keeps the reader in a 64-bit register, `have` counted bits at the top,
 // and refills without a branch: it ORs in the next 64 stream bits below the
 // counted ones (bits already there are the same stream bits), then counts
 // the whole words that fit. At its end the reader goes back to the form
 // above, the one the state keeps, exactly as the 32-bit reader would be
 // after consuming the same bits.
-#if UINTPTR_MAX > 0xFFFFFFFFu && defined(__BYTE_ORDER__) && \
-    __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ && !defined(STUB_PORTABLE_CODECS)
-#define LZX_FAST_LOOP 1
+#ifdef LZX_FAST_LOOP
 
 struct LzxWideBits {
     uint64_t bits;          // next bit at bit 63; below the counted bits, stream bits or 0
@@ -139,6 +135,26 @@ LZX_INLINE int32_t PeekWide(uint64_t bits, const int16_t* table, const LzxNode* 
     for (uint64_t bit = 1ull << (63 - tableBits); entry < 0 && bit >> 32 != 0; bit >>= 1)
         entry = nodes[-entry][(bits & bit) ? 1 : 0];
     return entry < 0 ? 0 : entry;
+}
+
+// A packed table entry (see PackTable): the symbol in bits 0-9, its code
+// length in bits 10-14; kLzxPackedLong where the code is longer than the
+// packed table's bits, and the plain table and its overflow nodes decide.
+enum : uint32_t { kLzxPackedLong = 0x8000 };
+
+// Decodes one symbol of a tree and consumes its code: one load for codes
+// that fit the table, the node walk of PeekWide for longer ones.
+LZX_INLINE uint32_t DecodeWide(LzxWideBits* w, const uint16_t* packed, uint32_t packedBits,
+                               const int16_t* table, const LzxNode* nodes, const uint8_t* lengths,
+                               uint32_t tableBits) {
+    const uint32_t entry = packed[w->bits >> (64 - packedBits)];
+    if (__builtin_expect(!(entry & kLzxPackedLong), 1)) {
+        TakeWide(w, entry >> 10);
+        return entry & 0x3FF;
+    }
+    const uint32_t symbol = (uint32_t)PeekWide(w->bits, table, nodes, tableBits);
+    TakeWide(w, lengths[symbol]);
+    return symbol;
 }
 
 LZX_INLINE void WidenBits(LzxWideBits* w, const LzxBits* b) {
