@@ -167,11 +167,22 @@ fail:
 // is longer, kLzxPackedLong.
 static void PackTable(const int16_t* table, const LzxNode* nodes, const uint8_t* lengths,
                       uint32_t bits, uint32_t packedBits, uint16_t* packed) {
-    for (uint32_t k = 0; k < (1u << packedBits); ++k) {
-        int32_t e = table[k >> (packedBits - bits)];
-        for (uint32_t bit = packedBits - bits; e < 0 && bit > 0;) e = nodes[-e][k >> --bit & 1];
-        assert(e < 0 || (e < 1024 && lengths[e] <= packedBits));
-        packed[k] = e < 0 ? (uint16_t)kLzxPackedLong : (uint16_t)(lengths[e] << 10 | e);
+    const uint32_t extra = packedBits - bits;
+    for (uint32_t t = 0; t < (1u << bits); ++t) {
+        uint16_t* out = packed + (t << extra);
+        const int32_t root = table[t];
+        if (root >= 0) {  // a code of at most `bits` bits: the same entry throughout
+            assert(root < 1024 && lengths[root] <= bits);
+            const uint16_t v = (uint16_t)(lengths[root] << 10 | root);
+            for (uint32_t k = 0; k < (1u << extra); ++k) out[k] = v;
+            continue;
+        }
+        for (uint32_t k = 0; k < (1u << extra); ++k) {
+            int32_t e = root;
+            for (uint32_t bit = extra; e < 0 && bit > 0;) e = nodes[-e][k >> --bit & 1];
+            assert(e < 0 || (e < 1024 && lengths[e] <= packedBits));
+            out[k] = e < 0 ? (uint16_t)kLzxPackedLong : (uint16_t)(lengths[e] << 10 | e);
+        }
     }
 }
 #endif
