@@ -125,25 +125,33 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
 
 #ifdef LZX_FAST_LOOP
     // The same decoding with the 64-bit reader, while at least 32 input
-    // bytes remain (the three refills of a symbol and the one at the end
-    // read no further): no input test and no zero bytes past the input's end
-    // can come into play there.
-    if (!mirroring && i < target && b.end - b.cursor >= 32) {
+    // bytes remain (the refills of one pass through the loop, at most two of
+    // up to 7 bytes each, and the one at the end read no further): no input
+    // test and no zero bytes past the input's end can come into play there.
+    if (!mirroring && i < target && b.end - b.cursor >= 32 &&
+        (uint32_t)(b.end - s->inputStart) <= kLzxSwapCapacity) {
+        const uint8_t* const start = s->inputStart;
+        if (!s->inputSwapped) {
+            SwapInputWords(s->swapped, start, (uint32_t)(b.end - start));
+            s->inputSwapped = 1;
+        }
         LzxWideBits w;
-        WidenBits(&w, &b);
-        const uint8_t* const fastEnd = b.end - 32;
+        WidenBits(&w, &b, start, s->swapped);
+        const uint8_t* const fastEnd = s->swapped + (b.end - start) - 32;
+        const uint8_t* const swappedEnd = s->swapped + (b.end - start);
         const int16_t* const mainTable = s->mainTable;
         const uint16_t* const mainPacked = s->mainPacked;
         const LzxNode* const mainNodes = s->mainNodes;
         const uint8_t* const mainLengths = s->mainLengths;
         bool tooLong = false;
+        (void)swappedEnd;
         do {
-            // Each refill reads 8 bytes at the cursor; fastEnd keeps the
-            // three of a symbol and NarrowBits' inside the input.
-            assert(w.cursor + 8 <= b.end);
+            // Each refill reads 8 bytes at the cursor; fastEnd keeps those
+            // of one pass and NarrowBits' inside the input.
+            assert(w.cursor + 8 <= swappedEnd);
             RefillWide(&w);
-            // Up to three symbols from one refill (codes have 16 bits at
-            // most): literals, and a match header ends the run.
+            // 56 bits: up to three symbols (codes have 16 bits at most), or
+            // a match whole (16 + 16 + 21, see below).
             uint32_t sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
                                       mainLengths, kLzxMainBits);
             for (uint32_t n = 0; sym < kLzxNumChars;) {
@@ -153,18 +161,17 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                                  mainLengths, kLzxMainBits);
             }
             if (sym < kLzxNumChars) continue;  // the last symbol was a literal
+            // The rest of the match: a length code of up to 16 bits and a
+            // footer of up to 21 (17 verbatim bits, or 14 and an
+            // aligned-offset code of up to 7).
+            if (w.have < 16 + 21) RefillWide(&w);
+            assert(w.have >= 16 + 21 && w.cursor + 8 <= swappedEnd);
             sym -= kLzxNumChars;
             uint32_t length = sym & 7, slot = sym >> 3, distance;
-            if (length == 7) {
-                RefillWide(&w);
-                assert(w.have >= 48 && w.cursor + 8 <= b.end);
+            if (length == 7)
                 length += DecodeWide(&w, s->lengthPacked, kLzxLengthPackedBits, s->lengthTable,
                                      s->lengthNodes, s->lengthLengths, kLzxLengthBits);
-            }
-            // The footer: 21 bits at most (14 verbatim bits and an
-            // aligned-offset code of up to 7).
-            if (w.have < 21) RefillWide(&w);
-            assert(w.have >= 21 && w.cursor + 8 <= b.end);
+            assert(w.have >= 21);
             length += kLzxMinMatch;
             if (slot < 3) {
                 distance = slot == 0 ? r0 : slot == 1 ? r1 : r2;
@@ -201,8 +208,8 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             }
             i += length;
         } while (i < target && w.cursor <= fastEnd);
-        assert(w.cursor + 8 <= b.end);
-        NarrowBits(&b, &w);
+        assert(w.cursor + 8 <= swappedEnd);
+        NarrowBits(&b, &w, start, s->swapped);
         assert(b.count >= 1 && b.count <= 16);
         LZX_CHECK(!tooLong);
     }

@@ -35,6 +35,9 @@
 #define LZX_FAST_LOOP 1
 // Look-up bits of the fast loop's packed tables.
 enum : uint32_t { kLzxMainPackedBits = 12, kLzxLengthPackedBits = 10 };
+// Inputs up to this size (that of a full frame's block) get the swapped
+// copy the fast loop reads; larger ones are decoded by the portable loop.
+enum : uint32_t { kLzxSwapCapacity = kLzxFrameSize + kLzxInputReserve };
 #endif
 
 // Overflow node of a lookup table: the entry for a next bit of 0, then of 1.
@@ -80,6 +83,11 @@ struct LzxState {
     // one load decodes all but the rarest codes.
     uint16_t mainPacked[1 << kLzxMainPackedBits];
     uint16_t lengthPacked[1 << kLzxLengthPackedBits];
+    // The current input with its words' bytes swapped (SwapInputWords),
+    // made when the fast loop first runs in a call; inputSwapped is cleared
+    // by every decompress.
+    uint8_t swapped[kLzxSwapCapacity + 1];
+    uint8_t inputSwapped;
 #endif
     CabAllocFn alloc;
     CabFreeFn release;
