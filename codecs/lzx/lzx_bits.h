@@ -178,7 +178,8 @@ LZX_INLINE uint32_t DecodeWide(LzxWideBits* w, const uint16_t* packed, uint32_t 
     return symbol;
 }
 
-// `swapped` is the swapped copy of the input that begins at `start`.
+// `swapped` is the swapped copy of the input from `start` on, where the
+// reader's words begin.
 LZX_INLINE void WidenBits(LzxWideBits* w, const LzxBits* b, const uint8_t* start,
                           const uint8_t* swapped) {
     w->bits = (uint64_t)b->buffer << 32;
@@ -187,12 +188,12 @@ LZX_INLINE void WidenBits(LzxWideBits* w, const LzxBits* b, const uint8_t* start
 }
 
 // Back to 17 to 32 counted bits in a 32-bit buffer, zeros below them, and a
-// cursor on a word of the input at `start`. Needs 8 readable bytes at the
-// cursor.
+// cursor on a word of the input from `start` on (as for WidenBits). Needs 8
+// readable bytes at the cursor.
 LZX_INLINE void NarrowBits(LzxBits* b, LzxWideBits* w, const uint8_t* start,
                            const uint8_t* swapped) {
     RefillWide(w);
-    // Bits consumed since the start of the input; the 32-bit reader has
+    // Bits consumed since `start`; the 32-bit reader has
     // loaded the words that leave it 17 to 32 unread bits.
     const uint32_t consumed = (uint32_t)(w->cursor - swapped) * 8 - w->have;
     const uint32_t words = (consumed + 32) >> 4;

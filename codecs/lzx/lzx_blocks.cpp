@@ -130,21 +130,28 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
     // test and no zero bytes past the input's end can come into play there.
     if (!mirroring && i < target && b.end - b.cursor >= 32 &&
         (uint32_t)(b.end - s->inputStart) <= kLzxSwapCapacity) {
-        const uint8_t* const start = s->inputStart;
-        if (!s->inputSwapped) {
-            SwapInputWords(s->swapped, start, (uint32_t)(b.end - start));
-            s->inputSwapped = 1;
+        // The reader's words lie at even offsets from the input's start,
+        // or at odd ones after an uncompressed block that began in an
+        // earlier frame and ended at an odd offset here; the copy swaps the
+        // bytes of the words as the reader sees them. The offsets keep their
+        // parity for the rest of the call (uncompressed blocks are padded to
+        // even sizes), so the copy is made once per call.
+        const uint32_t parity = (uint32_t)(b.cursor - s->inputStart) & 1;
+        const uint8_t* const start = s->inputStart + parity;
+        uint8_t* const swapped = s->swapped + parity;
+        if (s->inputSwapped != 1 + parity) {
+            SwapInputWords(swapped, start, (uint32_t)(b.end - start));
+            s->inputSwapped = (uint8_t)(1 + parity);
         }
         LzxWideBits w;
-        WidenBits(&w, &b, start, s->swapped);
-        const uint8_t* const fastEnd = s->swapped + (b.end - start) - 32;
-        const uint8_t* const swappedEnd = s->swapped + (b.end - start);
+        WidenBits(&w, &b, start, swapped);
+        const uint8_t* const swappedEnd = swapped + (b.end - start);
+        const uint8_t* const fastEnd = swappedEnd - 32;
         const int16_t* const mainTable = s->mainTable;
         const uint16_t* const mainPacked = s->mainPacked;
         const LzxNode* const mainNodes = s->mainNodes;
         const uint8_t* const mainLengths = s->mainLengths;
         bool tooLong = false;
-        (void)swappedEnd;
         do {
             // Each refill reads 8 bytes at the cursor; fastEnd keeps those
             // of one pass and NarrowBits' inside the input.
@@ -209,7 +216,7 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             i += length;
         } while (i < target && w.cursor <= fastEnd);
         assert(w.cursor + 8 <= swappedEnd);
-        NarrowBits(&b, &w, start, s->swapped);
+        NarrowBits(&b, &w, start, swapped);
         assert(b.count >= 1 && b.count <= 16);
         LZX_CHECK(!tooLong);
     }

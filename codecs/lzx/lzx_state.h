@@ -84,8 +84,9 @@ struct LzxState {
     uint16_t mainPacked[1 << kLzxMainPackedBits];
     uint16_t lengthPacked[1 << kLzxLengthPackedBits];
     // The current input with its words' bytes swapped (SwapInputWords),
-    // made when the fast loop first runs in a call; inputSwapped is cleared
-    // by every decompress.
+    // made when the fast loop first runs in a call: inputSwapped is 1 + the
+    // parity of the words' offsets it was made for, 0 (set by every
+    // decompress) when there is none yet.
     uint8_t swapped[kLzxSwapCapacity + 1];
     uint8_t inputSwapped;
 #endif
