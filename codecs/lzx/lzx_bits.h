@@ -168,6 +168,7 @@ enum : uint32_t { kLzxPackedLong = 0x8000 };
 LZX_INLINE uint32_t DecodeWide(LzxWideBits* w, const uint16_t* packed, uint32_t packedBits,
                                const int16_t* table, const LzxNode* nodes, const uint8_t* lengths,
                                uint32_t tableBits) {
+    assert(w->have >= kLzxMaxCodeLength);  // the longest code is in the buffer
     const uint32_t entry = packed[w->bits >> (64 - packedBits)];
     if (__builtin_expect(!(entry & kLzxPackedLong), 1)) {
         TakeWide(w, entry >> 10);
