@@ -13,6 +13,7 @@
 #ifndef STUB_CODECS_LZX_BITS_H
 #define STUB_CODECS_LZX_BITS_H
 
+#include <assert.h>
 #include <string.h>
 
 #include "lzx_state.h"
@@ -95,34 +96,50 @@ LZX_INLINE int32_t PeekSymbol(uint32_t buffer, const int16_t* table, const LzxNo
     return entry < 0 ? 0 : entry;
 }
 
-// The fast decoding loop of 64-bit little-endian hosts (the stub, a 32-bit
-// size-optimised build, and STUB_PORTABLE_CODECS builds have only the loop
-// above). Far from the input's end
-// it keeps the reader in a 64-bit register, `have` counted bits at the top,
-// and refills without a branch: it ORs in the next 64 stream bits below the
-// counted ones (bits already there are the same stream bits), then counts
-// the whole words that fit. At its end the reader goes back to the form
-// above, the one the state keeps, exactly as the 32-bit reader would be
-// after consuming the same bits.
-#if UINTPTR_MAX > 0xFFFFFFFFu && defined(__BYTE_ORDER__) && \
-    __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ && !defined(STUB_PORTABLE_CODECS)
-#define LZX_FAST_LOOP 1
+// The fast decoding loop (LZX_FAST_LOOP, lzx_state.h). Far from the input's
+// end it reads a copy of the input whose 16-bit words are stored most
+// significant byte first (SwapInputWords), so that the stream is a plain
+// big-endian byte sequence. It keeps the reader in a 64-bit register,
+// `have` counted bits at the top, and refills without a branch: it ORs in
+// the next 64 stream bits below the counted ones (bits already there are the
+// same stream bits), then counts the whole bytes that fit, leaving 56 to 63.
+// At its end the reader goes back to the form above, the one the state
+// keeps, exactly as the 32-bit reader would be after consuming the same bits.
+#ifdef LZX_FAST_LOOP
 
 struct LzxWideBits {
     uint64_t bits;          // next bit at bit 63; below the counted bits, stream bits or 0
-    uint32_t have;          // counted bits (48 to 63 after a refill)
-    const uint8_t* cursor;  // word after the counted bits
+    uint32_t have;          // counted bits (56 to 63 after a refill)
+    const uint8_t* cursor;  // in the swapped copy: the byte after the counted bits
 };
+
+// The input's words with their bytes swapped, into out (n + 1 bytes: an odd
+// last byte is a word whose high byte is zero, as InputWord reads it).
+static inline void SwapInputWords(uint8_t* out, const uint8_t* in, uint32_t n) {
+    uint32_t k = 0;
+    for (; k + 8 <= n; k += 8) {
+        uint64_t x;
+        memcpy(&x, in + k, 8);
+        x = (x >> 8 & 0x00FF00FF00FF00FFull) | (x & 0x00FF00FF00FF00FFull) << 8;
+        memcpy(out + k, &x, 8);
+    }
+    for (; k + 2 <= n; k += 2) {
+        out[k] = in[k + 1];
+        out[k + 1] = in[k];
+    }
+    if (k < n) {
+        out[k] = 0;
+        out[k + 1] = in[k];
+    }
+}
 
 // Needs 8 readable bytes at the cursor.
 LZX_INLINE void RefillWide(LzxWideBits* w) {
     uint64_t x;
     memcpy(&x, w->cursor, 8);
-    x = x >> 32 | x << 32;  // words 0 1 2 3 (lowest first) become 3 2 1 0, most
-    x = (x >> 16 & 0x0000FFFF0000FFFFull) | (x & 0x0000FFFF0000FFFFull) << 16;  // significant first
-    w->bits |= x >> w->have;
-    w->cursor += ((63 - w->have) >> 4) << 1;
-    w->have |= 48;
+    w->bits |= __builtin_bswap64(x) >> w->have;
+    w->cursor += (63 - w->have) >> 3;
+    w->have |= 56;
 }
 
 LZX_INLINE uint32_t TakeWide(LzxWideBits* w, uint32_t n) {
@@ -141,22 +158,51 @@ LZX_INLINE int32_t PeekWide(uint64_t bits, const int16_t* table, const LzxNode* 
     return entry < 0 ? 0 : entry;
 }
 
-LZX_INLINE void WidenBits(LzxWideBits* w, const LzxBits* b) {
-    w->bits = (uint64_t)b->buffer << 32;
-    w->have = (uint32_t)(b->count + 16);
-    w->cursor = b->cursor;
+// A packed table entry (see PackTable): the symbol in bits 0-9, its code
+// length in bits 10-14; kLzxPackedLong where the code is longer than the
+// packed table's bits, and the plain table and its overflow nodes decide.
+enum : uint32_t { kLzxPackedLong = 0x8000 };
+
+// Decodes one symbol of a tree and consumes its code: one load for codes
+// that fit the table, the node walk of PeekWide for longer ones.
+LZX_INLINE uint32_t DecodeWide(LzxWideBits* w, const uint16_t* packed, uint32_t packedBits,
+                               const int16_t* table, const LzxNode* nodes, const uint8_t* lengths,
+                               uint32_t tableBits) {
+    assert(w->have >= kLzxMaxCodeLength);  // the longest code is in the buffer
+    const uint32_t entry = packed[w->bits >> (64 - packedBits)];
+    if (__builtin_expect(!(entry & kLzxPackedLong), 1)) {
+        TakeWide(w, entry >> 10);
+        return entry & 0x3FF;
+    }
+    const uint32_t symbol = (uint32_t)PeekWide(w->bits, table, nodes, tableBits);
+    TakeWide(w, lengths[symbol]);
+    return symbol;
 }
 
-// Back to 17 to 32 counted bits in a 32-bit buffer, zeros below them.
-// Needs 8 readable bytes at the cursor.
-LZX_INLINE void NarrowBits(LzxBits* b, LzxWideBits* w) {
+// `swapped` is the swapped copy of the input from `start` on, where the
+// reader's words begin.
+LZX_INLINE void WidenBits(LzxWideBits* w, const LzxBits* b, const uint8_t* start,
+                          const uint8_t* swapped) {
+    w->bits = (uint64_t)b->buffer << 32;
+    w->have = (uint32_t)(b->count + 16);
+    w->cursor = swapped + (b->cursor - start);
+}
+
+// Back to 17 to 32 counted bits in a 32-bit buffer, zeros below them, and a
+// cursor on a word of the input from `start` on (as for WidenBits). Needs 8
+// readable bytes at the cursor.
+LZX_INLINE void NarrowBits(LzxBits* b, LzxWideBits* w, const uint8_t* start,
+                           const uint8_t* swapped) {
     RefillWide(w);
-    uint32_t have = w->have;
-    const uint8_t* cursor = w->cursor;
-    for (; have > 32; have -= 16) cursor -= 2;
+    // Bits consumed since `start`; the 32-bit reader has
+    // loaded the words that leave it 17 to 32 unread bits.
+    const uint32_t consumed = (uint32_t)(w->cursor - swapped) * 8 - w->have;
+    const uint32_t words = (consumed + 32) >> 4;
+    const uint32_t have = words * 16 - consumed;
+    assert(have >= 17 && have <= 32 && have <= w->have);
     b->buffer = (uint32_t)(w->bits >> 32) & (0xFFFFFFFFu << (32 - have));
     b->count = (int32_t)have - 16;
-    b->cursor = cursor;
+    b->cursor = start + words * 2;
 }
 #endif
 

@@ -76,27 +76,36 @@ LZX_INLINE void CopyMatch(uint8_t* window, uint32_t i, uint32_t from, uint32_t l
 }
 
 #ifdef LZX_FAST_LOOP
-typedef uint8_t LzxVector __attribute__((vector_size(16)));
-
 // A match whose source lies 16 or more bytes behind or ahead of its
-// destination, so no 16 bytes read overlap the 16 written with them. Up to
-// 16 bytes take one blend of source and destination: the bytes past the
-// match's end are written back unchanged. Reads and writes reach up to 15
-// bytes past the match's end: the destination ends within the window, whose
-// slack (261 bytes) covers that; the caller keeps the source's end 15 bytes
-// before the slack's end.
+// destination, so that no bytes read by one 16-byte move are written by it.
+// Nothing is read or written outside the match's source and destination:
+// the last piece is a move that ends exactly at the match's end and
+// overlaps the one before it (bytes it writes again are already final). The
+// destination is never read, so no load waits on the stores of the copy
+// before it.
 LZX_INLINE void CopyFar(uint8_t* dst, const uint8_t* src, uint32_t length) {
-    LzxVector a, b;
-    for (; length > 16; length -= 16, dst += 16, src += 16) {
-        memcpy(&a, src, 16);
-        memcpy(dst, &a, 16);
+    uint64_t x, y;
+    if (length >= 16) {
+        for (uint32_t k = 0; k + 16 < length; k += 16) memcpy(dst + k, src + k, 16);
+        memcpy(dst + length - 16, src + length - 16, 16);
+    } else if (length >= 8) {
+        memcpy(&x, src, 8);
+        memcpy(&y, src + length - 8, 8);
+        memcpy(dst, &x, 8);
+        memcpy(dst + length - 8, &y, 8);
+    } else if (length >= 4) {
+        uint32_t a, b;
+        memcpy(&a, src, 4);
+        memcpy(&b, src + length - 4, 4);
+        memcpy(dst, &a, 4);
+        memcpy(dst + length - 4, &b, 4);
+    } else {  // 2 or 3
+        uint16_t a;
+        uint8_t c = src[length - 1];
+        memcpy(&a, src, 2);
+        memcpy(dst, &a, 2);
+        dst[length - 1] = c;
     }
-    static const LzxVector kIndex = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-    const LzxVector keep = kIndex < (uint8_t)length;  // all ones for the match's bytes
-    memcpy(&a, src, 16);
-    memcpy(&b, dst, 16);
-    a = (a & keep) | (b & ~keep);
-    memcpy(dst, &a, 16);
 }
 #endif
 
@@ -116,47 +125,60 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
 
 #ifdef LZX_FAST_LOOP
     // The same decoding with the 64-bit reader, while at least 32 input
-    // bytes remain (the three refills of a symbol and the one at the end
-    // read no further): no input test and no zero bytes past the input's end
-    // can come into play there.
-    if (!mirroring && i < target && b.end - b.cursor >= 32) {
+    // bytes remain (the refills of one pass through the loop, at most two of
+    // up to 7 bytes each, and the one at the end read no further): no input
+    // test and no zero bytes past the input's end can come into play there.
+    if (!mirroring && i < target && b.end - b.cursor >= 32 &&
+        (uint32_t)(b.end - s->inputStart) <= kLzxSwapCapacity) {
+        // The reader's words lie at even offsets from the input's start,
+        // or at odd ones after an uncompressed block that began in an
+        // earlier frame and ended at an odd offset here; the copy swaps the
+        // bytes of the words as the reader sees them. The offsets keep their
+        // parity for the rest of the call (uncompressed blocks are padded to
+        // even sizes), so the copy is made once per call.
+        const uint32_t parity = (uint32_t)(b.cursor - s->inputStart) & 1;
+        const uint8_t* const start = s->inputStart + parity;
+        uint8_t* const swapped = s->swapped + parity;
+        if (s->inputSwapped != 1 + parity) {
+            SwapInputWords(swapped, start, (uint32_t)(b.end - start));
+            s->inputSwapped = (uint8_t)(1 + parity);
+        }
         LzxWideBits w;
-        WidenBits(&w, &b);
-        const uint8_t* const fastEnd = b.end - 32;
+        WidenBits(&w, &b, start, swapped);
+        const uint8_t* const swappedEnd = swapped + (b.end - start);
+        const uint8_t* const fastEnd = swappedEnd - 32;
         const int16_t* const mainTable = s->mainTable;
+        const uint16_t* const mainPacked = s->mainPacked;
+        const LzxNode* const mainNodes = s->mainNodes;
         const uint8_t* const mainLengths = s->mainLengths;
-        // The largest source end for CopyFar (see there).
-        const uint32_t farEnd = windowSize + kLzxWindowSlack - 15;
         bool tooLong = false;
         do {
-            // Each refill reads 8 bytes at the cursor; fastEnd keeps the
-            // three of a symbol and NarrowBits' inside the input.
-            assert(w.cursor + 8 <= b.end);
+            // Each refill reads 8 bytes at the cursor; fastEnd keeps those
+            // of one pass and NarrowBits' inside the input.
+            assert(w.cursor + 8 <= swappedEnd);
             RefillWide(&w);
-            uint32_t sym = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
-            // Up to three literals from one refill (codes have 16 bits at most).
+            // 56 bits: up to three symbols (codes have 16 bits at most), or
+            // a match whole (16 + 16 + 21, see below).
+            uint32_t sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
+                                      mainLengths, kLzxMainBits);
             for (uint32_t n = 0; sym < kLzxNumChars;) {
-                TakeWide(&w, mainLengths[sym]);
                 window[i++] = (uint8_t)sym;
                 if (++n == 3 || i >= target) break;
-                sym = (uint32_t)PeekWide(w.bits, mainTable, s->mainNodes, kLzxMainBits);
+                sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
+                                 mainLengths, kLzxMainBits);
             }
             if (sym < kLzxNumChars) continue;  // the last symbol was a literal
-            // Bits for the main code (16), then the footer (21 at most:
-            // 14 verbatim bits and an aligned-offset code of up to 7).
+            // The rest of the match: a length code of up to 16 bits and a
+            // footer of up to 21 (17 verbatim bits, or 14 and an
+            // aligned-offset code of up to 7).
             if (w.have < 16 + 21) RefillWide(&w);
-            assert(w.have >= 16 + 21 && w.cursor + 8 <= b.end);
-            TakeWide(&w, mainLengths[sym]);
+            assert(w.have >= 16 + 21 && w.cursor + 8 <= swappedEnd);
             sym -= kLzxNumChars;
             uint32_t length = sym & 7, slot = sym >> 3, distance;
-            if (length == 7) {
-                RefillWide(&w);  // and the length code before the footer
-                assert(w.have >= 16 + 21 && w.cursor + 8 <= b.end);
-                uint32_t extra = (uint32_t)PeekWide(w.bits, s->lengthTable, s->lengthNodes,
-                                                    kLzxLengthBits);
-                TakeWide(&w, s->lengthLengths[extra]);
-                length += extra;
-            }
+            if (length == 7)
+                length += DecodeWide(&w, s->lengthPacked, kLzxLengthPackedBits, s->lengthTable,
+                                     s->lengthNodes, s->lengthLengths, kLzxLengthBits);
+            assert(w.have >= 21);
             length += kLzxMinMatch;
             if (slot < 3) {
                 distance = slot == 0 ? r0 : slot == 1 ? r1 : r2;
@@ -186,15 +208,15 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             // The match ends inside the window, its source inside the mirror.
             assert(i >= kLzxMirrorSize);
             assert(i + length <= windowSize && from + length <= windowSize + kLzxMirrorSize);
-            if (i - from >= 16 && from - i >= 16 && from + length <= farEnd) {
+            if (i - from >= 16 && from - i >= 16) {
                 CopyFar(window + i, window + from, length);
             } else {
                 CopyMatch(window, i, from, length);
             }
             i += length;
         } while (i < target && w.cursor <= fastEnd);
-        assert(w.cursor + 8 <= b.end);
-        NarrowBits(&b, &w);
+        assert(w.cursor + 8 <= swappedEnd);
+        NarrowBits(&b, &w, start, swapped);
         assert(b.count >= 1 && b.count <= 16);
         LZX_CHECK(!tooLong);
     }
@@ -274,7 +296,14 @@ fail:
 }
 
 // DecodeVerbatim and DecodeAligned: count bytes at window index position.
-static bool DecodeCompressed(LzxState* s, uint32_t position, uint32_t count, bool aligned) {
+// Where the fast loop is built, each of the two gets its own copy, so that
+// the block type is a constant in it.
+#ifdef LZX_FAST_LOOP
+LZX_INLINE
+#else
+static
+#endif
+bool DecodeCompressed(LzxState* s, uint32_t position, uint32_t count, bool aligned) {
     const uint32_t end = position + count;
     uint32_t i = position;
     LzxBits b;

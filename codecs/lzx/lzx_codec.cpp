@@ -164,6 +164,9 @@ CodecResult LzxDecompress(LzxDecoder* decoder, const uint8_t* input, uint32_t in
     s->inputEnd = input + inputSize;
     s->inputLimit = s->inputEnd + kLzxInputSlack;
     s->output = output;
+#ifdef LZX_FAST_LOOP
+    s->inputSwapped = 0;
+#endif
 
     // Every frame's bits start at its first byte, except in the middle of an
     // uncompressed block, whose raw bytes simply continue.

@@ -27,6 +27,19 @@
 #define LZX_INLINE static inline
 #endif
 
+// The fast decoding loop of 64-bit little-endian hosts (lzx_blocks.cpp);
+// the stub, a 32-bit size-optimised build, and STUB_PORTABLE_CODECS builds
+// have only the portable loop.
+#if UINTPTR_MAX > 0xFFFFFFFFu && defined(__BYTE_ORDER__) && \
+    __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ && !defined(STUB_PORTABLE_CODECS)
+#define LZX_FAST_LOOP 1
+// Look-up bits of the fast loop's packed tables.
+enum : uint32_t { kLzxMainPackedBits = 12, kLzxLengthPackedBits = 10 };
+// Inputs up to this size (that of a full frame's block) get the swapped
+// copy the fast loop reads; larger ones are decoded by the portable loop.
+enum : uint32_t { kLzxSwapCapacity = kLzxFrameSize + kLzxInputReserve };
+#endif
+
 // Overflow node of a lookup table: the entry for a next bit of 0, then of 1.
 typedef int16_t LzxNode[2];
 
@@ -64,6 +77,19 @@ struct LzxState {
     int32_t blockRemaining;  // bytes of it not yet decoded
     int32_t blockType;       // LzxBlockType, 0 after reset
     int32_t blockState;      // 1 = a block header is due, 2 = inside a block
+#ifdef LZX_FAST_LOOP
+    // The fast loop's versions of mainTable and lengthTable, with more bits:
+    // a symbol and its code length in one entry (see PackTable), so that
+    // one load decodes all but the rarest codes.
+    uint16_t mainPacked[1 << kLzxMainPackedBits];
+    uint16_t lengthPacked[1 << kLzxLengthPackedBits];
+    // The current input with its words' bytes swapped (SwapInputWords),
+    // made when the fast loop first runs in a call: inputSwapped is 1 + the
+    // parity of the words' offsets it was made for, 0 (set by every
+    // decompress) when there is none yet.
+    uint8_t swapped[kLzxSwapCapacity + 1];
+    uint8_t inputSwapped;
+#endif
     CabAllocFn alloc;
     CabFreeFn release;
     CabOpenFn open;  // the file functions are kept, never called

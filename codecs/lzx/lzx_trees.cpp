@@ -14,6 +14,7 @@
 // Lookup tables map the next `bits` bits to a symbol; codes longer than that
 // continue in overflow nodes (pairs for a next bit of 0 and 1), numbered from
 // the tree's symbol count and stored as negative table entries.
+#include <assert.h>
 #include <string.h>
 
 #include "lzx_bits.h"
@@ -158,6 +159,34 @@ fail:
     return false;
 }
 
+#ifdef LZX_FAST_LOOP
+// The packed table of `packedBits` bits (at least the plain table's `bits`)
+// for the fast loop, from a built table and its nodes: each entry the symbol
+// whose code the index begins with, and that code's length (at most
+// packedBits, so 10 bits of symbol and 5 of length suffice); where the code
+// is longer, kLzxPackedLong.
+static void PackTable(const int16_t* table, const LzxNode* nodes, const uint8_t* lengths,
+                      uint32_t bits, uint32_t packedBits, uint16_t* packed) {
+    const uint32_t extra = packedBits - bits;
+    for (uint32_t t = 0; t < (1u << bits); ++t) {
+        uint16_t* out = packed + (t << extra);
+        const int32_t root = table[t];
+        if (root >= 0) {  // a code of at most `bits` bits: the same entry throughout
+            assert(root < 1024 && lengths[root] <= bits);
+            const uint16_t v = (uint16_t)(lengths[root] << 10 | root);
+            for (uint32_t k = 0; k < (1u << extra); ++k) out[k] = v;
+            continue;
+        }
+        for (uint32_t k = 0; k < (1u << extra); ++k) {
+            int32_t e = root;
+            for (uint32_t bit = extra; e < 0 && bit > 0;) e = nodes[-e][k >> --bit & 1];
+            assert(e < 0 || (e < 1024 && lengths[e] <= packedBits));
+            out[k] = e < 0 ? (uint16_t)kLzxPackedLong : (uint16_t)(lengths[e] << 10 | e);
+        }
+    }
+}
+#endif
+
 bool ReadTrees(LzxState* s) {
     const uint32_t mainSymbols = kLzxNumChars + kLzxLengthHeaders * s->positionSlots;
     LzxBits b;
@@ -170,6 +199,14 @@ bool ReadTrees(LzxState* s) {
     LZX_CHECK(ReadLengths(&b, kLzxLengthSymbols, s->previousLengthLengths, s->lengthLengths));
     LZX_CHECK(BuildTable(kLzxLengthSymbols, s->lengthLengths, kLzxLengthBits, s->lengthTable,
                          s->lengthNodes, kLzxLengthNodes));
+#ifdef LZX_FAST_LOOP
+    // Only a block whose trees were all read and built decodes symbols, so
+    // the packed tables are made here, once both tables stand.
+    PackTable(s->mainTable, s->mainNodes, s->mainLengths, kLzxMainBits, kLzxMainPackedBits,
+              s->mainPacked);
+    PackTable(s->lengthTable, s->lengthNodes, s->lengthLengths, kLzxLengthBits,
+              kLzxLengthPackedBits, s->lengthPacked);
+#endif
     StoreBits(s, &b);
     return true;
 fail:

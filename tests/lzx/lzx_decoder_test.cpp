@@ -468,6 +468,44 @@ TEST(LzxBlocks, UncompressedBlocksPadBytesAndFrameContinuation) {
     EXPECT_EQ(std::string(out.begin(), out.end()), "de");
 }
 
+TEST(LzxBlocks, BlockWhoseWordsLieAtOddOffsetsOfItsDataBlock) {
+    // A verbatim block of odd size, then an uncompressed block that runs on
+    // into the next frame and ends there at an odd offset: the next block's
+    // 16-bit words lie at odd offsets of that data block, long enough for
+    // the decoder's fast paths.
+    Decoder d(1u << 15);
+    Stream s;
+    std::vector<uint8_t> ref;
+    s.E8Header(0);
+    FlatBlock(&s, Verbatim, 301);
+    for (int k = 0; k < 301; ++k) {
+        ref.push_back(uint8_t(k * 7));
+        s.Main(ref.back());
+    }
+    const uint32_t rawSize = 32768 - 301 + 5;  // even: no pad byte
+    std::vector<uint8_t> raw(rawSize);
+    for (uint32_t k = 0; k < rawSize; ++k) raw[k] = uint8_t(k * 13 + 1);
+    s.BlockHeader(Uncompressed, rawSize);
+    s.UncompressedStart(1, 1, 1);
+    s.Raw({raw.begin(), raw.end() - 5});
+    ref.insert(ref.end(), raw.begin(), raw.end() - 5);
+    std::vector<uint8_t> out;
+    ASSERT_EQ(d.Frame(s.Take(), 32768, &out), CodecResult::Ok);
+    ASSERT_EQ(out, ref);
+
+    std::vector<uint8_t> ref2(raw.end() - 5, raw.end());
+    s.Raw(ref2);
+    FlatBlock(&s, Verbatim, 600);
+    for (int k = 0; k < 400; ++k) {
+        ref2.push_back(uint8_t(k * 5 + 3));
+        s.Main(ref2.back());
+    }
+    s.MatchHeader(3, 200);
+    RefMatch(&ref2, 1, 200);
+    ASSERT_EQ(d.Frame(s.Take(), 605, &out), CodecResult::Ok);
+    EXPECT_EQ(out, ref2);
+}
+
 TEST(LzxBlocks, UncompressedBlockBetweenVerbatimBlocksKeepsTheDeltaBase) {
     Decoder d(1u << 15);
     Stream s;

@@ -9,6 +9,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <time.h>
 
 #include <chrono>
 #include <fstream>
@@ -73,13 +74,14 @@ int main(int argc, char** argv) {
         }
         list.push_back(std::move(fo));
     }
-    double best = 1e30;
+    double best = 1e30, bestCpu = 1e30;
     uint64_t hash = 0;
     std::vector<uint8_t> output(32768);
     // Run 0 hashes all output and is not timed.
     for (int r = 0; r <= runs; ++r) {
         if (r == 0) hash = 1469598103934665603ull;
         auto start = std::chrono::steady_clock::now();
+        const clock_t cpuStart = clock();
         for (const Folder& fo : list) {
             uint32_t maxOut = 32768, maxIn = 0;
             LzxConfig config{fo.windowSize};
@@ -98,9 +100,15 @@ int main(int argc, char** argv) {
             LzxDestroy(d);
         }
         const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double cpu = double(clock() - cpuStart) / CLOCKS_PER_SEC;
         if (r > 0 && s < best) best = s;
+        if (r > 0 && cpu < bestCpu) bestCpu = cpu;
     }
-    printf("%llu bytes in %zu folder(s): best %.3f s, %.1f MB/s (hash %016llx)\n",
-           (unsigned long long)total, list.size(), best, total / 1e6 / best, (unsigned long long)hash);
+    // On a busy machine the CPU time (of this process, which has one
+    // thread) is the steadier figure.
+    printf("%llu bytes in %zu folder(s): best %.3f s, %.1f MB/s; best CPU %.3f s, %.1f MB/s "
+           "(hash %016llx)\n",
+           (unsigned long long)total, list.size(), best, total / 1e6 / best, bestCpu,
+           total / 1e6 / bestCpu, (unsigned long long)hash);
     return 0;
 }
