@@ -23,16 +23,17 @@
 # fastest peer (a peer's median over cabx's median, by wall and by CPU, each
 # against the peer that is fastest by that measure), and cabx's peak memory.
 # Then, for each LZX and MSZIP cabinet, what `cabx test` costs over the
-# decoder alone on the same data in memory (tests/lzx/lzx_throughput, best of
-# RUNS, against cabx test's best CPU time; bench/mszip_throughput, median of
-# RUNS repetitions, against cabx test's median CPU time).
+# decoder alone on the same data in memory, both by CPU time
+# (tests/lzx/lzx_throughput, least of RUNS, against cabx test's least;
+# bench/mszip_throughput, median of RUNS repetitions, against cabx test's
+# median).
 #
 # usage: bench/bench_peers.sh
 #   RUNS       timed rounds (default 5); e.g. RUNS=3 CORPUS_MB=8 for a quick look
 #   CORPUS_MB  corpus size in MiB (default 64; each size has its own corpus
 #              and cabinets under BENCH_DIR)
 #   METHODS    default "none mszip lzx:21 quantum:21" (any cabx create -m)
-#   PEERS      default "cabextract 7zz bsdtar gcab"
+#   PEERS      default "cabextract 7zz bsdtar gcab"; PEERS= times cabx alone
 #   BENCH_DIR  work directory on disk (default /tmp/stub-bench)
 #   RAM_DIR    directory on a RAM file system (default /dev/shm)
 #   BUILD_DIR  Release build, configured and built here (default build-bench)
@@ -42,7 +43,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${RUNS:-5}
 corpus_mb=${CORPUS_MB:-64}
 read -r -a methods <<< "${METHODS:-none mszip lzx:21 quantum:21}"
-read -r -a peers <<< "${PEERS:-cabextract 7zz bsdtar gcab}"
+read -r -a peers <<< "${PEERS-cabextract 7zz bsdtar gcab}"
 bench=${BENCH_DIR:-/tmp/stub-bench}
 build=${BUILD_DIR:-$root/build-bench}
 corpus=$bench/corpus-${corpus_mb}M
@@ -304,10 +305,10 @@ for name in "${cabinets[@]}"; do
         continue
       fi
       result=$("$lzx_throughput" "$cab" "$runs")
-      decoder=$(echo "$result" | sed -n 's/.*best \([0-9.]*\) s.*/\1/p')
-      decoded=$(echo "$result" | sed -n 's/.* \([0-9.]* MB\/s\).*/\1/p')
+      decoder=$(echo "$result" | sed -n 's/.*best CPU \([0-9.]*\) s, \([0-9.]* MB\/s\).*/\1/p')
+      decoded=$(echo "$result" | sed -n 's/.*best CPU \([0-9.]*\) s, \([0-9.]* MB\/s\).*/\2/p')
       test_cpu=${best_cpu[$name cabx test]}
-      how="best of $runs, both"
+      how="least CPU time of $runs, both"
       ;;
     mszip | mszip:*)
       [[ $name == mszip-gcab ]] && continue   # another encoder than the one mszip_throughput times
@@ -326,7 +327,7 @@ for name in "${cabinets[@]}"; do
       decoded="$(printf '%.0f MB/s' "$(echo "${mszip_rate[$level]} / 1000000" | bc -l)")"
       [[ -n ${mszip_others[$level]} ]] && decoded+=" (for reference: ${mszip_others[$level]})"
       test_cpu=${cpu[$name cabx test]}
-      how="median of $runs, both"
+      how="median CPU time of $runs, both"
       ;;
     *)
       echo "- ${label[$name]}: no in-memory decoder benchmark for $method"

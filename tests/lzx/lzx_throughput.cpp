@@ -2,13 +2,15 @@
 //
 // Reads a cabinet whose folders are LZX, keeps every data block in memory,
 // then decodes each folder frame by frame as the reader would, RUNS times,
-// and prints the best output rate and a hash of the output (identical output
-// from two builds of the decoder gives the same hash).
+// and prints the best output rate, the least CPU time of a run (which a busy
+// machine disturbs less than the wall time) and a hash of the output
+// (identical output from two builds of the decoder gives the same hash).
 //
 // usage: lzx_throughput CABINET [RUNS]
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <time.h>
 
 #include <chrono>
 #include <fstream>
@@ -28,6 +30,12 @@ struct Folder {
 
 void* Alloc(uint32_t n) { return malloc(n); }
 void Free(void* p) { free(p); }
+
+double CpuSeconds() {
+    timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
 
 }  // namespace
 
@@ -73,13 +81,14 @@ int main(int argc, char** argv) {
         }
         list.push_back(std::move(fo));
     }
-    double best = 1e30;
+    double best = 1e30, bestCpu = 1e30;
     uint64_t hash = 0;
     std::vector<uint8_t> output(32768);
     // Run 0 hashes all output and is not timed.
     for (int r = 0; r <= runs; ++r) {
         if (r == 0) hash = 1469598103934665603ull;
         auto start = std::chrono::steady_clock::now();
+        const double startCpu = CpuSeconds();
         for (const Folder& fo : list) {
             uint32_t maxOut = 32768, maxIn = 0;
             LzxConfig config{fo.windowSize};
@@ -98,9 +107,12 @@ int main(int argc, char** argv) {
             LzxDestroy(d);
         }
         const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double cpu = CpuSeconds() - startCpu;
         if (r > 0 && s < best) best = s;
+        if (r > 0 && cpu < bestCpu) bestCpu = cpu;
     }
-    printf("%llu bytes in %zu folder(s): best %.3f s, %.1f MB/s (hash %016llx)\n",
-           (unsigned long long)total, list.size(), best, total / 1e6 / best, (unsigned long long)hash);
+    printf("%llu bytes in %zu folder(s): best %.3f s, %.1f MB/s; best CPU %.3f s, %.1f MB/s (hash %016llx)\n",
+           (unsigned long long)total, list.size(), best, total / 1e6 / best, bestCpu,
+           total / 1e6 / bestCpu, (unsigned long long)hash);
     return 0;
 }
