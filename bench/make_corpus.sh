@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Assembles the benchmark corpus from real files of this machine: text,
-# source code and x86-64 binaries, about a third each, at least 100 MB in
-# all. The files are copied flat into one directory (names prefixed by kind
-# and number, so that no two collide) and listed with their origin and size
-# in MANIFEST.tsv. The selection is deterministic for a given machine image.
+# source code and x86-64 binaries, about a third each: CORPUS_MB MiB in all
+# (a little more, as the last file of each kind is taken whole), or
+# CORPUS_MB_PER_KIND MiB of each kind (default 36, over 100 MB in all). The
+# files are copied flat into one directory (names prefixed by kind and
+# number, so that no two collide) and listed with their origin and size in
+# MANIFEST.tsv. The selection is deterministic for a given machine image.
 #
 # usage: bench/make_corpus.sh [DIR]   (default: $BENCH_DIR/corpus,
 #                                      BENCH_DIR defaulting to /tmp/stub-bench)
@@ -11,7 +13,12 @@
 set -euo pipefail
 
 dir=${1:-${BENCH_DIR:-/tmp/stub-bench}/corpus}
-per_kind=${CORPUS_MB_PER_KIND:-36}   # MB of each kind
+per_kind=${CORPUS_MB_PER_KIND:-36}   # MiB of each kind
+if [[ -n ${CORPUS_MB:-} ]]; then
+  kind_bytes=$((CORPUS_MB * 1024 * 1024 / 3))
+else
+  kind_bytes=$((per_kind * 1024 * 1024))
+fi
 min_size=${CORPUS_MIN_FILE:-8192}     # skip tiny files: extraction would time file creation
 max_size=$((4 * 1024 * 1024))         # and huge ones, so that no single file dominates
 
@@ -23,9 +30,9 @@ rm -rf "$dir"
 mkdir -p "$dir"
 printf 'file\tkind\tbytes\torigin\n' > "$dir/MANIFEST.tsv"
 
-# take KIND: reads candidate paths on stdin, copies them until per_kind MB.
+# take KIND: reads candidate paths on stdin, copies them until kind_bytes.
 take() {
-  local kind=$1 n=0 total=0 limit=$((per_kind * 1024 * 1024)) path size name
+  local kind=$1 n=0 total=0 limit=$kind_bytes path size name
   while IFS= read -r path; do
     [[ -f $path && ! -L $path && -r $path ]] || continue
     size=$(stat -c %s "$path")
@@ -54,7 +61,10 @@ find /usr/include /usr/lib/python3* /usr/share/cmake* /usr/share/perl* /usr/lib/
 # Binaries: x86-64 executables and shared libraries.
 find /usr/bin /usr/lib/x86_64-linux-gnu -maxdepth 1 -type f 2>/dev/null | LC_ALL=C sort |
   while IFS= read -r f; do
-    if [[ $(head -c 4 "$f" 2>/dev/null | od -An -c | tr -d ' ') == '177ELF' ]]; then echo "$f"; fi
+    # The magic number read by the shell itself: a process per file took minutes.
+    magic=
+    LC_ALL=C read -r -N 4 magic 2>/dev/null < "$f" || true
+    if [[ $magic == $'\177ELF' ]]; then echo "$f"; fi
   done | take bin
 
 touch "$dir/.complete"

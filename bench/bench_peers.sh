@@ -1,0 +1,348 @@
+#!/usr/bin/env bash
+# Extraction benchmark: cabx against every peer extractor, per method and
+# cabinet shape, in one run.
+#
+# Packs the corpus (bench/make_corpus.sh, CORPUS_MB MiB of real files) with
+# each method of METHODS twice, as one folder (cabx create --folder-size 0)
+# and in cabx create's default 8 MiB folders, and as one MSZIP folder with
+# `gcab -c -z` as well. For every cabinet, a first untimed round extracts it
+# with cabx and each peer (cabextract, 7zz, bsdtar, gcab) to a RAM file
+# system and compares every file with the corpus: a peer that fails is shown
+# as unable to read that cabinet, one that writes wrong data as such, and
+# either is left out of that cabinet's rounds (cabx failing or writing wrong
+# data stops the benchmark). Then RUNS rounds time,
+# for each tool, extraction to the RAM file system, extraction to disk
+# (BENCH_DIR; each tool's output removed and synced before the next run) and
+# the tool's test mode where it has one (cabx test, cabextract -t, 7zz t);
+# the order of all these runs rotates from round to round, so that a change
+# in the machine's load falls on every tool alike. Every run's wall time,
+# CPU time (user + system of the whole process tree, threads and children
+# included) and peak resident memory come from bench/run_timed.
+#
+# Prints a table, one row per cabinet and kind of run: the median wall and
+# CPU time of each tool side by side, how many times faster cabx is than the
+# fastest peer (a peer's median over cabx's median, by wall and by CPU, each
+# against the peer that is fastest by that measure), and cabx's peak memory.
+# Then, for each LZX and MSZIP cabinet, what `cabx test` costs over the
+# decoder alone on the same data in memory, both by CPU time
+# (tests/lzx/lzx_throughput, least of RUNS, against cabx test's least;
+# bench/mszip_throughput, median of RUNS repetitions, against cabx test's
+# median).
+#
+# usage: bench/bench_peers.sh
+#   RUNS       timed rounds (default 5); e.g. RUNS=3 CORPUS_MB=8 for a quick look
+#   CORPUS_MB  corpus size in MiB (default 64; each size has its own corpus
+#              and cabinets under BENCH_DIR)
+#   METHODS    default "none mszip lzx:21 quantum:21" (any cabx create -m)
+#   PEERS      default "cabextract 7zz bsdtar gcab"; PEERS= times cabx alone
+#   BENCH_DIR  work directory on disk (default /tmp/stub-bench)
+#   RAM_DIR    directory on a RAM file system (default /dev/shm)
+#   BUILD_DIR  Release build, configured and built here (default build-bench)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${RUNS:-5}
+corpus_mb=${CORPUS_MB:-64}
+read -r -a methods <<< "${METHODS:-none mszip lzx:21 quantum:21}"
+read -r -a peers <<< "${PEERS-cabextract 7zz bsdtar gcab}"
+bench=${BENCH_DIR:-/tmp/stub-bench}
+build=${BUILD_DIR:-$root/build-bench}
+corpus=$bench/corpus-${corpus_mb}M
+cabs=$bench/cabinets-${corpus_mb}M
+ram=${RAM_DIR:-/dev/shm}/stub-bench-$$
+disk=$bench/out-$$
+
+# --- build -----------------------------------------------------------------
+# lzx_throughput lives with the LZX tests; without GoogleTest the build has
+# no tests and that comparison is skipped.
+targets=(cabx run_timed mszip_throughput)
+if cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_BENCH=ON \
+     -DSTUB_BUILD_TESTS=ON >/dev/null 2>&1; then
+  targets+=(lzx_throughput)
+else
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_BENCH=ON \
+    -DSTUB_BUILD_TESTS=OFF >/dev/null
+fi
+cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
+cabx=$build/cabx
+run_timed=$build/bench/run_timed
+lzx_throughput=$(find "$build/tests" -maxdepth 2 -name lzx_throughput -type f -perm -u+x 2>/dev/null | head -1)
+mszip_throughput=$build/bench/mszip_throughput
+
+available=()
+for tool in "${peers[@]}"; do
+  if command -v "$tool" >/dev/null; then available+=("$tool"); else echo "$tool: not installed, left out" >&2; fi
+done
+peers=("${available[@]}")
+
+CORPUS_MB=$corpus_mb "$root/bench/make_corpus.sh" "$corpus" >&2
+mapfile -t files < <(awk -F'\t' 'NR > 1 { print $1 }' "$corpus/MANIFEST.tsv")
+corpus_bytes=$(awk -F'\t' 'NR > 1 { s += $3 } END { print s }' "$corpus/MANIFEST.tsv")
+mkdir -p "$cabs" "$ram" "$disk"
+trap 'rm -rf "$ram" "$disk"' EXIT
+
+# --- cabinets --------------------------------------------------------------
+# pack NAME COMMAND...: the corpus as cabinet $cabs/NAME.cab, made by COMMAND
+# (run in the corpus folder, the cabinet's path appended before the files)
+# unless there is one newer than cabx.
+cabinets=()
+declare -A label
+pack() {
+  local name=$1 cab=$cabs/$1.cab
+  shift
+  if [[ ! -f $cab || $cab -ot $cabx ]]; then
+    rm -f "$cab"
+    echo "packing $name: $*" >&2
+    if ! (cd "$corpus" && "$run_timed" "$ram/pack.txt" "$@" "$cab" "${files[@]}" >/dev/null); then
+      echo "packing $name failed" >&2
+      exit 1
+    fi
+    awk -v n="$corpus_bytes" '{ printf "  %.1f s CPU, %.1f MB/s\n", $2 + $3, n / 1e6 / ($2 + $3) }' \
+      "$ram/pack.txt" >&2
+  fi
+  cabinets+=("$name")
+}
+for method in "${methods[@]}"; do
+  id=${method//:/}
+  pack "$id-1" "$cabx" create -m "$method" --folder-size 0
+  label[$id-1]="$method, 1 folder"
+  pack "$id-8m" "$cabx" create -m "$method"
+  label[$id-8m]="$method, 8 MiB folders"
+  if [[ $method == mszip ]] && command -v gcab >/dev/null; then
+    pack mszip-gcab gcab -c -z
+    label[mszip-gcab]="mszip, 1 folder, gcab -c -z"
+  fi
+done
+
+# --- one cabinet -----------------------------------------------------------
+# command_for TOOL MODE CABINET OUT: sets argv to TOOL's command that
+# extracts CABINET into OUT (MODE ram or disk) or tests it (MODE test);
+# returns 1 if TOOL has no test mode.
+command_for() {
+  local tool=$1 mode=$2 cab=$3 out=$4
+  if [[ $mode == test ]]; then
+    case $tool in
+      cabx) argv=("$cabx" test -q "$cab") ;;
+      cabextract) argv=(cabextract -q -t "$cab") ;;
+      7zz) argv=(7zz t -bd "$cab") ;;
+      *) return 1 ;;
+    esac
+    return 0
+  fi
+  case $tool in
+    cabx) argv=("$cabx" extract -q -d "$out" "$cab") ;;
+    cabextract) argv=(cabextract -q -d "$out" "$cab") ;;
+    7zz) argv=(7zz x -y -bd "-o$out" "$cab") ;;
+    bsdtar) argv=(bsdtar -xf "$cab" -C "$out") ;;
+    gcab) argv=(gcab -x -C "$out" "$cab") ;;
+  esac
+}
+
+# run TOOL MODE CABINET: one run into a fresh output directory, which is
+# removed afterwards (and, on disk, synced, so that no write-back spills
+# into the next run); the times are left in $ram/time.txt, the tool's
+# messages in $ram/err.txt. With check=1, the output is compared with the
+# corpus as well: a difference is status 250, named in $ram/err.txt.
+run() {
+  local out=$ram/out
+  [[ $2 == disk ]] && out=$disk/out
+  rm -rf "$out"
+  mkdir -p "$out"
+  command_for "$1" "$2" "$3" "$out"
+  local status=0
+  "$run_timed" "$ram/time.txt" "${argv[@]}" >/dev/null 2>"$ram/err.txt" || status=$?
+  if [[ ${check:-} == 1 && $status == 0 && $2 != test ]]; then
+    local f
+    for f in "${files[@]}"; do
+      if ! cmp -s "$corpus/$f" "$out/$f"; then
+        echo "$f differs" > "$ram/err.txt"
+        status=250
+        break
+      fi
+    done
+  fi
+  rm -rf "$out"
+  [[ $2 == disk ]] && sync -f "$disk"
+  return $status
+}
+
+median() { sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+least() { sort -g | head -1; }
+
+declare -A wall cpu rss best_cpu note
+# race CABINET: the check round and the timed rounds of one cabinet; sets
+# wall, cpu, best_cpu and rss["CABINET TOOL MODE"] (medians; least CPU;
+# greatest peak memory) and note["CABINET TOOL"] for a tool left out.
+race() {
+  local name=$1 cab=$cabs/$1.cab tool mode status jobs=()
+  echo "$name ($(stat -c %s "$cab") bytes): checking" >&2
+  for tool in cabx "${peers[@]}"; do
+    status=0
+    check=1 run "$tool" ram "$cab" || status=$?
+    if ((status != 0)); then
+      [[ $tool == cabx ]] && { echo "cabx failed on $cab (status $status):" >&2; cat "$ram/err.txt" >&2; exit 1; }
+      if ((status == 250)); then
+        note[$name $tool]="wrote wrong data ($(cat "$ram/err.txt")) with exit status 0"
+      else
+        note[$name $tool]="cannot read it (exit $status: $(grep -m1 . "$ram/err.txt" | cut -c1-60))"
+      fi
+      echo "  $tool ${note[$name $tool]}" >&2
+      continue
+    fi
+    jobs+=("$tool ram" "$tool disk")
+    if command_for "$tool" test "$cab" ""; then
+      status=0
+      run "$tool" test "$cab" || status=$?
+      if ((status == 0)); then
+        jobs+=("$tool test")
+      else
+        [[ $tool == cabx ]] && { echo "cabx test failed on $cab:" >&2; cat "$ram/err.txt" >&2; exit 1; }
+        note[$name $tool test]="test failed (exit $status)"
+      fi
+    fi
+  done
+  declare -A walls=() cpus=() rsses=()
+  local round k n=${#jobs[@]} job
+  for ((round = 0; round < runs; round++)); do
+    echo "$name: round $((round + 1)) of $runs" >&2
+    for ((k = 0; k < n; k++)); do
+      job=${jobs[$(((k + round * 3) % n))]}
+      if ! run $job "$cab"; then
+        echo "$job failed on $cab in a timed round:" >&2
+        cat "$ram/err.txt" >&2
+        exit 1
+      fi
+      read -r w u s m < "$ram/time.txt"
+      walls[$job]+="$w "
+      cpus[$job]+="$(echo "$u + $s" | bc -l) "
+      rsses[$job]+="$m "
+    done
+  done
+  for job in "${jobs[@]}"; do
+    wall[$name $job]=$(printf '%s\n' ${walls[$job]} | median)
+    cpu[$name $job]=$(printf '%s\n' ${cpus[$job]} | median)
+    best_cpu[$name $job]=$(printf '%s\n' ${cpus[$job]} | least)
+    rss[$name $job]=$(printf '%s\n' ${rsses[$job]} | sort -g | tail -1)
+  done
+}
+
+start_load=$(cut -d' ' -f1-3 /proc/loadavg)
+for name in "${cabinets[@]}"; do race "$name"; done
+
+# --- report ----------------------------------------------------------------
+echo
+echo "## cabx against the peers: extraction and test, median of $runs rounds"
+echo
+printf '%s; corpus %d files, %.1f MB (%s); %s cores; niceness %s; load average %s at the start, %s at the end\n' \
+  "$(date -u '+%Y-%m-%d %H:%M UTC')" "${#files[@]}" "$(echo "$corpus_bytes / 1000000" | bc -l)" \
+  "$corpus" "$(nproc)" "$(nice)" "$start_load" "$(cut -d' ' -f1-3 /proc/loadavg)"
+printf 'RUNS=%s CORPUS_MB=%s METHODS="%s" PEERS="%s"\n' "$runs" "$corpus_mb" "${methods[*]}" "${peers[*]}"
+printf 'ram: %s (%s); disk: %s (%s)\n' "${ram%/*}" "$(stat -f -c %T "$ram")" "$bench" "$(stat -f -c %T "$disk")"
+echo
+echo "cabinets:"
+for name in "${cabinets[@]}"; do
+  cab=$cabs/$name.cab
+  size=$(stat -c %s "$cab")
+  folders=$("$cabx" info "$cab" | sed -n 's/.* \([0-9]*\) folder(s).*/\1/p' | head -1)
+  printf '  %-30s %3s folder(s) %11d bytes (%.1f%% of the corpus)  %s\n' "${label[$name]}" "$folders" \
+    "$size" "$(echo "100 * $size / $corpus_bytes" | bc -l)" "$cab"
+done
+echo
+echo "Cells: median wall / CPU seconds. Fastest peer / cabx: the fastest peer's median over cabx's, by"
+echo "wall and by CPU (each against the peer fastest by that measure; above 1, cabx is faster)."
+echo
+header="| cabinet | run | cabx"
+rule="|---|---|---"
+for tool in "${peers[@]}"; do header+=" | $tool"; rule+="|---"; done
+echo "$header | fastest peer / cabx, wall | fastest peer / cabx, CPU | cabx peak RSS |"
+echo "$rule|---|---|---|"
+declare -A run_label=([ram]="extract to RAM" [disk]="extract to disk" [test]="test")
+for name in "${cabinets[@]}"; do
+  for mode in ram disk test; do
+    key="$name cabx $mode"
+    [[ -n ${wall[$key]:-} ]] || continue
+    row="| ${label[$name]} | ${run_label[$mode]} | $(printf '%.3f / %.3f' "${wall[$key]}" "${cpu[$key]}")"
+    fast_wall="" fast_cpu=""
+    for tool in "${peers[@]}"; do
+      k="$name $tool $mode"
+      if [[ -n ${wall[$k]:-} ]]; then
+        row+=" | $(printf '%.3f / %.3f' "${wall[$k]}" "${cpu[$k]}")"
+        if [[ -z $fast_wall ]] || (($(echo "${wall[$k]} < ${wall[$name $fast_wall $mode]}" | bc -l))); then
+          fast_wall=$tool
+        fi
+        if [[ -z $fast_cpu ]] || (($(echo "${cpu[$k]} < ${cpu[$name $fast_cpu $mode]}" | bc -l))); then
+          fast_cpu=$tool
+        fi
+      elif [[ ${note[$name $tool]:-} == wrote* ]]; then
+        row+=" | WRONG DATA"
+      elif [[ -n ${note[$name $tool]:-} ]]; then
+        row+=" | cannot read"
+      elif [[ $mode == test ]] && ! command_for "$tool" test x ""; then
+        row+=" | no test mode"
+      else
+        row+=" | ${note[$name $tool test]:-—}"
+      fi
+    done
+    if [[ -n $fast_wall ]]; then
+      row+=" | $(printf '%.2f (%s)' "$(echo "${wall[$name $fast_wall $mode]} / ${wall[$key]}" | bc -l)" "$fast_wall")"
+      row+=" | $(printf '%.2f (%s)' "$(echo "${cpu[$name $fast_cpu $mode]} / ${cpu[$key]}" | bc -l)" "$fast_cpu")"
+    else
+      row+=" | — | —"
+    fi
+    row+=" | $(printf '%.1f MiB' "$(echo "${rss[$key]} / 1024" | bc -l)") |"
+    echo "$row"
+  done
+done
+for name in "${cabinets[@]}"; do
+  for tool in "${peers[@]}"; do
+    [[ -n ${note[$name $tool]:-} ]] && echo "- ${label[$name]}: $tool ${note[$name $tool]}"
+  done
+done
+
+# --- test overhead ---------------------------------------------------------
+echo
+echo "## cabx test against the decoder alone in memory"
+echo
+declare -A mszip_rate=() mszip_others=()
+for name in "${cabinets[@]}"; do
+  method=${label[$name]%%,*}
+  cab=$cabs/$name.cab
+  case $method in
+    lzx:*)
+      if [[ -z $lzx_throughput ]]; then
+        echo "- ${label[$name]}: lzx_throughput not built (no tests in this build), skipped"
+        continue
+      fi
+      result=$("$lzx_throughput" "$cab" "$runs")
+      decoder=$(echo "$result" | sed -n 's/.*best CPU \([0-9.]*\) s, \([0-9.]* MB\/s\).*/\1/p')
+      decoded=$(echo "$result" | sed -n 's/.*best CPU \([0-9.]*\) s, \([0-9.]* MB\/s\).*/\2/p')
+      test_cpu=${best_cpu[$name cabx test]}
+      how="least CPU time of $runs, both"
+      ;;
+    mszip | mszip:*)
+      [[ $name == mszip-gcab ]] && continue   # another encoder than the one mszip_throughput times
+      level=6
+      [[ $method == mszip:* ]] && level=${method#mszip:}
+      if [[ -z ${mszip_rate[$level]:-} ]]; then
+        # Median of RUNS repetitions of each benchmark; rates are bytes of
+        # output per second of CPU time.
+        "$mszip_throughput" "$corpus" --level="$level" --benchmark_repetitions="$runs" \
+          --benchmark_report_aggregates_only=true --benchmark_format=csv >"$ram/mszip.csv" 2>/dev/null
+        mszip_rate[$level]=$(awk -F, '$1 ~ /^"Mszip.*_median"$/ { printf "%.0f", $6; exit }' "$ram/mszip.csv")
+        mszip_others[$level]=$(awk -F, '$1 ~ /_median"$/ && $1 !~ /^"Mszip/ { gsub(/"|_median/, "", $1);
+          printf "%s%s %.0f MB/s", sep, $1, $6 / 1e6; sep = ", " }' "$ram/mszip.csv")
+      fi
+      decoder=$(echo "$corpus_bytes / ${mszip_rate[$level]}" | bc -l)
+      decoded="$(printf '%.0f MB/s' "$(echo "${mszip_rate[$level]} / 1000000" | bc -l)")"
+      [[ -n ${mszip_others[$level]} ]] && decoded+=" (for reference: ${mszip_others[$level]})"
+      test_cpu=${cpu[$name cabx test]}
+      how="median CPU time of $runs, both"
+      ;;
+    *)
+      echo "- ${label[$name]}: no in-memory decoder benchmark for $method"
+      continue
+      ;;
+  esac
+  printf -- '- %s: cabx test %.3f s CPU, decoder alone %.3f s (%s): overhead %.0f%% of decoding (goal at most 10%%); decoder %s\n' \
+    "${label[$name]}" "$test_cpu" "$decoder" "$how" "$(echo "100 * ($test_cpu - $decoder) / $decoder" | bc -l)" "$decoded"
+done
