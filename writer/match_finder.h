@@ -36,7 +36,7 @@ namespace cabwriter {
 
 class MatchFinder {
 public:
-    static const uint32_t kWays = 32;  // positions per bucket: two cache lines
+    static constexpr uint32_t kWays = 32;  // positions per bucket: two cache lines
     static_assert((kWays & (kWays - 1)) == 0 && kWays <= 256, "the ring cursor is a byte");
 
     // The table is sized by BucketBits: for the window, and smaller for
@@ -116,10 +116,10 @@ public:
     }
 
 private:
-    static const uint32_t kBits3 = 16;
-    static const uint32_t kPositionMask = 0xFFFFFF;
-    static const size_t kAhead = 16;
-    static const uint32_t kMaxBucketBits = 16;
+    static constexpr uint32_t kBits3 = 16;
+    static constexpr uint32_t kPositionMask = 0xFFFFFF;
+    static constexpr size_t kAhead = 16;
+    static constexpr uint32_t kMaxBucketBits = 16;
 
     struct FreeAligned {
         void operator()(uint32_t* p) const { free(p); }
