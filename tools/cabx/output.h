@@ -140,9 +140,16 @@ private:
     uint32_t serial_ = 0;
     std::unordered_set<std::string> created_;  // paths created in this run (keepExisting)
 
-    // The chunks; an entry is set once, under mutex_, before any operation
-    // that names it is queued.
+    // The chunks: in one mapping reserved at the start and touched as the
+    // chunks come into use (in huge pages where the system gives them), or
+    // allocated one by one when it cannot be had. An entry of chunks_ is set
+    // once, under mutex_, before any operation that names it is queued.
+    uint8_t* region_ = nullptr;
+    size_t regionLength_ = 0;
     std::vector<std::unique_ptr<uint8_t[]>> chunks_;
+    uint8_t* ChunkData(int chunk) const {
+        return region_ ? region_ + size_t(chunk) * kChunkSize : chunks_[chunk].get();
+    }
 
     // Shared, under mutex_.
     std::mutex mutex_;
