@@ -29,12 +29,13 @@ int RunExtraction(const Args& args, Session::Mode mode) {
     s.mode = mode;
     if (!OpenArchive(s, args)) return kExitFailure;
     if (mode == Session::kExtract) {
-        mkdir(args.dir.c_str(), 0777);
+        bool made = mkdir(args.dir.c_str(), 0777) == 0;
         s.rootFd = open(args.dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (s.rootFd < 0) {
             Fail(s, "", "cannot use directory '" + args.dir + "': " + strerror(errno));
             return kExitFailure;
         }
+        SetOutputRoot(s.rootFd, made);
     }
     signal(SIGPIPE, SIG_IGN);
     if (args.maxOutput != UINT64_MAX) OutputPipeline::LimitOutput(args.maxOutput);

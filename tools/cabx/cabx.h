@@ -96,6 +96,10 @@ struct PendingFile {
     void* slot = nullptr;  // where the signal handler finds it
 };
 
+// Names the root directory of the run's output, and whether this process
+// has just made it; directories made below it are remembered from then on.
+void SetOutputRoot(int rootFd, bool made);
+
 // Creates (with the directories needed) a temporary file for `parts` below
 // the directory `rootFd`, never following a symbolic link, and returns its
 // descriptor. A file that exists is kept when `keepExisting` (then *skipped

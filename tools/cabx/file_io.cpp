@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <memory>
+#include <new>
 #include <mutex>
 #include <vector>
 
@@ -30,7 +32,9 @@ struct ReadBuffer {
     int64_t pos = 0;    // where the handle stands
     int64_t start = 0;  // the file offset of data[0]
     size_t len = 0;     // bytes valid in data
-    std::vector<uint8_t> data;
+    // kReadBufferSize bytes, kept for the thread's later handles; not
+    // zeroed, as only the len bytes read are ever looked at.
+    std::unique_ptr<uint8_t[]> data;
 };
 // The callbacks carry no context, and every extraction pass runs its reader
 // on a thread of its own: the handles a thread opens are read through that
@@ -91,7 +95,11 @@ int32_t BufferedOpen(const char* path, int flags, int mode) {
         b.fd = h;
         b.pos = b.start = 0;
         b.len = 0;
-        b.data.resize(kReadBufferSize);
+        if (!b.data) b.data.reset(new (std::nothrow) uint8_t[kReadBufferSize]);
+        if (!b.data) {
+            b.fd = -1;  // unbuffered
+            break;
+        }
         break;
     }
     return h;  // unbuffered when every buffer is taken
@@ -105,14 +113,14 @@ int32_t BufferedRead(int32_t h, void* buffer, uint32_t count) {
         if (b->pos >= b->start && b->pos < b->start + int64_t(b->len)) {
             size_t at = size_t(b->pos - b->start);
             size_t take = std::min<size_t>(count - done, b->len - at);
-            memcpy(p + done, b->data.data() + at, take);
+            memcpy(p + done, b->data.get() + at, take);
             done += uint32_t(take);
             b->pos += int64_t(take);
             continue;
         }
-        bool direct = count - done >= b->data.size();  // large reads bypass the buffer
+        bool direct = count - done >= kReadBufferSize;  // large reads bypass the buffer
         ssize_t n = direct ? pread(h, p + done, count - done, b->pos)
-                           : pread(h, b->data.data(), b->data.size(), b->pos);
+                           : pread(h, b->data.get(), kReadBufferSize, b->pos);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return -1;
         if (n == 0) break;

@@ -20,6 +20,8 @@
 #include <wctype.h>
 
 #include <atomic>
+#include <mutex>
+#include <unordered_set>
 
 #include "cabx.h"
 
@@ -237,6 +239,44 @@ std::vector<std::string> SafeComponents(const std::string& utf8) {
 
 namespace {
 
+// The directories this process made below the output root of the run.
+// Nothing else is expected to write there, so a name in one of them exists
+// only if this process put it there: the check before creating a file can
+// be skipped when the name is not one of the directories made. (Anything
+// that appears meanwhile is still caught when the file is moved into place.)
+struct MadeDirectories {
+    std::mutex mutex;
+    int rootFd = -1;
+    bool rootMade = false;
+    std::unordered_set<std::string> paths;  // '/'-joined, below the root
+};
+MadeDirectories gMade;
+
+std::string JoinParts(const std::vector<std::string>& parts, size_t count) {
+    std::string key;
+    for (size_t i = 0; i < count; ++i) {
+        if (i) key += '/';
+        key += parts[i];
+    }
+    return key;
+}
+
+// True when the last of `parts` cannot exist but as one of the directories
+// made by this process (then *isDirectory tells whether it is one).
+bool KnownBelowMade(int rootFd, const std::vector<std::string>& parts, bool* isDirectory) {
+    std::lock_guard<std::mutex> lock(gMade.mutex);
+    if (rootFd != gMade.rootFd) return false;
+    std::string parent = JoinParts(parts, parts.size() - 1);
+    if (parent.empty() ? !gMade.rootMade : !gMade.paths.count(parent)) return false;
+    *isDirectory = gMade.paths.count(JoinParts(parts, parts.size())) != 0;
+    return true;
+}
+
+void NoteMade(int rootFd, const std::vector<std::string>& parts, size_t count) {
+    std::lock_guard<std::mutex> lock(gMade.mutex);
+    if (rootFd == gMade.rootFd) gMade.paths.insert(JoinParts(parts, count));
+}
+
 // Enters (creating as needed) the directories of `parts` but the last below
 // rootFd, never following a symbolic link. Returns the innermost directory
 // (rootFd itself for a file at the top), or -1 with a reason.
@@ -247,7 +287,9 @@ int EnterParents(int rootFd, const std::vector<std::string>& parts, std::string*
         walked += parts[i] + "/";
         int next = openat(dir, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (next < 0 && errno == ENOENT) {
-            if (mkdirat(dir, parts[i].c_str(), 0777) != 0 && errno != EEXIST) {
+            if (mkdirat(dir, parts[i].c_str(), 0777) == 0) {
+                NoteMade(rootFd, parts, i + 1);
+            } else if (errno != EEXIST) {
                 *error = "cannot create directory '" + walked + "': " + strerror(errno);
                 if (dir != rootFd) close(dir);
                 return -1;
@@ -307,6 +349,13 @@ void RemoveTempsAndDie(int sig) {
 
 }  // namespace
 
+void SetOutputRoot(int rootFd, bool made) {
+    std::lock_guard<std::mutex> lock(gMade.mutex);
+    gMade.rootFd = rootFd;
+    gMade.rootMade = made;
+    gMade.paths.clear();
+}
+
 void RemoveTemporaryFilesOnSignals() {
     static std::atomic<bool> installed{false};
     if (installed.exchange(true)) return;
@@ -330,7 +379,14 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
     // Decided here so that a file that cannot be placed is refused before
     // any of it is written; the move into place checks again.
     struct stat st;
-    if (fstatat(dir, file->leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+    bool madeDirectory = false;
+    if (!keepExisting && KnownBelowMade(rootFd, parts, &madeDirectory)) {
+        if (madeDirectory) {
+            *error = kDirectoryInTheWay;
+            DropPending(file);
+            return -1;
+        }
+    } else if (fstatat(dir, file->leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (keepExisting) *skipped = true;
         else if (S_ISDIR(st.st_mode)) *error = kDirectoryInTheWay;
         if (keepExisting || S_ISDIR(st.st_mode)) {
@@ -342,9 +398,10 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
     // so it cannot be too long where the real name is not. O_EXCL: an
     // existing file of that name (or a link planted there) is never opened.
     static std::atomic<unsigned> serial{0};
+    static const long pid = long(getpid());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char temp[64];
-        snprintf(temp, sizeof temp, ".cabx-%ld-%u.part", long(getpid()), serial.fetch_add(1));
+        snprintf(temp, sizeof temp, ".cabx-%ld-%u.part", pid, serial.fetch_add(1));
         int fd = openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
             file->temp = temp;

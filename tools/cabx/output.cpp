@@ -5,12 +5,14 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <string.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <system_error>
+#include <unordered_map>
 
 #include "cabx.h"
 
@@ -22,27 +24,41 @@ namespace {
 // wait, when the decoding thread has to wait itself, and at the end.
 constexpr size_t kWakeBytes = OutputPipeline::kChunkSize;
 constexpr size_t kWakeOps = 64;
+// Writes of this size or more may skip the copy into a chunk.
+constexpr uint32_t kDirectFrom = 16 << 10;
 
 // Sets the file's time from the entry's DOS date and time, and removes the
 // write permission for the read-only attribute.
 void SetTimeAndMode(int fd, uint16_t date, uint16_t time, uint16_t attributes) {
-    struct tm tm = {};
-    tm.tm_year = 80 + (date >> 9);
-    tm.tm_mon = ((date >> 5) & 15) - 1;
-    tm.tm_mday = date & 31;
-    tm.tm_hour = time >> 11;
-    tm.tm_min = (time >> 5) & 63;
-    tm.tm_sec = (time & 31) * 2;
-    tm.tm_isdst = -1;
-    // mktime reloads the time zone into global state each call; parallel
-    // extraction passes run an output thread each.
+    // mktime reloads the time zone into global state each call (a stat of
+    // the zone file each time); parallel extraction passes run an output
+    // thread each. Files of a cabinet often share their date and time, so
+    // the answers are remembered for the run.
     static std::mutex zoneMutex;
+    static std::unordered_map<uint32_t, time_t> known;  // date << 16 | time: the time, or -1
     time_t t;
     {
         std::lock_guard<std::mutex> lock(zoneMutex);
-        t = mktime(&tm);
+        uint32_t key = uint32_t(date) << 16 | time;
+        auto found = known.find(key);
+        if (found != known.end()) {
+            t = found->second;
+        } else {
+            struct tm tm = {};
+            tm.tm_year = 80 + (date >> 9);
+            tm.tm_mon = ((date >> 5) & 15) - 1;
+            tm.tm_mday = date & 31;
+            tm.tm_hour = time >> 11;
+            tm.tm_min = (time >> 5) & 63;
+            tm.tm_sec = (time & 31) * 2;
+            tm.tm_isdst = -1;
+            t = mktime(&tm);
+            if (tm.tm_mon < 0) t = time_t(-1);
+            if (known.size() >= 4096) known.clear();
+            known.emplace(key, t);
+        }
     }
-    if (t != time_t(-1) && tm.tm_mon >= 0) {
+    if (t != time_t(-1)) {
         struct timespec ts[2] = {{t, 0}, {t, 0}};
         futimens(fd, ts);
     }
@@ -95,6 +111,25 @@ OutputPipeline::OutputPipeline(int rootFd, bool toStdout, bool keepExisting, int
     // Past a file size limit write() is to fail with EFBIG, reported with
     // the file's name, rather than the signal ending the process with the
     // temporary file left behind.
+    // The chunks' memory: faulting it in a page at a time cost more than
+    // copying into it on a virtualised machine, so it is reserved aligned
+    // to a huge page and advised as huge pages.
+    const size_t huge = size_t(2) << 20;
+    size_t length = size_t(chunkLimit_) * kChunkSize;
+    void* raw = mmap(nullptr, length + huge, PROT_READ | PROT_WRITE,
+                     MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw != MAP_FAILED) {
+        uintptr_t base = uintptr_t(raw);
+        uintptr_t at = (base + huge - 1) & ~uintptr_t(huge - 1);
+        if (at > base) munmap(raw, at - base);
+        uintptr_t tail = base + length + huge;
+        if (tail > at + length) munmap(reinterpret_cast<void*>(at + length), tail - (at + length));
+#ifdef MADV_HUGEPAGE
+        madvise(reinterpret_cast<void*>(at), length, MADV_HUGEPAGE);
+#endif
+        region_ = reinterpret_cast<uint8_t*>(at);
+        regionLength_ = length;
+    }
     signal(SIGXFSZ, SIG_IGN);
     if (!toStdout) RemoveTemporaryFilesOnSignals();
     try {
@@ -105,7 +140,10 @@ OutputPipeline::OutputPipeline(int rootFd, bool toStdout, bool keepExisting, int
     }
 }
 
-OutputPipeline::~OutputPipeline() { Finish(); }
+OutputPipeline::~OutputPipeline() {
+    Finish();
+    if (region_) munmap(region_, regionLength_);
+}
 
 int OutputPipeline::Begin(const std::vector<std::string>& parts, const std::string& display) {
     if (Failed()) return -1;
@@ -141,6 +179,7 @@ bool OutputPipeline::Write(int handle, const void* data, uint32_t count) {
         } while (!gOutputLeft.compare_exchange_weak(left, left - count, std::memory_order_relaxed));
     }
     const uint8_t* p = static_cast<const uint8_t*>(data);
+    if (count >= kDirectFrom && threaded_ && WriteDirect(p, count)) return !Failed();
     while (count > 0) {
         if (current_ < 0 || used_ == kChunkSize) NextChunk();
         if (pending_.length == 0) {
@@ -148,13 +187,33 @@ bool OutputPipeline::Write(int handle, const void* data, uint32_t count) {
             pending_.offset = uint32_t(used_);
         }
         size_t take = std::min<size_t>(count, kChunkSize - used_);
-        memcpy(chunks_[current_].get() + used_, p, take);
+        memcpy(ChunkData(current_) + used_, p, take);
         used_ += take;
         pending_.length += uint32_t(take);
         p += take;
         count -= uint32_t(take);
     }
     return !Failed();
+}
+
+// Writes on the decoding thread when the output thread waits with nothing
+// queued: every step queued before is done then, and none can start until
+// the decoding thread queues the next, so the steps stay in order and the
+// output thread's state (the file being written) passes between the threads
+// through the mutex. False (nothing done) when the output thread is busy.
+bool OutputPipeline::WriteDirect(const uint8_t* p, uint32_t count) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!queue_.empty() || !consumerWaiting_) return false;
+    }
+    if (pending_.open || pending_.length > 0) {
+        // The file's creation and what of it waits in the current chunk.
+        Op op = std::move(pending_);
+        pending_ = Op();
+        Do(op);
+    }
+    if (fd_ >= 0) WriteData(p, count);
+    return true;
 }
 
 bool OutputPipeline::End(int handle, uint16_t date, uint16_t time, uint16_t attributes) {
@@ -193,7 +252,7 @@ void OutputPipeline::NextChunk() {
         free_.pop_back();
     } else {
         current_ = allocated_++;
-        chunks_[current_].reset(new uint8_t[kChunkSize]);
+        if (!region_) chunks_[current_].reset(new uint8_t[kChunkSize]);
     }
     refs_[current_] = 1;
     used_ = 0;
@@ -287,10 +346,7 @@ void OutputPipeline::Do(const Op& op) {
             if (fd_ < 0 && !skipped) SetFailure(why);
         }
     }
-    if (op.length > 0 && fd_ >= 0 &&
-        !WriteAll(fd_, chunks_[op.chunk].get() + op.offset, op.length))
-        SetFailure(std::string(toStdout_ ? "cannot write output: " : "cannot write file: ") +
-                   strerror(errno));
+    if (op.length > 0 && fd_ >= 0) WriteData(ChunkData(op.chunk) + op.offset, op.length);
     if (op.overLimit && !Failed())
         SetFailure("output exceeds the --max-output limit of " + std::to_string(gOutputLimit) +
                    " bytes");
@@ -302,6 +358,12 @@ void OutputPipeline::Do(const Op& op) {
         if (!CommitPending(&file_, keepExisting_, &skipped, &why)) SetFailure(why);
     }
     if (op.end || op.abandon) CloseCurrent();
+}
+
+void OutputPipeline::WriteData(const uint8_t* p, size_t n) {
+    if (!WriteAll(fd_, p, n))
+        SetFailure(std::string(toStdout_ ? "cannot write output: " : "cannot write file: ") +
+                   strerror(errno));
 }
 
 bool OutputPipeline::Finish() {

@@ -17,6 +17,11 @@
 // operations wait, the decoding thread waits. The output thread is woken
 // in batches rather than for every operation.
 //
+// A large write that finds the output thread idle with nothing queued is
+// written by the decoding thread itself, without the copy into a chunk:
+// everything before it is done, and the output thread takes up what
+// follows, so the order of the steps is the same.
+//
 // Each file is written under a temporary name in its destination directory
 // and moved to its real name once complete; a file that is cut short (a
 // damaged block, a full disk, the output limit) is removed, so its real
@@ -115,6 +120,8 @@ private:
     void WakeConsumer(std::unique_lock<std::mutex>& lock, bool always);
     void Run();              // the output thread
     void Do(const Op& op);   // performs one step (output thread, or inline)
+    void WriteData(const uint8_t* p, size_t n);  // the data step of Do
+    bool WriteDirect(const uint8_t* p, uint32_t count);
     void Release(int chunk); // under mutex_
     void SetFailure(const std::string& reason);
     void CloseCurrent();
@@ -133,9 +140,16 @@ private:
     uint32_t serial_ = 0;
     std::unordered_set<std::string> created_;  // paths created in this run (keepExisting)
 
-    // The chunks; an entry is set once, under mutex_, before any operation
-    // that names it is queued.
+    // The chunks: in one mapping reserved at the start and touched as the
+    // chunks come into use (in huge pages where the system gives them), or
+    // allocated one by one when it cannot be had. An entry of chunks_ is set
+    // once, under mutex_, before any operation that names it is queued.
+    uint8_t* region_ = nullptr;
+    size_t regionLength_ = 0;
     std::vector<std::unique_ptr<uint8_t[]>> chunks_;
+    uint8_t* ChunkData(int chunk) const {
+        return region_ ? region_ + size_t(chunk) * kChunkSize : chunks_[chunk].get();
+    }
 
     // Shared, under mutex_.
     std::mutex mutex_;

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <memory>
+
 #include "archive.h"
 
 namespace cabx {
@@ -42,18 +44,18 @@ bool OpenArchive(Session& s, const Args& args) {
         Fail(s, "", strerror(errno));
         return false;
     }
-    // Only as much as the file holds: zeroing a megabyte for a small
-    // cabinet costs more than reading it.
+    // Only as much as the file holds, and not zeroed: the locator looks at
+    // the n bytes read and no further.
     uint32_t scan = uint64_t(st.st_size) < ScanLimit ? uint32_t(st.st_size) : ScanLimit;
-    std::vector<uint8_t> head(scan ? scan : 1);
-    int32_t n = PosixRead(fd, head.data(), scan);
+    std::unique_ptr<uint8_t[]> head(new uint8_t[scan ? scan : 1]);
+    int32_t n = PosixRead(fd, head.get(), scan);
     close(fd);
     if (n < 0) {
         Fail(s, "", "cannot read");
         return false;
     }
     InitOffsetFileState(&Offsets());
-    int32_t at = CabinetLocator(&kPlainIo, args.archive.c_str(), head.data(), uint32_t(n));
+    int32_t at = CabinetLocator(&kPlainIo, args.archive.c_str(), head.get(), uint32_t(n));
     if (at < 0) {
         Fail(s, "", "not a cabinet (no cabinet found in the file)");
         return false;
