@@ -36,6 +36,9 @@ int32_t PosixSeek(int32_t h, int32_t offset, int origin);
 // Handles opened for reading get a buffer of this thread's (when one is
 // free); the others behave as the Posix calls.
 int32_t BufferedOpen(const char* path, int flags, int mode);
+// Maps `size` bytes (rounded up to pages) of zeroed memory aligned to 2 MiB
+// and advised as huge pages; nullptr when the mapping fails. munmap frees it.
+void* MapLarge(size_t size);
 int32_t BufferedRead(int32_t h, void* buffer, uint32_t count);
 int32_t BufferedSeek(int32_t h, int32_t offset, int origin);
 int BufferedClose(int32_t h);

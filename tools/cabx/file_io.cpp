@@ -170,6 +170,8 @@ struct Mapped {
 std::mutex gMappedMutex;
 Mapped gMapped[16];
 
+}  // namespace
+
 void* MapLarge(size_t size) {
     size_t page = size_t(sysconf(_SC_PAGESIZE));
     size_t length = (size + page - 1) & ~(page - 1);
@@ -187,7 +189,6 @@ void* MapLarge(size_t size) {
 #endif
     return reinterpret_cast<void*>(at);
 }
-}  // namespace
 
 void* Alloc(uint32_t size) {
     if (size >= kMappedFrom) {

@@ -14,6 +14,7 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "archive.h"
 #include "cabx.h"
 
 namespace cabx {
@@ -108,28 +109,15 @@ OutputPipeline::OutputPipeline(int rootFd, bool toStdout, bool keepExisting, int
     : rootFd_(rootFd), toStdout_(toStdout), keepExisting_(keepExisting),
       chunkLimit_(chunks < 1 ? 1 : chunks > kChunks ? kChunks : chunks),
       chunks_(chunkLimit_), refs_(chunkLimit_, 0) {
-    // Past a file size limit write() is to fail with EFBIG, reported with
-    // the file's name, rather than the signal ending the process with the
-    // temporary file left behind.
     // The chunks' memory: faulting it in a page at a time cost more than
     // copying into it on a virtualised machine, so it is reserved aligned
     // to a huge page and advised as huge pages.
-    const size_t huge = size_t(2) << 20;
     size_t length = size_t(chunkLimit_) * kChunkSize;
-    void* raw = mmap(nullptr, length + huge, PROT_READ | PROT_WRITE,
-                     MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (raw != MAP_FAILED) {
-        uintptr_t base = uintptr_t(raw);
-        uintptr_t at = (base + huge - 1) & ~uintptr_t(huge - 1);
-        if (at > base) munmap(raw, at - base);
-        uintptr_t tail = base + length + huge;
-        if (tail > at + length) munmap(reinterpret_cast<void*>(at + length), tail - (at + length));
-#ifdef MADV_HUGEPAGE
-        madvise(reinterpret_cast<void*>(at), length, MADV_HUGEPAGE);
-#endif
-        region_ = reinterpret_cast<uint8_t*>(at);
-        regionLength_ = length;
-    }
+    region_ = static_cast<uint8_t*>(MapLarge(length));
+    if (region_) regionLength_ = length;
+    // Past a file size limit write() is to fail with EFBIG, reported with
+    // the file's name, rather than the signal ending the process with the
+    // temporary file left behind.
     signal(SIGXFSZ, SIG_IGN);
     if (!toStdout) RemoveTemporaryFilesOnSignals();
     try {
