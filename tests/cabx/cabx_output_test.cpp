@@ -143,6 +143,25 @@ TEST(CabxOutput, KeepExistingIsDecidedBeforeTheFileIsCreated) {
     EXPECT_TRUE(Contains(r.out, "k.cab: 'taken': a directory of that name exists")) << r.out;
 }
 
+// In an output folder this run makes, the check before creating a file is
+// answered from the directories the run made: a file whose name is such a
+// directory is still refused, and later copies of a name still replace.
+TEST(CabxOutput, FreshOutputFolderRefusesAFileWhereTheRunMadeADirectory) {
+    peer::TempDir dir("o-fresh");
+    std::vector<Entry> es = {MakeEntry("sub\\x.txt", Bytes("x")),
+                             MakeEntry("a.txt", Bytes("first")),
+                             MakeEntry("sub\\deep\\a.txt", peer::RandomBytes(3 * kChunk, 5)),
+                             MakeEntry("a.txt", Bytes("second")),
+                             MakeEntry("sub", Bytes("file"))};
+    std::string cab = WriteOne(dir, "f.cab", es);
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "new") + " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "f.cab: 'sub': a directory of that name exists")) << r.out;
+    EXPECT_EQ(peer::ReadFile(dir.path() / "new/sub/x.txt"), Bytes("x"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "new/sub/deep/a.txt"), es[2].data);
+    EXPECT_EQ(peer::ReadFile(dir.path() / "new/a.txt"), Bytes("second"));
+}
+
 // No temporary file is left anywhere below root.
 void ExpectNoTemporaryFiles(const fs::path& root) {
     if (!fs::exists(root)) return;
