@@ -325,9 +325,12 @@ for name in "${cabinets[@]}"; do
       [[ $method == mszip:* ]] && level=${method#mszip:}
       if [[ -z ${mszip_rate[$level]:-} ]]; then
         # Median of RUNS repetitions of each benchmark; rates are bytes of
-        # output per second of CPU time.
+        # output per second of CPU time. The program prints its own console
+        # table (with the libdeflate ratio), so the figures are read from the
+        # file the benchmark library writes beside it.
         "$mszip_throughput" "$corpus" --level="$level" --benchmark_repetitions="$runs" \
-          --benchmark_report_aggregates_only=true --benchmark_format=csv >"$ram/mszip.csv" 2>/dev/null
+          --benchmark_report_aggregates_only=true --benchmark_out="$ram/mszip.csv" \
+          --benchmark_out_format=csv >/dev/null 2>&1
         mszip_rate[$level]=$(awk -F, '$1 ~ /^"Mszip.*_median"$/ { printf "%.0f", $6; exit }' "$ram/mszip.csv")
         mszip_others[$level]=$(awk -F, '$1 ~ /_median"$/ && $1 !~ /^"Mszip/ { gsub(/"|_median/, "", $1);
           printf "%s%s %.0f MB/s", sep, $1, $6 / 1e6; sep = ", " }' "$ram/mszip.csv")
