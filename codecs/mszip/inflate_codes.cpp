@@ -214,6 +214,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             if (kind == kKindLiteral) {
                 DROP_ENTRY(entry);
                 *out++ = (uint8_t)ENTRY_VALUE(entry);
+                entry = EntryWord(literal, bitBuffer & literalMask);
                 goto next;
             }
             if (kind == kKindEndOfBlock) {
@@ -246,6 +247,11 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
 
         // bitCount would have wrapped had the codes needed more than held.
         assert(HELD < kBitWordBits);
+        // The next entry is looked up now, from the bits held, so that
+        // neither the copy nor the refill delays it; it is looked up again
+        // after the refill in the rare case that too few bits were left
+        // (only codes through sub-tables consume that many).
+        entry = EntryWord(literal, bitBuffer & literalMask);
         assert(length <= 258 && out + length + kCopySlack <= outFastEnd + kFastRoom);
         if ((uintptr_t)out - dist >= (uintptr_t)window) {
             // Whole words, possibly up to kCopySlack - 1 bytes past the
@@ -300,9 +306,15 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             out = copyWrapped(out, window, dist, length);
         }
     next:
+        // `entry` was looked up from the bits held; it is the right one
+        // unless fewer than literalWidth of them were real.
         if (out > outFastEnd || inNext > inFastEnd) break;
-        REFILL();
-        entry = EntryWord(literal, bitBuffer & literalMask);
+        if (HELD >= literalWidth) {
+            REFILL();
+        } else {
+            REFILL();
+            entry = EntryWord(literal, bitBuffer & literalMask);
+        }
     }
     goto done;
 fail:
