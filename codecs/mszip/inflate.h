@@ -64,6 +64,11 @@ struct InflateState {
     // Entries 0..899: a dynamic block's literal/length table (and, while its
     // header is read, the code-length table); 900..1099: its distance table.
     HuffmanEntry tablePool[kLiteralPoolSize + kDistancePoolSize];
+#if MSZIP_FAST_LOOP
+    // The fast loop's widened literal/length root (see inflate_codes.cpp);
+    // its sub-table references still point into tablePool.
+    HuffmanEntry wideLiteral[1u << kWideLiteralLookupBits];
+#endif
 };
 
 // The fixed code's tables, shared by every decoder of the process.

@@ -78,27 +78,60 @@ static __attribute__((noinline)) uint8_t* copyWrapped(uint8_t* out, uint8_t* win
     return out + length;
 }
 
+// The widened root of a dynamic literal/length table: index bits 0-8 pick
+// the entry of the 9-bit root and bits 9-10 are the two bits after them. An
+// entry that decodes a code is repeated in all four quarters. A reference to
+// a sub-table is resolved, in each quarter whose two bits settle the code
+// (codes of at most 11 bits), into the sub-table's entry with the bits of
+// both levels added up; elsewhere it stays the reference, and the fast loop
+// follows it into the table as before. Longer codes, the unowned patterns
+// and every decoded value are thus the same as through the 9-bit table.
+static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
+    enum : uint32_t { kQuarter = 1u << kLiteralLookupBits };
+    static_assert(kWideLiteralLookupBits == kLiteralLookupBits + 2, "two more bits: four quarters");
+    memcpy(wide, table, kQuarter * sizeof *table);
+    memcpy(wide + kQuarter, wide, kQuarter * sizeof *table);
+    memcpy(wide + 2 * kQuarter, wide, 2 * kQuarter * sizeof *table);
+    for (uint32_t r = 0; r < kQuarter; r++) {
+        const HuffmanEntry link = table[r];
+        if (link.kind <= kKindLiteral || link.kind == kKindInvalid) continue;
+        // The sub-table's first min(j, 2) index bits are this quarter's.
+        const uint32_t j = link.kind - kKindSubTable;
+        const uint32_t known = j < 2 ? j : 2;
+        const HuffmanEntry* sub = table + link.value;
+        assert(link.bits == kLiteralLookupBits);
+        for (uint32_t q = 0; q < 4; q++) {
+            HuffmanEntry entry = sub[q & ((1u << known) - 1)];
+            if (entry.kind > kKindLiteral || entry.bits > known) continue;
+            entry.bits = (uint8_t)(entry.bits + link.bits);
+            wide[r + q * kQuarter] = entry;
+        }
+    }
+}
+
 // Fast loop, for 64-bit builds. It runs while at least a word of input is
 // left and the limit is at least kFastRoom bytes away, so every refill is
 // one unaligned load and nothing tests the input or the limit but the test
 // at the bottom of each pass. Invariants, asserted in debug builds:
 //  - At the top of a pass the buffer holds at least 56 bits and `entry` is
-//    the root literal/length entry of its low bits. A refill only adds bits
+//    the root literal/length entry of its low bits. The root is `literal`,
+//    or for a dynamic block its 11-bit widening (widenLiteralRoot); either
+//    way sub-tables are looked up in `literalPool`. A refill only adds bits
 //    above those held, so an entry looked up before it stays valid.
 //  - 56 bits cover the most one pass decodes: a length code (at most 15
 //    bits) with 5 extra bits and a distance code (15) with 13 extra bits,
-//    48 in all; or four literals resolved by the root table (at most 9
-//    bits each), after which 20 bits remain, enough to look the next entry
-//    up in a root table of at most 9 bits.
+//    48 in all; or four literals resolved by the root table (at most 11
+//    bits each), after which 12 bits remain, enough to look the next entry
+//    up in a root table of at most 11 bits.
 //  - One pass writes at most 258 bytes, plus up to kCopySlack - 1 past them
 //    (the last words of a copy), within kFastRoom.
 // Stops at the end of the block, on invalid data, or near either end (the
 // caller goes on with the careful loop from the same state, which decodes
 // the same codes the same way).
 static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
-                             uint8_t* const window, const HuffmanEntry* literal,
-                             const HuffmanEntry* distance, uint32_t literalWidth,
-                             uint32_t distanceWidth) {
+                             uint8_t* const window, const HuffmanEntry* literalPool,
+                             HuffmanEntry* wide, const HuffmanEntry* distance,
+                             uint32_t literalWidth, uint32_t distanceWidth) {
 // The next n bits (n <= 16), and the n bits after the next `skip` ones.
 #define FAST_PEEK(n) ((uint32_t)bitBuffer & kLowMask[n])
 #define FAST_PEEK_AFTER(skip, n) ((uint32_t)(bitBuffer >> (skip)) & kLowMask[n])
@@ -114,7 +147,8 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
     BitWord bitBuffer = in.bitBuffer;
     uint8_t* out = outRef;
     const uint32_t remaining = remainingRef;
-    const BitWord literalMask = ((BitWord)1 << literalWidth) - 1;
+    const HuffmanEntry* literal = literalPool;
+    BitWord literalMask;
     const BitWord distanceMask = ((BitWord)1 << distanceWidth) - 1;
     const uint8_t* inFastEnd;
     uint8_t* outFastEnd;
@@ -122,10 +156,16 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
 
     if (remaining < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord)) return result;
     if (distanceWidth == 0) distance = kNoDistances;
+    if (wide && literalWidth == kLiteralLookupBits) {
+        widenLiteralRoot(literalPool, wide);
+        literal = wide;
+        literalWidth = kWideLiteralLookupBits;
+    }
+    literalMask = ((BitWord)1 << literalWidth) - 1;
     // A pass starts only while out <= outFastEnd and inNext <= inFastEnd.
     outFastEnd = out + (remaining - kFastRoom);
     inFastEnd = input + (in.inputSize - sizeof(BitWord));
-    assert(literalWidth >= 1 && literalWidth <= kLiteralLookupBits);
+    assert(literalWidth >= 1 && literalWidth <= kWideLiteralLookupBits);
     assert(distanceWidth <= kDistanceLookupBits);
 
 #define REFILL()                                                  \
@@ -168,12 +208,13 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             while (kind > kKindLiteral) {
                 INFLATE_CHECK(kind != kKindInvalid);
                 DROP_ENTRY(entry);
-                entry = EntryWord(literal, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
+                entry = EntryWord(literalPool, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
                 kind = ENTRY_KIND(entry);
             }
             if (kind == kKindLiteral) {
                 DROP_ENTRY(entry);
                 *out++ = (uint8_t)ENTRY_VALUE(entry);
+                entry = EntryWord(literal, bitBuffer & literalMask);
                 goto next;
             }
             if (kind == kKindEndOfBlock) {
@@ -206,6 +247,11 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
 
         // bitCount would have wrapped had the codes needed more than held.
         assert(HELD < kBitWordBits);
+        // The next entry is looked up now, from the bits held, so that
+        // neither the copy nor the refill delays it; it is looked up again
+        // after the refill in the rare case that too few bits were left
+        // (only codes through sub-tables consume that many).
+        entry = EntryWord(literal, bitBuffer & literalMask);
         assert(length <= 258 && out + length + kCopySlack <= outFastEnd + kFastRoom);
         if ((uintptr_t)out - dist >= (uintptr_t)window) {
             // Whole words, possibly up to kCopySlack - 1 bytes past the
@@ -260,9 +306,15 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             out = copyWrapped(out, window, dist, length);
         }
     next:
+        // `entry` was looked up from the bits held; it is the right one
+        // unless fewer than literalWidth of them were real.
         if (out > outFastEnd || inNext > inFastEnd) break;
-        REFILL();
-        entry = EntryWord(literal, bitBuffer & literalMask);
+        if (HELD >= literalWidth) {
+            REFILL();
+        } else {
+            REFILL();
+            entry = EntryWord(literal, bitBuffer & literalMask);
+        }
     }
     goto done;
 fail:
@@ -298,8 +350,11 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
 
     INFLATE_CHECK(literalWidth > 0);
 #if MSZIP_FAST_LOOP
-    switch (decodeFast(in, out, remaining, window, literal, distance, literalWidth,
-                       distanceWidth)) {
+    // Only a dynamic block's table (in the state's pool) is widened: the
+    // fixed code has no codes longer than its 9-bit root.
+    switch (decodeFast(in, out, remaining, window, literal,
+                       literal == s->tablePool ? s->wideLiteral : nullptr, distance,
+                       literalWidth, distanceWidth)) {
         case FastResult::Failed: goto fail;
         case FastResult::BlockEnd: goto blockEnd;
         case FastResult::NearEnd: break;

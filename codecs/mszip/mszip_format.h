@@ -68,6 +68,11 @@ enum : uint32_t {
     kDistancePoolSize = 200,
     kFixedLiteralPoolSize = 520,
     kFixedDistancePoolSize = 32,
+    // The 64-bit fast loop's private copy of a dynamic literal/length root,
+    // widened from kLiteralLookupBits so that codes of up to this many bits
+    // take one lookup. It is derived from the table above, never built on
+    // its own, so it cannot change which code sets decode.
+    kWideLiteralLookupBits = 11,
 };
 
 // Entry kinds of a lookup table (HuffmanEntry::kind). Kinds 0..13 are a
