@@ -214,20 +214,24 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     unsigned k = (unsigned)__builtin_clz(((low ^ high) & 0xFFFF) | 1) - 16;
 #if QUANTUM_WIDE_BITS
     // Without branches: after the k agreeing bits, the middle steps remove
-    // as many bits as low has 1s and high has 0s in a row from bit 14 down;
-    // m of them clear low's top bit, set high's, and flip code's (the
-    // last-removed bit 14 of code ends there, the earlier ones shift out).
-    low = (low << k) & 0xFFFF;
-    high = ((high << k) | ((1u << k) - 1)) & 0xFFFF;
-    unsigned m = (unsigned)__builtin_clz(~((low & ~high) << 17));
-    uint32_t top = (uint32_t)(m != 0) << 15;
-    unsigned n = k + m;
+    // as many bits as low has 1s and high has 0s in a row below the first
+    // bit they differ in (where low has 0 and high 1); m of them clear
+    // low's top bit, set high's, and flip code's (the last-removed bit 14
+    // of code ends there, the earlier ones shift out). The run ends at the
+    // highest bit below the differing one that is not "low 1, high 0": at
+    // bit q, the shift is n = k + m = 14 - q in all. It does end above bit
+    // 0, since that run would make high = low + 1. Either way the new low
+    // begins with 0 and the new high with 1.
+    uint32_t below = 0xFFFFFFFFu >> (k + 17);
+    unsigned n = (unsigned)__builtin_clz(~(low & ~high) & below) - 17;
+    uint32_t top = (uint32_t)(n != k) << 15;
+    assert(n >= k && n <= 14);
     assert(n <= c->bits.count);  // the fill left at least 25 bits
     uint32_t in = (uint32_t)((c->bits.buffer >> 1) >> (63 - n));
     c->bits.buffer <<= n;
     c->bits.count -= n;
-    low = (low << m) & (0xFFFF ^ top);
-    high = ((high << m) | top | ((1u << m) - 1)) & 0xFFFF;
+    low = (low << n) & 0x7FFF;
+    high = ((high << n) | ((1u << n) - 1) | 0x8000) & 0xFFFF;
     code = (((code << n) | in) ^ top) & 0xFFFF;
 #else
     if (k != 0) {
