@@ -26,10 +26,6 @@
 #include <emmintrin.h>
 #endif
 
-// On 64-bit hosts a match's copy is put off until the next item has been
-// decoded; the stub copies at once.
-#define QUANTUM_DEFERRED_COPY QUANTUM_WIDE_BITS
-
 
 namespace {
 
@@ -283,42 +279,6 @@ QTM_INLINE void CopyDisjoint(uint8_t* d, const uint8_t* s, uint32_t n) {
 }
 #endif
 
-// One match's copy: `length` bytes from window index `from` to window index
-// `to` and to `out`.
-struct MatchCopy {
-    uint32_t from, to, length, offset;
-    uint8_t* out;
-};
-
-QTM_INLINE void CopyMatch(uint8_t* window, uint32_t mask, const MatchCopy& m) {
-    uint32_t from = m.from, to = m.to, length = m.length, offset = m.offset;
-    uint8_t* out = m.out;
-#if QUANTUM_WIDE_BITS
-    if ((from + length <= to || to + length <= from) && from + length <= mask + 1 &&
-        to + length <= mask + 1) {
-        // Separate ranges, neither wrapping: inline copies.
-        CopyDisjoint(window + to, window + from, length);
-        CopyDisjoint(out, window + from, length);
-        return;
-    }
-#endif
-    if (offset >= length && from + length <= mask + 1 && to + length <= mask + 1) {
-        // Neither range wraps and the source does not run into the bytes
-        // being written (it may lie ahead of them when the offset is close
-        // to the window size, which memmove copies alike).
-        memmove(window + to, window + from, length);
-        memcpy(out, window + to, length);
-        return;
-    }
-    for (uint32_t n = length; n != 0; --n) {
-        uint8_t byte = window[from];
-        window[to] = byte;
-        *out++ = byte;
-        from = (from + 1) & mask;
-        to = (to + 1) & mask;
-    }
-}
-
 inline uint32_t ReadRaw(Coder* c, unsigned k) {
     QuantumBitsFill(&c->bits);
     return QuantumBitsTake(&c->bits, k);
@@ -336,9 +296,6 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
     unsigned selector, slot;
     AdaptiveModel* positionModel;
     Coder c;
-#if QUANTUM_DEFERRED_COPY
-    MatchCopy pending = {0, 0, 0, 0, nullptr};
-#endif
 
     QTM_CHECK(q && q->signature == kQuantumSignature, CodecResult::BadHandle);
     QTM_CHECK(outputSize && *outputSize <= q->maxOutput, CodecResult::BlockTooLarge);
@@ -359,14 +316,6 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
         selector = DecodeSymbol<1, Avx2>(&c, &q->selector, q);
         if (selector < kSelectorLiteralModels) {
             uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol<8, Avx2>(&c, &q->literal[selector], q));
-#if QUANTUM_DEFERRED_COPY
-            if (pending.length != 0) {
-                // The pending match's bytes come just before this one.
-                assert(pending.out + pending.length == out);
-                CopyMatch(window, mask, pending);
-                pending.length = 0;
-            }
-#endif
             window[total++ & mask] = byte;
             *out++ = byte;
             --left;
@@ -390,36 +339,37 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
         // A match never crosses the end of its block. No check that the
         // offset stays within what the folder has produced: the window is
         // zero-filled at create, so such a copy is still well defined.
-#if QUANTUM_DEFERRED_COPY
-        if (length > left && pending.length != 0) {
-            CopyMatch(window, mask, pending);
-            pending.length = 0;
-        }
-#endif
         QTM_CHECK(length <= left, CodecResult::BadData);
         left -= length;
         from = (total - offset) & mask;
         to = total & mask;
         total += length;
-#if QUANTUM_DEFERRED_COPY
-        // The copy waits until the next item has been decoded (nothing the
-        // coder does depends on the bytes), so that a source far back in
-        // the window has arrived from memory by then.
-        // Bytes are still written in stream order: every write (a literal,
-        // the next match's copy, or the end of the block) first completes
-        // the pending copy, which ends where the new bytes begin.
-        assert(pending.length == 0 || pending.out + pending.length == out);
-        if (pending.length != 0) CopyMatch(window, mask, pending);
-        pending = MatchCopy{from, to, length, offset, out};
-        __builtin_prefetch(window + from);
-#else
-        CopyMatch(window, mask, MatchCopy{from, to, length, offset, out});
+#if QUANTUM_WIDE_BITS
+        if ((from + length <= to || to + length <= from) && from + length <= mask + 1 &&
+            to + length <= mask + 1) {
+            // Separate ranges, neither wrapping: inline copies.
+            CopyDisjoint(window + to, window + from, length);
+            CopyDisjoint(out, window + from, length);
+            out += length;
+        } else
 #endif
-        out += length;
+        if (offset >= length && from + length <= mask + 1 && to + length <= mask + 1) {
+            // Neither range wraps and the source does not run into the
+            // bytes being written (it may lie ahead of them when the offset
+            // is close to the window size, which memmove copies alike).
+            memmove(window + to, window + from, length);
+            memcpy(out, window + to, length);
+            out += length;
+        } else {
+            for (uint32_t n = length; n != 0; --n) {
+                uint8_t byte = window[from];
+                window[to] = byte;
+                *out++ = byte;
+                from = (from + 1) & mask;
+                to = (to + 1) & mask;
+            }
+        }
     }
-#if QUANTUM_DEFERRED_COPY
-    if (pending.length != 0) CopyMatch(window, mask, pending);
-#endif
     // Also catches bits requested by the last symbol's renormalisation.
     QTM_CHECK(!QuantumBitsExhausted(&c.bits), CodecResult::BadData);
 
