@@ -162,7 +162,8 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
 #if QUANTUM_VECTOR_SEARCH
     // Vectors for the models of more than 32 symbols (literals, positions),
     // whose searches run long; the selector's and lengths' short searches
-    // are quicker with the scalar loop.
+    // are quicker with the scalar loop, unless the AVX2 search, which
+    // neither divides nor branches, is at hand.
 #if QTM_AVX2_BUILD
     if (Avx2) {
         i = SearchAvx2<V>(f, range, scaled, &upper, &lower);
