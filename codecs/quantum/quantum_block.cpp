@@ -126,6 +126,8 @@ QTM_AVX2 inline unsigned SearchAvx2(uint16_t* f, uint32_t range, uint32_t scaled
     i -= i != 0;
     *upper = f[i];
     *lower = f[i + 1];
+    // The entry the scalar search stops at.
+    assert(*lower * range <= scaled && (i == 0 || *upper * range > scaled));
     const __m128i step = _mm_set1_epi16((short)kFrequencyStep);
     const __m128i last = _mm_set1_epi16((short)i);
     for (int v = 0; v < V; ++v) {
