@@ -88,8 +88,14 @@ inline uint32_t QuantumBitsTakeOne(QuantumBits* bits) {
 // Takes k bits (0 to 24) as a number, first bit most significant; the
 // buffer must hold them. k = 0 returns 0.
 inline uint32_t QuantumBitsTake(QuantumBits* bits, unsigned k) {
+#if QUANTUM_WIDE_BITS
+    // Two shifts, so that k = 0 needs no test (slots without extra bits
+    // are common and follow no pattern a branch predictor could learn).
+    uint32_t value = (uint32_t)((bits->buffer >> 1) >> (63 - k));
+#else
     if (k == 0) return 0;
     uint32_t value = (uint32_t)(bits->buffer >> (kQuantumBufferBits - k));
+#endif
     bits->buffer <<= k;
     bits->count -= k;
     return value;

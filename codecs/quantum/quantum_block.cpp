@@ -46,14 +46,26 @@ struct Coder {
 #define QTM_INLINE __attribute__((always_inline)) inline
 #endif
 
-// With GCC on x86-64 glibc hosts the block decoder is also built for
-// processors with AVX2, BMI2 and LZCNT, chosen at load time (clang would
-// need the attribute on every declaration).
-#if QUANTUM_VECTOR_SEARCH && defined(__GNUC__) && !defined(__clang__) && defined(__GLIBC__) && \
-    !defined(QTM_NO_CLONES)
-#define QTM_CLONES __attribute__((target_clones("default", "arch=x86-64-v3")))
+// On x86-64 the block decoder is built twice: for every processor (SSE2)
+// and for processors with AVX2, BMI2 and LZCNT, chosen at each call. The
+// AVX2 build's symbol search (SearchAvx2) spares the division, and the
+// whole build uses the newer scalar instructions (shifts, leading zeros).
+// Its entry point is flattened so that the search, which only an AVX2
+// function may inline, ends up inside it.
+#if QUANTUM_VECTOR_SEARCH && defined(__GNUC__) && !defined(QTM_NO_AVX2_BUILD)
+#define QTM_AVX2_BUILD 1
+#if defined(__clang__)
+#define QTM_AVX2 __attribute__((target("avx2,bmi,bmi2,popcnt")))
+#define QTM_CPU_HAS_AVX2() \
+    (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") && \
+     __builtin_cpu_supports("popcnt"))
 #else
-#define QTM_CLONES
+#define QTM_AVX2 __attribute__((target("arch=x86-64-v3")))
+#define QTM_CPU_HAS_AVX2() __builtin_cpu_supports("x86-64-v3")
+#endif
+#include <immintrin.h>
+#else
+#define QTM_AVX2_BUILD 0
 #endif
 
 #if QUANTUM_VECTOR_SEARCH
@@ -89,9 +101,48 @@ QTM_INLINE unsigned SearchVector(uint16_t* f, uint32_t range, uint32_t scaled, u
 }
 #endif
 
+#if QTM_AVX2_BUILD
+// The search without the division: each entry's test "frequency <= target"
+// is made as "frequency * range <= scaled", eight entries at a time in
+// 32-bit lanes. Every product stays below 3800 * 2^16 < 2^28, so with
+// `scaled` capped at 2^28 - 1 a signed comparison gives the unsigned
+// answer. The entries of 1 to n above the target form a prefix, so i is
+// their count; entry 0 is above unless no entry is, so counting it as well
+// and taking one off (never below 0) gives i too. Then entries 0 to i gain
+// kFrequencyStep, eight 16-bit entries at a time.
+template <int V>
+QTM_AVX2 inline unsigned SearchAvx2(uint16_t* f, uint32_t range, uint32_t scaled, uint32_t* upper,
+                                    uint32_t* lower) {
+    const __m256i r = _mm256_set1_epi32((int)range);
+    const __m256i s = _mm256_set1_epi32((int)(scaled < 0x0FFFFFFF ? scaled : 0x0FFFFFFF));
+    __m128i x[V];
+    uint64_t above = 0;
+    for (int v = 0; v < V; ++v) {
+        x[v] = _mm_loadu_si128((const __m128i*)(f + 8 * v));
+        __m256i g = _mm256_cmpgt_epi32(_mm256_mullo_epi32(_mm256_cvtepu16_epi32(x[v]), r), s);
+        above |= (uint64_t)(unsigned)_mm256_movemask_ps(_mm256_castsi256_ps(g)) << (8 * v);
+    }
+    unsigned i = (unsigned)_mm_popcnt_u64(above);
+    i -= i != 0;
+    *upper = f[i];
+    *lower = f[i + 1];
+    // The entry the scalar search stops at.
+    assert(*lower * range <= scaled && (i == 0 || *upper * range > scaled));
+    const __m128i step = _mm_set1_epi16((short)kFrequencyStep);
+    const __m128i last = _mm_set1_epi16((short)i);
+    for (int v = 0; v < V; ++v) {
+        const __m128i index = _mm_add_epi16(_mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7),
+                                            _mm_set1_epi16((short)(8 * v)));
+        const __m128i beyond = _mm_cmpgt_epi16(index, last);
+        _mm_storeu_si128((__m128i*)(f + 8 * v), _mm_add_epi16(x[v], _mm_andnot_si128(beyond, step)));
+    }
+    return i;
+}
+#endif
+
 // Decodes one symbol of `model`, then adapts the model. The model has at
 // most 8 * V symbols.
-template <int V>
+template <int V, bool Avx2>
 QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDecoder* q) {
     uint16_t* f = model->cumulativeFrequency;
     uint32_t total = f[0];
@@ -113,7 +164,13 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
 #if QUANTUM_VECTOR_SEARCH
     // Vectors for the models of more than 32 symbols (literals, positions),
     // whose searches run long; the selector's and lengths' short searches
-    // are quicker with the scalar loop.
+    // are quicker with the scalar loop, unless the AVX2 search, which
+    // neither divides nor branches, is at hand.
+#if QTM_AVX2_BUILD
+    if (Avx2) {
+        i = SearchAvx2<V>(f, range, scaled, &upper, &lower);
+    } else
+#endif
     if (V > 4) {
         i = SearchVector<V>(f, range, scaled, &upper, &lower);
     } else
@@ -156,20 +213,24 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     unsigned k = (unsigned)__builtin_clz(((low ^ high) & 0xFFFF) | 1) - 16;
 #if QUANTUM_WIDE_BITS
     // Without branches: after the k agreeing bits, the middle steps remove
-    // as many bits as low has 1s and high has 0s in a row from bit 14 down;
-    // m of them clear low's top bit, set high's, and flip code's (the
-    // last-removed bit 14 of code ends there, the earlier ones shift out).
-    low = (low << k) & 0xFFFF;
-    high = ((high << k) | ((1u << k) - 1)) & 0xFFFF;
-    unsigned m = (unsigned)__builtin_clz(~((low & ~high) << 17));
-    uint32_t top = (uint32_t)(m != 0) << 15;
-    unsigned n = k + m;
+    // as many bits as low has 1s and high has 0s in a row below the first
+    // bit they differ in (where low has 0 and high 1); m of them clear
+    // low's top bit, set high's, and flip code's (the last-removed bit 14
+    // of code ends there, the earlier ones shift out). The run ends at the
+    // highest bit below the differing one that is not "low 1, high 0": at
+    // bit q, the shift is n = k + m = 14 - q in all. It does end above bit
+    // 0, since that run would make high = low + 1. Either way the new low
+    // begins with 0 and the new high with 1.
+    uint32_t below = 0xFFFFFFFFu >> (k + 17);
+    unsigned n = (unsigned)__builtin_clz(~(low & ~high) & below) - 17;
+    uint32_t top = (uint32_t)(n != k) << 15;
+    assert(n >= k && n <= 14);
     assert(n <= c->bits.count);  // the fill left at least 25 bits
     uint32_t in = (uint32_t)((c->bits.buffer >> 1) >> (63 - n));
     c->bits.buffer <<= n;
     c->bits.count -= n;
-    low = (low << m) & (0xFFFF ^ top);
-    high = ((high << m) | top | ((1u << m) - 1)) & 0xFFFF;
+    low = (low << n) & 0x7FFF;
+    high = ((high << n) | ((1u << n) - 1) | 0x8000) & 0xFFFF;
     code = (((code << n) | in) ^ top) & 0xFFFF;
 #else
     if (k != 0) {
@@ -226,11 +287,10 @@ inline uint32_t ReadRaw(Coder* c, unsigned k) {
     return QuantumBitsTake(&c->bits, k);
 }
 
-}  // namespace
-
-QTM_CLONES CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input,
-                                         uint32_t inputSize, uint8_t* output,
-                                         uint32_t* outputSize) {
+// Decodes one block (QuantumDecompress); Avx2 selects SearchAvx2.
+template <bool Avx2>
+QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint32_t inputSize,
+                                   uint8_t* output, uint32_t* outputSize) {
     CodecResult result = CodecResult::Ok;
     bool started = false;
     uint8_t* window;
@@ -256,9 +316,9 @@ QTM_CLONES CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input
     c.high = 0xFFFF;
 
     while (left != 0 && !QuantumBitsExhausted(&c.bits)) {
-        selector = DecodeSymbol<1>(&c, &q->selector, q);
+        selector = DecodeSymbol<1, Avx2>(&c, &q->selector, q);
         if (selector < kSelectorLiteralModels) {
-            uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol<8>(&c, &q->literal[selector], q));
+            uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol<8, Avx2>(&c, &q->literal[selector], q));
             window[total++ & mask] = byte;
             *out++ = byte;
             --left;
@@ -272,11 +332,11 @@ QTM_CLONES CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input
             length = 4;
             positionModel = &q->match4Position;
         } else {
-            slot = DecodeSymbol<4>(&c, &q->lengthSlot, q);
+            slot = DecodeSymbol<4, Avx2>(&c, &q->lengthSlot, q);
             length = q->lengthBase[slot] + ReadRaw(&c, q->lengthExtra[slot]) + kLongMatchMinimum;
             positionModel = &q->longPosition;
         }
-        slot = DecodeSymbol<6>(&c, positionModel, q);
+        slot = DecodeSymbol<6, Avx2>(&c, positionModel, q);
         offset = q->positionBase[slot] + ReadRaw(&c, q->positionExtra[slot]) + 1;
 
         // A match never crosses the end of its block. No check that the
@@ -319,4 +379,23 @@ QTM_CLONES CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input
 done:
     if (started) q->totalDecoded = total;
     return result;
+}
+
+#if QTM_AVX2_BUILD
+QTM_AVX2 __attribute__((flatten)) CodecResult DecodeBlockAvx2(QuantumDecoder* q,
+                                                              const uint8_t* input,
+                                                              uint32_t inputSize, uint8_t* output,
+                                                              uint32_t* outputSize) {
+    return DecodeBlock<true>(q, input, inputSize, output, outputSize);
+}
+#endif
+
+}  // namespace
+
+CodecResult QuantumDecompress(QuantumDecoder* q, const uint8_t* input, uint32_t inputSize,
+                              uint8_t* output, uint32_t* outputSize) {
+#if QTM_AVX2_BUILD
+    if (QTM_CPU_HAS_AVX2()) return DecodeBlockAvx2(q, input, inputSize, output, outputSize);
+#endif
+    return DecodeBlock<false>(q, input, inputSize, output, outputSize);
 }
