@@ -13,6 +13,10 @@
 // replaces the decoder when the compression type changes. The output buffer
 // holds the last decoded block and is changed only by decoding, so MSZIP can
 // take its history from it.
+//
+// A stored folder has no history and no decoding: its blocks are read
+// straight into the output buffer (the input buffer is the same memory),
+// so a block costs no copy.
 #include <string.h>
 
 #include "cab_reader_state.h"
@@ -34,8 +38,9 @@ static bool IsCodecMethod(unsigned method) {
 }
 
 static void FreeBuffers(CabReader* reader) {
+    if (reader->outputBuffer && reader->outputBuffer != reader->inputBuffer)
+        reader->free(reader->outputBuffer);
     if (reader->inputBuffer) reader->free(reader->inputBuffer);
-    if (reader->outputBuffer) reader->free(reader->outputBuffer);
     reader->inputBuffer = nullptr;
     reader->outputBuffer = nullptr;
 }
@@ -86,7 +91,8 @@ bool DecodeBlock(CabReader* reader) {
         produced = reader->block.compressedSize;
         // ReadBlock bounded it by the input buffer, which is as large as the output.
         CAB_CHECK(produced <= reader->maxUncompressed, reader, DecoderFailed);
-        memcpy(reader->outputBuffer, reader->inputBuffer, produced);
+        if (reader->outputBuffer != reader->inputBuffer)
+            memcpy(reader->outputBuffer, reader->inputBuffer, produced);
     } else if (IsCodecMethod(method)) {
         const DecoderOps* ops = OpsFor(method);
         CAB_CHECK(ops->decompress, reader, DecoderFailed);
@@ -168,7 +174,9 @@ bool CreateDecoder(CabReader* reader) {
     failure = CabErrorCode::NoMemory;
     reader->inputBuffer = (uint8_t*)reader->alloc(reader->maxCompressed);
     if (!reader->inputBuffer) goto fail;
-    reader->outputBuffer = (uint8_t*)reader->alloc(reader->maxUncompressed);
+    reader->outputBuffer = method == MethodStored
+                               ? reader->inputBuffer
+                               : (uint8_t*)reader->alloc(reader->maxUncompressed);
     if (!reader->outputBuffer) goto fail;
     // Nothing may read these before they are written: a reference to history
     // before a folder's first byte reads zeros, never stale memory.

@@ -5,6 +5,7 @@
 // up beside the archive. A single cabinet with several folders is extracted
 // by several passes at once (passes.cpp). A listing walks each cabinet of
 // the set on its own, which needs no decoding.
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -24,6 +25,31 @@ namespace cabx {
 
 namespace {
 
+// True when the directory holds nothing (but "." and ".."): a name in it can
+// then exist only if this run puts it there, and the check for an existing
+// file before each is created can be left out, as in a directory the run
+// made. A directory that cannot be read counts as not empty.
+bool IsEmptyDirectory(int fd) {
+    int copy = openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (copy < 0) return false;
+    DIR* d = fdopendir(copy);
+    if (!d) {
+        close(copy);
+        return false;
+    }
+    bool empty = true;
+    errno = 0;
+    while (dirent* e = readdir(d)) {
+        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0) {
+            empty = false;
+            break;
+        }
+    }
+    if (errno != 0) empty = false;
+    closedir(d);
+    return empty;
+}
+
 int RunExtraction(const Args& args, Session::Mode mode) {
     Session s;
     s.mode = mode;
@@ -35,7 +61,7 @@ int RunExtraction(const Args& args, Session::Mode mode) {
             Fail(s, "", "cannot use directory '" + args.dir + "': " + strerror(errno));
             return kExitFailure;
         }
-        SetOutputRoot(s.rootFd, made);
+        SetOutputRoot(s.rootFd, made || IsEmptyDirectory(s.rootFd));
     }
     signal(SIGPIPE, SIG_IGN);
     if (args.maxOutput != UINT64_MAX) OutputPipeline::LimitOutput(args.maxOutput);

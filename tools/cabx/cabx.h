@@ -96,8 +96,9 @@ struct PendingFile {
     void* slot = nullptr;  // where the signal handler finds it
 };
 
-// Names the root directory of the run's output, and whether this process
-// has just made it; directories made below it are remembered from then on.
+// Names the root directory of the run's output, and whether it is fresh
+// (this process has just made it, or it was empty when the run began);
+// directories made below it are remembered from then on.
 void SetOutputRoot(int rootFd, bool made);
 
 // Creates (with the directories needed) a temporary file for `parts` below

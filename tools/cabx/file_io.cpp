@@ -26,16 +26,55 @@ namespace {
 // KiB) at a time, and its file list an entry at a time, on two handles
 // that it seeks between. A buffer per handle turns those tens of thousands
 // of system calls on the decoding thread into a few hundred reads.
+//
+// Fresh memory costs a page fault per page touched, which on a virtualised
+// machine costs more than reading the page: a handle's reads start small
+// and double up to kReadBufferSize, so that the handle the reader reads
+// the file list through touches a few pages rather than the whole buffer,
+// and buffers let go of are kept for the handles opened next, by any
+// thread (the passes of a parallel extraction open theirs after the
+// planning walk has closed its own).
 constexpr size_t kReadBufferSize = 256 << 10;
+constexpr size_t kFirstFill = 16 << 10;
 struct ReadBuffer {
     int fd = -1;
     int64_t pos = 0;    // where the handle stands
     int64_t start = 0;  // the file offset of data[0]
     size_t len = 0;     // bytes valid in data
-    // kReadBufferSize bytes, kept for the thread's later handles; not
-    // zeroed, as only the len bytes read are ever looked at.
-    std::unique_ptr<uint8_t[]> data;
+    size_t fill = 0;    // bytes the next refill asks for
+    // kReadBufferSize bytes while the handle is open; not zeroed, as only
+    // the len bytes read are ever looked at.
+    uint8_t* data = nullptr;
+    ~ReadBuffer();      // a thread that ends with a handle open
 };
+
+// Buffers let go of, their pages touched.
+std::mutex gSpareMutex;
+uint8_t* gSpare[8];
+int gSpares = 0;
+
+uint8_t* TakeBuffer() {
+    {
+        std::lock_guard<std::mutex> lock(gSpareMutex);
+        if (gSpares > 0) return gSpare[--gSpares];
+    }
+    return new (std::nothrow) uint8_t[kReadBufferSize];
+}
+
+void GiveBack(uint8_t* p) {
+    if (!p) return;
+    {
+        std::lock_guard<std::mutex> lock(gSpareMutex);
+        if (gSpares < 8) {
+            gSpare[gSpares++] = p;
+            return;
+        }
+    }
+    delete[] p;
+}
+
+ReadBuffer::~ReadBuffer() { GiveBack(data); }
+
 // The callbacks carry no context, and every extraction pass runs its reader
 // on a thread of its own: the handles a thread opens are read through that
 // thread's buffers.
@@ -95,7 +134,8 @@ int32_t BufferedOpen(const char* path, int flags, int mode) {
         b.fd = h;
         b.pos = b.start = 0;
         b.len = 0;
-        if (!b.data) b.data.reset(new (std::nothrow) uint8_t[kReadBufferSize]);
+        b.fill = kFirstFill;
+        if (!b.data) b.data = TakeBuffer();
         if (!b.data) {
             b.fd = -1;  // unbuffered
             break;
@@ -113,14 +153,14 @@ int32_t BufferedRead(int32_t h, void* buffer, uint32_t count) {
         if (b->pos >= b->start && b->pos < b->start + int64_t(b->len)) {
             size_t at = size_t(b->pos - b->start);
             size_t take = std::min<size_t>(count - done, b->len - at);
-            memcpy(p + done, b->data.get() + at, take);
+            memcpy(p + done, b->data + at, take);
             done += uint32_t(take);
             b->pos += int64_t(take);
             continue;
         }
         bool direct = count - done >= kReadBufferSize;  // large reads bypass the buffer
         ssize_t n = direct ? pread(h, p + done, count - done, b->pos)
-                           : pread(h, b->data.get(), kReadBufferSize, b->pos);
+                           : pread(h, b->data, b->fill, b->pos);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return -1;
         if (n == 0) break;
@@ -130,6 +170,7 @@ int32_t BufferedRead(int32_t h, void* buffer, uint32_t count) {
         } else {
             b->start = b->pos;
             b->len = size_t(n);
+            b->fill = std::min(b->fill * 2, kReadBufferSize);
         }
     }
     return int32_t(done);
@@ -150,7 +191,11 @@ int32_t BufferedSeek(int32_t h, int32_t offset, int origin) {
     return int32_t(target);
 }
 int BufferedClose(int32_t h) {
-    if (ReadBuffer* b = BufferOf(h)) b->fd = -1;
+    if (ReadBuffer* b = BufferOf(h)) {
+        b->fd = -1;
+        GiveBack(b->data);
+        b->data = nullptr;
+    }
     return close(h);
 }
 

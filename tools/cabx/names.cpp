@@ -239,7 +239,8 @@ std::vector<std::string> SafeComponents(const std::string& utf8) {
 
 namespace {
 
-// The directories this process made below the output root of the run.
+// The directories this process made below the output root of the run (and
+// the root itself when it was made by the run or found empty).
 // Nothing else is expected to write there, so a name in one of them exists
 // only if this process put it there: the check before creating a file can
 // be skipped when the name is not one of the directories made. (Anything

@@ -55,7 +55,9 @@ namespace cabx {
 class OutputPipeline {
 public:
     static constexpr size_t kChunkSize = size_t(512) << 10;
-    static constexpr int kChunks = 32;        // 16 MiB of data in flight at most
+    // 4 MiB of data in flight at most: enough to keep both threads busy;
+    // every chunk more is memory the kernel must zero when first touched.
+    static constexpr int kChunks = 8;
     static constexpr size_t kMaxOps = 4096;   // operations queued at most
 
     // Files are created below the directory rootFd (not owned), or, with

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "archive.h"
@@ -45,10 +46,18 @@ bool OpenArchive(Session& s, const Args& args) {
         return false;
     }
     // Only as much as the file holds, and not zeroed: the locator looks at
-    // the n bytes read and no further.
+    // the n bytes read and no further. It scans the head only of an
+    // executable (starting "MZ"); anything else is probed at 0, so for a
+    // plain cabinet a page of it is enough, and the megabyte is neither
+    // read nor faulted in.
     uint32_t scan = uint64_t(st.st_size) < ScanLimit ? uint32_t(st.st_size) : ScanLimit;
+    constexpr uint32_t kFirstRead = 4096;
     std::unique_ptr<uint8_t[]> head(new uint8_t[scan ? scan : 1]);
-    int32_t n = PosixRead(fd, head.get(), scan);
+    int32_t n = PosixRead(fd, head.get(), std::min(scan, kFirstRead));
+    if (n == int32_t(kFirstRead) && scan > kFirstRead && head[0] == 'M' && head[1] == 'Z') {
+        int32_t more = PosixRead(fd, head.get() + n, scan - kFirstRead);
+        n = more < 0 ? more : n + more;
+    }
     close(fd);
     if (n < 0) {
         Fail(s, "", "cannot read");
