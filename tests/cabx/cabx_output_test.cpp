@@ -143,10 +143,11 @@ TEST(CabxOutput, KeepExistingIsDecidedBeforeTheFileIsCreated) {
     EXPECT_TRUE(Contains(r.out, "k.cab: 'taken': a directory of that name exists")) << r.out;
 }
 
-// In an output folder this run makes, the check before creating a file is
-// answered from the directories the run made: a file whose name is such a
-// directory is still refused, and later copies of a name still replace.
-TEST(CabxOutput, FreshOutputFolderRefusesAFileWhereTheRunMadeADirectory) {
+// In an output folder this run makes or finds empty, the check before
+// creating a file is answered from the directories the run made: a file
+// whose name is such a directory is still refused, and later copies of a
+// name still replace.
+TEST(CabxOutput, FreshOrEmptyOutputFolderRefusesAFileWhereTheRunMadeADirectory) {
     peer::TempDir dir("o-fresh");
     std::vector<Entry> es = {MakeEntry("sub\\x.txt", Bytes("x")),
                              MakeEntry("a.txt", Bytes("first")),
@@ -154,12 +155,17 @@ TEST(CabxOutput, FreshOutputFolderRefusesAFileWhereTheRunMadeADirectory) {
                              MakeEntry("a.txt", Bytes("second")),
                              MakeEntry("sub", Bytes("file"))};
     std::string cab = WriteOne(dir, "f.cab", es);
-    auto r = Cabx("extract -q -d " + peer::Quote(dir / "new") + " " + peer::Quote(cab));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(Contains(r.out, "f.cab: 'sub': a directory of that name exists")) << r.out;
-    EXPECT_EQ(peer::ReadFile(dir.path() / "new/sub/x.txt"), Bytes("x"));
-    EXPECT_EQ(peer::ReadFile(dir.path() / "new/sub/deep/a.txt"), es[2].data);
-    EXPECT_EQ(peer::ReadFile(dir.path() / "new/a.txt"), Bytes("second"));
+    // A folder the run makes, and one that exists but is empty when the run
+    // begins: in both, the run alone puts names there.
+    fs::create_directory(dir.path() / "empty");
+    for (std::string out : {"new", "empty"}) {
+        auto r = Cabx("extract -q -d " + peer::Quote(dir / out) + " " + peer::Quote(cab));
+        EXPECT_EQ(r.status, 1) << out;
+        EXPECT_TRUE(Contains(r.out, "f.cab: 'sub': a directory of that name exists")) << r.out;
+        EXPECT_EQ(peer::ReadFile(dir.path() / out / "sub/x.txt"), Bytes("x")) << out;
+        EXPECT_EQ(peer::ReadFile(dir.path() / out / "sub/deep/a.txt"), es[2].data) << out;
+        EXPECT_EQ(peer::ReadFile(dir.path() / out / "a.txt"), Bytes("second")) << out;
+    }
 }
 
 // No temporary file is left anywhere below root.
