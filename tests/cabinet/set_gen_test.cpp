@@ -39,4 +39,26 @@ TEST(GeneratedSets, ReaderExtractsEveryFileOfEverySet) {
            cabinets, files, failures);
 }
 
+// The generator's own frames must be valid. Data without any repeat (all
+// distinct 16-bit words) makes zlib emit two 16383-byte stored blocks and a
+// fixed one, 32782 bytes in all at levels 1 to 9: too much for one block.
+TEST(GeneratedSets, MszipFramesOfUnmatchedDataFitTheBlockBound) {
+    std::vector<uint8_t> data(32768), back(32768);
+    for (uint32_t i = 0; i < 16384; ++i) {
+        uint16_t v = uint16_t(i * 40503u);
+        data[2 * i] = uint8_t(v), data[2 * i + 1] = uint8_t(v >> 8);
+    }
+    for (int level = 0; level <= 9; ++level) {
+        std::vector<uint8_t> f = setgen::detail::MszipFrame(data.data(), 32768, nullptr, 0, level);
+        ASSERT_LE(f.size(), setgen::detail::kMszipMaxFrame) << "level " << level;
+        z_stream z{};
+        inflateInit2(&z, -15);
+        z.next_in = f.data() + 2, z.avail_in = uInt(f.size() - 2);
+        z.next_out = back.data(), z.avail_out = 32768;
+        EXPECT_EQ(inflate(&z, Z_FINISH), Z_STREAM_END) << "level " << level;
+        inflateEnd(&z);
+        EXPECT_EQ(back, data) << "level " << level;
+    }
+}
+
 }  // namespace

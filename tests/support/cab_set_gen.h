@@ -193,8 +193,15 @@ inline std::vector<uint8_t> Content(Choices& c, uint32_t size) {
     return d;
 }
 
+// An MSZIP block holds at most 32768 + 12 compressed bytes, "CK" included:
+// readers size their input buffer to that, and a larger block is corrupt.
+const uint32_t kMszipMaxFrame = 32768 + 12;
+
 // One MSZIP frame: "CK" and a complete DEFLATE stream, which may refer back
-// into the previous frame's 32 KiB.
+// into the previous frame's 32 KiB. On data it cannot shrink, zlib (with
+// memLevel 8) emits 16383-byte stored blocks and a closing fixed block,
+// for a full 32 KiB 14 bytes over the data, more than a block may hold;
+// such data goes in one final stored DEFLATE block, 7 bytes over.
 inline std::vector<uint8_t> MszipFrame(const uint8_t* data, uint32_t size, const uint8_t* history,
                                        uint32_t historySize, int level) {
     z_stream z;
@@ -211,6 +218,11 @@ inline std::vector<uint8_t> MszipFrame(const uint8_t* data, uint32_t size, const
     deflate(&z, Z_FINISH);
     out.resize(out.size() - z.avail_out);
     deflateEnd(&z);
+    if (out.size() > kMszipMaxFrame) {
+        out.assign({'C', 'K', 0x01, uint8_t(size), uint8_t(size >> 8), uint8_t(~size),
+                    uint8_t(~size >> 8)});
+        out.insert(out.end(), data, data + size);
+    }
     return out;
 }
 
