@@ -23,11 +23,11 @@
 # CPU time of each tool side by side, how many times faster cabx is than the
 # fastest peer (a peer's median over cabx's median, by wall and by CPU, each
 # against the peer that is fastest by that measure), and cabx's peak memory.
-# Then, for each LZX and MSZIP cabinet, what `cabx test` costs over the
-# decoder alone on the same data in memory, both by CPU time
-# (tests/lzx/lzx_throughput, least of RUNS, against cabx test's least;
-# bench/mszip_throughput, median of RUNS repetitions, against cabx test's
-# median).
+# Then, for each MSZIP, LZX and Quantum cabinet, what `cabx test` costs over
+# the decoder alone on the same data in memory, both by CPU time
+# (bench/folder_throughput for LZX and Quantum, least of RUNS, against cabx
+# test's least; bench/mszip_throughput, median of RUNS repetitions, against
+# cabx test's median).
 #
 # usage: bench/bench_peers.sh
 #   RUNS       timed rounds (default 5); e.g. RUNS=3 CORPUS_MB=8 for a quick look
@@ -53,20 +53,12 @@ ram=${RAM_DIR:-/dev/shm}/stub-bench-$$
 disk=$bench/out-$$
 
 # --- build -----------------------------------------------------------------
-# lzx_throughput lives with the LZX tests; without GoogleTest the build has
-# no tests and that comparison is skipped.
-targets=(cabx run_timed mszip_throughput)
-if cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_BENCH=ON \
-     -DSTUB_BUILD_TESTS=ON >/dev/null 2>&1; then
-  targets+=(lzx_throughput)
-else
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_BENCH=ON \
-    -DSTUB_BUILD_TESTS=OFF >/dev/null
-fi
+targets=(cabx run_timed mszip_throughput folder_throughput)
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 cabx=$build/cabx
 run_timed=$build/bench/run_timed
-lzx_throughput=$(find "$build/tests" -maxdepth 2 -name lzx_throughput -type f -perm -u+x 2>/dev/null | head -1)
+folder_throughput=$build/bench/folder_throughput
 mszip_throughput=$build/bench/mszip_throughput
 
 available=()
@@ -308,12 +300,8 @@ for name in "${cabinets[@]}"; do
   method=${label[$name]%%,*}
   cab=$cabs/$name.cab
   case $method in
-    lzx:*)
-      if [[ -z $lzx_throughput ]]; then
-        echo "- ${label[$name]}: lzx_throughput not built (no tests in this build), skipped"
-        continue
-      fi
-      result=$("$lzx_throughput" "$cab" "$runs")
+    lzx:* | quantum:*)
+      result=$("$folder_throughput" "$cab" "$runs")
       decoder=$(echo "$result" | sed -n 's/.*best CPU \([0-9.]*\) s, \([0-9.]* MB\/s\).*/\1/p')
       decoded=$(echo "$result" | sed -n 's/.*best CPU \([0-9.]*\) s, \([0-9.]* MB\/s\).*/\2/p')
       test_cpu=${best_cpu[$name cabx test]}

@@ -1,12 +1,14 @@
-// In-memory LZX decoder throughput (not a test; bench/bench_lzx.sh runs it).
+// In-memory decoder throughput on a cabinet (not a test; bench/bench_peers.sh
+// runs it to set cabx test against the decoders alone).
 //
-// Reads a cabinet whose folders are LZX, keeps every data block in memory,
-// then decodes each folder frame by frame as the reader would, RUNS times,
+// Reads a cabinet, keeps every data block of its MSZIP, Quantum and LZX
+// folders in memory, then decodes each folder frame by frame through the
+// decoders' common table as the reader does, RUNS times,
 // and prints the best output rate, the least CPU time of a run (which a busy
 // machine disturbs less than the wall time) and a hash of the output
 // (identical output from two builds of the decoder gives the same hash).
 //
-// usage: lzx_throughput CABINET [RUNS]
+// usage: folder_throughput CABINET [RUNS]
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -18,18 +20,30 @@
 #include <vector>
 
 #include "cab_directory.h"
+#include "decoder_contract.h"
 #include "lzx_decoder.h"
+#include "quantum_decoder.h"
 
 namespace {
 
 struct Folder {
-    uint32_t windowSize = 0;
+    unsigned method = 0;
+    int windowBits = 0;
     std::vector<const uint8_t*> data;
     std::vector<uint16_t> in, out;
 };
 
 void* Alloc(uint32_t n) { return malloc(n); }
 void Free(void* p) { free(p); }
+
+const DecoderOps* OpsFor(unsigned method) {
+    switch (method) {
+        case MethodMszip: return &kMszipDecoderOps;
+        case MethodQuantum: return &kQuantumDecoderOps;
+        case MethodLzx: return &kLzxDecoderOps;
+    }
+    return nullptr;
+}
 
 double CpuSeconds() {
     timespec t;
@@ -41,7 +55,7 @@ double CpuSeconds() {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: lzx_throughput CABINET [RUNS]\n");
+        fprintf(stderr, "usage: folder_throughput CABINET [RUNS]\n");
         return 2;
     }
     const int runs = argc > 2 ? atoi(argv[2]) : 3;
@@ -65,9 +79,10 @@ int main(int argc, char** argv) {
         FolderEntry entry;
         if (ReadCabFolder(&src, &dir, i, &entry, nullptr) != CabErrorCode::None)
             return fprintf(stderr, "truncated cabinet\n"), 1;
-        if (CompressionMethod(entry.compressionType) != MethodLzx) continue;
         Folder fo;
-        fo.windowSize = 1u << CompressionWindowBits(entry.compressionType);
+        fo.method = CompressionMethod(entry.compressionType);
+        if (!OpsFor(fo.method)) continue;
+        fo.windowBits = CompressionWindowBits(entry.compressionType);
         uint32_t b = entry.firstBlockOffset;
         for (uint32_t k = 0; k < entry.blockCount; ++k) {
             CabBlock block;
@@ -90,21 +105,26 @@ int main(int argc, char** argv) {
         auto start = std::chrono::steady_clock::now();
         const double startCpu = CpuSeconds();
         for (const Folder& fo : list) {
+            const DecoderOps* ops = OpsFor(fo.method);
+            QuantumParams quantum{fo.windowBits, -1};
+            LzxConfig lzx{1u << fo.windowBits};
+            const void* params = fo.method == MethodQuantum ? (const void*)&quantum
+                                 : fo.method == MethodLzx   ? (const void*)&lzx
+                                                            : nullptr;
             uint32_t maxOut = 32768, maxIn = 0;
-            LzxConfig config{fo.windowSize};
-            LzxDecoder* d = nullptr;
-            if (LzxCreate(&maxOut, &config, Alloc, Free, &maxIn, &d, nullptr, nullptr, nullptr,
-                          nullptr, nullptr) != CodecResult::Ok)
+            void* d = nullptr;
+            if (ops->create(&maxOut, params, Alloc, Free, &maxIn, &d, nullptr) != CodecResult::Ok)
                 return fprintf(stderr, "create failed\n"), 1;
-            LzxReset(d);
+            ops->reset(d);
             for (size_t k = 0; k < fo.data.size(); ++k) {
-                uint32_t n = fo.out[k];
-                if (LzxDecompress(d, fo.data[k], fo.in[k], output.data(), &n) != CodecResult::Ok)
+                // MSZIP is given the whole buffer, as the reader does.
+                uint32_t n = fo.method == MethodMszip ? maxOut : fo.out[k];
+                if (ops->decompress(d, fo.data[k], fo.in[k], output.data(), &n) != CodecResult::Ok)
                     return fprintf(stderr, "block %zu: bad data\n", k), 1;
                 if (r == 0)
                     for (uint32_t i = 0; i < n; ++i) hash = (hash ^ output[i]) * 1099511628211ull;
             }
-            LzxDestroy(d);
+            ops->destroy(d);
         }
         const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const double cpu = CpuSeconds() - startCpu;
