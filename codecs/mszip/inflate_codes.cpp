@@ -309,12 +309,9 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
         // `entry` was looked up from the bits held; it is the right one
         // unless fewer than literalWidth of them were real.
         if (out > outFastEnd || inNext > inFastEnd) break;
-        if (HELD >= literalWidth) {
-            REFILL();
-        } else {
-            REFILL();
-            entry = EntryWord(literal, bitBuffer & literalMask);
-        }
+        const bool stale = HELD < literalWidth;
+        REFILL();
+        if (stale) entry = EntryWord(literal, bitBuffer & literalMask);
     }
     goto done;
 fail:
