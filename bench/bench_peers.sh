@@ -12,7 +12,7 @@
 # either is left out of that cabinet's rounds (cabx failing or writing wrong
 # data stops the benchmark). Then RUNS rounds time,
 # for each tool, extraction to the RAM file system, extraction to disk
-# (BENCH_DIR; each tool's output removed and synced before the next run) and
+# (BENCH_DIR; each run into a directory of its own, synced after the run) and
 # the tool's test mode where it has one (cabx test, cabextract -t, 7zz t);
 # the order of all these runs rotates from round to round, so that a change
 # in the machine's load falls on every tool alike. Every run's wall time,
@@ -37,6 +37,14 @@
 #   PEERS      default "cabextract 7zz bsdtar gcab"; PEERS= times cabx alone
 #   BENCH_DIR  work directory on disk (default /tmp/stub-bench)
 #   RAM_DIR    directory on a RAM file system (default /dev/shm)
+#   KEEP_DISK  1 (default when BENCH_DIR's file system has room for every
+#              disk run's output, plus 1 GiB) keeps each disk run's output
+#              until the end; 0 removes it after the run. On an ext4 without
+#              a journal, a file created within a minute of many deletions
+#              in its block group costs a scan over every inode freed in that
+#              minute (tens of microseconds per file here), which removing
+#              each run's output makes every next run pay: that measures the
+#              file system's recent history, not the tool.
 #   BUILD_DIR  Release build, configured and built here (default build-bench)
 set -euo pipefail
 
@@ -137,7 +145,7 @@ command_for() {
 # corpus as well: a difference is status 250, named in $ram/err.txt.
 run() {
   local out=$ram/out
-  [[ $2 == disk ]] && out=$disk/out
+  [[ $2 == disk ]] && out=$disk/out-$((++disk_runs))
   rm -rf "$out"
   mkdir -p "$out"
   command_for "$1" "$2" "$3" "$out"
@@ -153,7 +161,7 @@ run() {
       fi
     done
   fi
-  rm -rf "$out"
+  [[ $2 == disk && $keep_disk == 1 ]] || rm -rf "$out"
   [[ $2 == disk ]] && sync -f "$disk"
   return $status
 }
@@ -218,6 +226,16 @@ race() {
   done
 }
 
+# Room for every disk run's output: each cabinet, round and tool once.
+disk_runs=0
+need=$(( ${#cabinets[@]} * runs * (1 + ${#peers[@]}) * corpus_bytes + (1 << 30) ))
+room=$(( $(stat -f -c '%a * %S' "$disk") ))
+keep_disk=${KEEP_DISK:-$(( room > need ? 1 : 0 ))}
+if [[ $keep_disk != 1 ]]; then
+  echo "disk runs remove their output (KEEP_DISK=0, or $bench has $((room >> 20)) MiB free of the" \
+       "$((need >> 20)) MiB that keeping it takes): the to-disk rows include the cost of reusing freed inodes" >&2
+fi
+
 start_load=$(cut -d' ' -f1-3 /proc/loadavg)
 for name in "${cabinets[@]}"; do race "$name"; done
 
@@ -229,7 +247,8 @@ printf '%s; corpus %d files, %.1f MB (%s); %s cores; niceness %s; load average %
   "$(date -u '+%Y-%m-%d %H:%M UTC')" "${#files[@]}" "$(echo "$corpus_bytes / 1000000" | bc -l)" \
   "$corpus" "$(nproc)" "$(nice)" "$start_load" "$(cut -d' ' -f1-3 /proc/loadavg)"
 printf 'RUNS=%s CORPUS_MB=%s METHODS="%s" PEERS="%s"\n' "$runs" "$corpus_mb" "${methods[*]}" "${peers[*]}"
-printf 'ram: %s (%s); disk: %s (%s)\n' "${ram%/*}" "$(stat -f -c %T "$ram")" "$bench" "$(stat -f -c %T "$disk")"
+printf 'ram: %s (%s); disk: %s (%s), %s\n' "${ram%/*}" "$(stat -f -c %T "$ram")" "$bench" "$(stat -f -c %T "$disk")" \
+  "$([[ $keep_disk == 1 ]] && echo "each disk run's output kept until the end" || echo "each disk run's output removed after it")"
 echo
 echo "cabinets:"
 for name in "${cabinets[@]}"; do
