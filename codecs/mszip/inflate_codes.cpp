@@ -128,9 +128,12 @@ static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
 // Stops at the end of the block, on invalid data, or near either end (the
 // caller goes on with the careful loop from the same state, which decodes
 // the same codes the same way).
-static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
-                             uint8_t* const window, const HuffmanEntry* literalPool,
-                             HuffmanEntry* wide, const HuffmanEntry* distance,
+// kWidth: the root's width when known at compile time (the widened root),
+// else 0 and the width comes in literalWidth.
+template <uint32_t kWidth>
+static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
+                             uint8_t* const window, const HuffmanEntry* literal,
+                             const HuffmanEntry* literalPool, const HuffmanEntry* distance,
                              uint32_t literalWidth, uint32_t distanceWidth) {
 // The next n bits (n <= 16), and the n bits after the next `skip` ones.
 #define FAST_PEEK(n) ((uint32_t)bitBuffer & kLowMask[n])
@@ -147,20 +150,13 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
     BitWord bitBuffer = in.bitBuffer;
     uint8_t* out = outRef;
     const uint32_t remaining = remainingRef;
-    const HuffmanEntry* literal = literalPool;
     BitWord literalMask;
     const BitWord distanceMask = ((BitWord)1 << distanceWidth) - 1;
     const uint8_t* inFastEnd;
     uint8_t* outFastEnd;
     uint32_t entry, length, dist, kind;
 
-    if (remaining < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord)) return result;
-    if (distanceWidth == 0) distance = kNoDistances;
-    if (wide && literalWidth == kLiteralLookupBits) {
-        widenLiteralRoot(literalPool, wide);
-        literal = wide;
-        literalWidth = kWideLiteralLookupBits;
-    }
+    if (kWidth) literalWidth = kWidth;
     literalMask = ((BitWord)1 << literalWidth) - 1;
     // A pass starts only while out <= outFastEnd and inNext <= inFastEnd.
     outFastEnd = out + (remaining - kFastRoom);
@@ -253,7 +249,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
         // (only codes through sub-tables consume that many).
         entry = EntryWord(literal, bitBuffer & literalMask);
         assert(length <= 258 && out + length + kCopySlack <= outFastEnd + kFastRoom);
-        if ((uintptr_t)out - dist >= (uintptr_t)window) {
+        {
             // Whole words, possibly up to kCopySlack - 1 bytes past the
             // match's end; the kCopySlack bytes there are put back
             // afterwards, since they may be history that a later match still
@@ -262,9 +258,25 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             // store is right in its first `dist` bytes and the next store
             // starts there, so the pattern repeats.
             uint8_t* end = out + length;
-            const uint8_t* src = out - dist;
+            const uint8_t* src;
             uint8_t saved[kCopySlack], chunk[16];
             uint64_t word, word2;
+            if (__builtin_expect((uintptr_t)out - dist < (uintptr_t)window, 0)) {
+                // Into the previous frame, in the buffer's tail. The source
+                // then lies at or ahead of `out`, so no load sees a byte this
+                // match stores, and it is copied as a far match when the
+                // loads (at most length + kCopySlack - 1 bytes from src) stay
+                // inside the buffer. Otherwise it runs up to the buffer's end
+                // and on from its start.
+                src = out + (kHistorySize - dist);
+                if ((uint32_t)(window + kHistorySize - src) < length + kCopySlack) {
+                    out = copyWrapped(out, window, dist, length);
+                    goto next;
+                }
+                dist = kHistorySize;
+            } else {
+                src = out - dist;
+            }
             memcpy(saved, end, kCopySlack);
             if (dist >= 16) {
                 // Two chunks unconditionally: most matches are shorter.
@@ -302,8 +314,6 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             }
             memcpy(end, saved, kCopySlack);
             out = end;
-        } else {
-            out = copyWrapped(out, window, dist, length);
         }
     next:
         // `entry` was looked up from the bits held; it is the right one
@@ -329,6 +339,23 @@ done:
 #undef DROP
 #undef DROP_ENTRY
 #undef REFILL
+}
+
+static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
+                             uint8_t* const window, const HuffmanEntry* literalPool,
+                             HuffmanEntry* wide, const HuffmanEntry* distance,
+                             uint32_t literalWidth, uint32_t distanceWidth) {
+    if (remainingRef < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord))
+        return FastResult::NearEnd;
+    if (distanceWidth == 0) distance = kNoDistances;
+    if (wide && literalWidth == kLiteralLookupBits) {
+        widenLiteralRoot(literalPool, wide);
+        return decodeLoop<kWideLiteralLookupBits>(in, outRef, remainingRef, window, wide,
+                                                  literalPool, distance, kWideLiteralLookupBits,
+                                                  distanceWidth);
+    }
+    return decodeLoop<0>(in, outRef, remainingRef, window, literalPool, literalPool, distance,
+                         literalWidth, distanceWidth);
 }
 #undef ENTRY_BITS
 #undef ENTRY_KIND
