@@ -93,6 +93,21 @@ static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
     memcpy(wide + kQuarter, wide, kQuarter * sizeof *table);
     memcpy(wide + 2 * kQuarter, wide, 2 * kQuarter * sizeof *table);
     for (uint32_t r = 0; r < kQuarter; r++) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        // Four entries at a time, skipped together unless one is a reference
+        // (kind above 16; kinds are at most 99, so adding 111 to a kind byte
+        // sets its top bit exactly then, and carries into no other byte).
+        if ((r & 3) == 0) {
+            const uint64_t kMask = 0x0000FF000000FF00ull, kAdd = 0x00006F0000006F00ull;
+            uint64_t a, b;
+            memcpy(&a, table + r, 8);
+            memcpy(&b, table + r + 2, 8);
+            if (((((a & kMask) + kAdd) | ((b & kMask) + kAdd)) & 0x0000800000008000ull) == 0) {
+                r += 3;
+                continue;
+            }
+        }
+#endif
         const HuffmanEntry link = table[r];
         if (link.kind <= kKindLiteral || link.kind == kKindInvalid) continue;
         // The sub-table's first min(j, 2) index bits are this quarter's.
