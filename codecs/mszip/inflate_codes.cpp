@@ -274,7 +274,9 @@ static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             // starts there, so the pattern repeats.
             uint8_t* end = out + length;
             const uint8_t* src;
-            uint8_t saved[kCopySlack], chunk[16];
+            // (Two 16-byte halves, which compilers keep in registers.)
+            uint8_t saved[2][16], chunk[16];
+            static_assert(sizeof saved == kCopySlack, "the bytes past a match are saved");
             uint64_t word, word2;
             if (__builtin_expect((uintptr_t)out - dist < (uintptr_t)window, 0)) {
                 // Into the previous frame, in the buffer's tail. The source
@@ -292,7 +294,8 @@ static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             } else {
                 src = out - dist;
             }
-            memcpy(saved, end, kCopySlack);
+            memcpy(saved[0], end, 16);
+            memcpy(saved[1], end + 16, 16);
             if (dist >= 16) {
                 // Two chunks unconditionally: most matches are shorter.
                 memcpy(chunk, src, 16);
@@ -327,7 +330,8 @@ static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainin
                     out += dist;
                 } while (out < end);
             }
-            memcpy(end, saved, kCopySlack);
+            memcpy(end, saved[0], 16);
+            memcpy(end + 16, saved[1], 16);
             out = end;
         }
     next:
