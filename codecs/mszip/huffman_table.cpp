@@ -15,6 +15,8 @@
 // a set whose tables would not fit is refused. An incomplete set is laid out
 // as if dummy codes of the longest length filled its free patterns, which
 // become invalid entries.
+#include <assert.h>
+
 #include "inflate.h"
 
 const uint8_t kCodeLengthOrder[kCodeLengthCodes] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
@@ -124,6 +126,7 @@ TableBuildResult buildHuffmanTable(const uint8_t* lengths, uint32_t n, uint32_t 
     // the loop below would stay at depth 0 and place each once, so they
     // are placed here without its bookkeeping.
     for (; len <= maxLen && len <= root; len++) {
+        assert(depth == 0 && len <= tableWidth[0]);
         for (uint32_t left = count[len]; left > 0; left--) {
             pool[reversed] = entryFor(placed, real, sorted, s, base, extra, len);
             placed++;

@@ -103,6 +103,8 @@ static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
             memcpy(&a, table + r, 8);
             memcpy(&b, table + r + 2, 8);
             if (((((a & kMask) + kAdd) | ((b & kMask) + kAdd)) & 0x0000800000008000ull) == 0) {
+                assert(table[r].kind <= kKindLiteral && table[r + 1].kind <= kKindLiteral &&
+                       table[r + 2].kind <= kKindLiteral && table[r + 3].kind <= kKindLiteral);
                 r += 3;
                 continue;
             }
@@ -290,6 +292,7 @@ static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainin
                     out = copyWrapped(out, window, dist, length);
                     goto next;
                 }
+                assert(src >= out && (uint32_t)(window + kHistorySize - src) >= length + kCopySlack);
                 dist = kHistorySize;
             } else {
                 src = out - dist;
