@@ -15,6 +15,8 @@
 // a set whose tables would not fit is refused. An incomplete set is laid out
 // as if dummy codes of the longest length filled its free patterns, which
 // become invalid entries.
+#include <assert.h>
+
 #include "inflate.h"
 
 const uint8_t kCodeLengthOrder[kCodeLengthCodes] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
@@ -31,6 +33,39 @@ const uint16_t kDistanceBase[30] = {1,    2,    3,    4,    5,    7,     9,     
 const uint8_t kDistanceExtra[30] = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
                                     6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
 
+// The entry of the code placed `placed`-th (a dummy once the real symbols
+// are placed), consuming `drop` bits at its level.
+static inline HuffmanEntry entryFor(uint32_t placed, uint32_t real, const uint16_t* sorted,
+                                    uint32_t s, const uint16_t* base, const uint8_t* extra,
+                                    uint32_t drop) {
+    HuffmanEntry entry;
+    entry.bits = (uint8_t)drop;
+    if (placed >= real) {
+        entry.kind = kKindInvalid;
+        entry.value = 0;
+    } else {
+        uint32_t symbol = sorted[placed];
+        if (symbol < s) {
+            entry.kind = symbol < kEndOfBlock ? kKindLiteral : kKindEndOfBlock;
+            entry.value = (uint16_t)symbol;
+        } else {
+            entry.kind = extra[symbol - s];
+            entry.value = base[symbol - s];
+        }
+    }
+    return entry;
+}
+
+// The next canonical code of length len, bit-reversed.
+static inline uint32_t nextReversed(uint32_t reversed, uint32_t len) {
+    uint32_t bit = 1u << (len - 1);
+    while (reversed & bit) {
+        reversed ^= bit;
+        bit >>= 1;
+    }
+    return reversed ^ bit;
+}
+
 TableBuildResult buildHuffmanTable(const uint8_t* lengths, uint32_t n, uint32_t s,
                                    const uint16_t* base, const uint8_t* extra,
                                    HuffmanEntry* pool, uint32_t poolSize, uint32_t* width) {
@@ -42,7 +77,7 @@ TableBuildResult buildHuffmanTable(const uint8_t* lengths, uint32_t n, uint32_t 
     // low `offset` bits every code in the table starts with.
     uint32_t tableBase[kMaxCodeLength + 1], tableOffset[kMaxCodeLength + 1];
     uint32_t tableWidth[kMaxCodeLength + 1], tablePrefix[kMaxCodeLength + 1];
-    uint32_t depth = 0, next, minLen, maxLen, root, placed = 0, real, reversed = 0;
+    uint32_t depth = 0, next, len, minLen, maxLen, root, placed = 0, real, reversed = 0;
     int32_t room;
 
     for (uint32_t i = 0; i < n; i++) count[lengths[i]]++;
@@ -85,7 +120,22 @@ TableBuildResult buildHuffmanTable(const uint8_t* lengths, uint32_t n, uint32_t 
     tablePrefix[0] = 0;
     next = 1u << root;
 
-    for (uint32_t len = minLen; len <= maxLen; len++) {
+    len = minLen;
+#if MSZIP_FAST_LOOP
+    // The codes that fit the root come first, before any sub-table is open:
+    // the loop below would stay at depth 0 and place each once, so they
+    // are placed here without its bookkeeping.
+    for (; len <= maxLen && len <= root; len++) {
+        assert(depth == 0 && len <= tableWidth[0]);
+        for (uint32_t left = count[len]; left > 0; left--) {
+            pool[reversed] = entryFor(placed, real, sorted, s, base, extra, len);
+            placed++;
+            reversed = nextReversed(reversed, len);
+        }
+        if (len < root) memcpy(pool + (1u << len), pool, sizeof(HuffmanEntry) << len);
+    }
+#endif
+    for (; len <= maxLen; len++) {
         for (uint32_t left = count[len]; left > 0; left--) {
             // Back up to the table whose prefix this code shares, then open
             // sub-tables until one covers the code's length.
@@ -121,23 +171,9 @@ TableBuildResult buildHuffmanTable(const uint8_t* lengths, uint32_t n, uint32_t 
                 next += 1u << j;
             }
 
-            HuffmanEntry entry;
             uint32_t drop = len - tableOffset[depth];
             INFLATE_CHECK(drop <= tableWidth[depth]);
-            entry.bits = (uint8_t)drop;
-            if (placed >= real) {
-                entry.kind = kKindInvalid;
-                entry.value = 0;
-            } else {
-                uint32_t symbol = sorted[placed];
-                if (symbol < s) {
-                    entry.kind = symbol < kEndOfBlock ? kKindLiteral : kKindEndOfBlock;
-                    entry.value = (uint16_t)symbol;
-                } else {
-                    entry.kind = extra[symbol - s];
-                    entry.value = base[symbol - s];
-                }
-            }
+            HuffmanEntry entry = entryFor(placed, real, sorted, s, base, extra, drop);
             placed++;
             if (len <= root)
                 pool[reversed] = entry;  // repeated by the doubling below
@@ -145,14 +181,7 @@ TableBuildResult buildHuffmanTable(const uint8_t* lengths, uint32_t n, uint32_t 
                 for (uint32_t i = reversed >> tableOffset[depth]; i < (1u << tableWidth[depth]);
                      i += 1u << drop)
                     pool[tableBase[depth] + i] = entry;
-
-            // The next canonical code of this length, bit-reversed.
-            uint32_t bit = 1u << (len - 1);
-            while (reversed & bit) {
-                reversed ^= bit;
-                bit >>= 1;
-            }
-            reversed ^= bit;
+            reversed = nextReversed(reversed, len);
         }
         // The root holds the codes of up to len bits in its first 2^len
         // entries; a code's entry belongs at every index whose low len bits

@@ -93,6 +93,23 @@ static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
     memcpy(wide + kQuarter, wide, kQuarter * sizeof *table);
     memcpy(wide + 2 * kQuarter, wide, 2 * kQuarter * sizeof *table);
     for (uint32_t r = 0; r < kQuarter; r++) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        // Four entries at a time, skipped together unless one is a reference
+        // (kind above 16; kinds are at most 99, so adding 111 to a kind byte
+        // sets its top bit exactly then, and carries into no other byte).
+        if ((r & 3) == 0) {
+            const uint64_t kMask = 0x0000FF000000FF00ull, kAdd = 0x00006F0000006F00ull;
+            uint64_t a, b;
+            memcpy(&a, table + r, 8);
+            memcpy(&b, table + r + 2, 8);
+            if (((((a & kMask) + kAdd) | ((b & kMask) + kAdd)) & 0x0000800000008000ull) == 0) {
+                assert(table[r].kind <= kKindLiteral && table[r + 1].kind <= kKindLiteral &&
+                       table[r + 2].kind <= kKindLiteral && table[r + 3].kind <= kKindLiteral);
+                r += 3;
+                continue;
+            }
+        }
+#endif
         const HuffmanEntry link = table[r];
         if (link.kind <= kKindLiteral || link.kind == kKindInvalid) continue;
         // The sub-table's first min(j, 2) index bits are this quarter's.
@@ -128,9 +145,12 @@ static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
 // Stops at the end of the block, on invalid data, or near either end (the
 // caller goes on with the careful loop from the same state, which decodes
 // the same codes the same way).
-static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
-                             uint8_t* const window, const HuffmanEntry* literalPool,
-                             HuffmanEntry* wide, const HuffmanEntry* distance,
+// kWidth: the root's width when known at compile time (the widened root),
+// else 0 and the width comes in literalWidth.
+template <uint32_t kWidth>
+static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
+                             uint8_t* const window, const HuffmanEntry* literal,
+                             const HuffmanEntry* literalPool, const HuffmanEntry* distance,
                              uint32_t literalWidth, uint32_t distanceWidth) {
 // The next n bits (n <= 16), and the n bits after the next `skip` ones.
 #define FAST_PEEK(n) ((uint32_t)bitBuffer & kLowMask[n])
@@ -147,20 +167,13 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
     BitWord bitBuffer = in.bitBuffer;
     uint8_t* out = outRef;
     const uint32_t remaining = remainingRef;
-    const HuffmanEntry* literal = literalPool;
     BitWord literalMask;
     const BitWord distanceMask = ((BitWord)1 << distanceWidth) - 1;
     const uint8_t* inFastEnd;
     uint8_t* outFastEnd;
     uint32_t entry, length, dist, kind;
 
-    if (remaining < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord)) return result;
-    if (distanceWidth == 0) distance = kNoDistances;
-    if (wide && literalWidth == kLiteralLookupBits) {
-        widenLiteralRoot(literalPool, wide);
-        literal = wide;
-        literalWidth = kWideLiteralLookupBits;
-    }
+    if (kWidth) literalWidth = kWidth;
     literalMask = ((BitWord)1 << literalWidth) - 1;
     // A pass starts only while out <= outFastEnd and inNext <= inFastEnd.
     outFastEnd = out + (remaining - kFastRoom);
@@ -253,7 +266,7 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
         // (only codes through sub-tables consume that many).
         entry = EntryWord(literal, bitBuffer & literalMask);
         assert(length <= 258 && out + length + kCopySlack <= outFastEnd + kFastRoom);
-        if ((uintptr_t)out - dist >= (uintptr_t)window) {
+        {
             // Whole words, possibly up to kCopySlack - 1 bytes past the
             // match's end; the kCopySlack bytes there are put back
             // afterwards, since they may be history that a later match still
@@ -262,10 +275,30 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             // store is right in its first `dist` bytes and the next store
             // starts there, so the pattern repeats.
             uint8_t* end = out + length;
-            const uint8_t* src = out - dist;
-            uint8_t saved[kCopySlack], chunk[16];
+            const uint8_t* src;
+            // (Two 16-byte halves, which compilers keep in registers.)
+            uint8_t saved[2][16], chunk[16];
+            static_assert(sizeof saved == kCopySlack, "the bytes past a match are saved");
             uint64_t word, word2;
-            memcpy(saved, end, kCopySlack);
+            if (__builtin_expect((uintptr_t)out - dist < (uintptr_t)window, 0)) {
+                // Into the previous frame, in the buffer's tail. The source
+                // then lies at or ahead of `out`, so no load sees a byte this
+                // match stores, and it is copied as a far match when the
+                // loads (at most length + kCopySlack - 1 bytes from src) stay
+                // inside the buffer. Otherwise it runs up to the buffer's end
+                // and on from its start.
+                src = out + (kHistorySize - dist);
+                if ((uint32_t)(window + kHistorySize - src) < length + kCopySlack) {
+                    out = copyWrapped(out, window, dist, length);
+                    goto next;
+                }
+                assert(src >= out && (uint32_t)(window + kHistorySize - src) >= length + kCopySlack);
+                dist = kHistorySize;
+            } else {
+                src = out - dist;
+            }
+            memcpy(saved[0], end, 16);
+            memcpy(saved[1], end + 16, 16);
             if (dist >= 16) {
                 // Two chunks unconditionally: most matches are shorter.
                 memcpy(chunk, src, 16);
@@ -300,10 +333,9 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
                     out += dist;
                 } while (out < end);
             }
-            memcpy(end, saved, kCopySlack);
+            memcpy(end, saved[0], 16);
+            memcpy(end + 16, saved[1], 16);
             out = end;
-        } else {
-            out = copyWrapped(out, window, dist, length);
         }
     next:
         // `entry` was looked up from the bits held; it is the right one
@@ -329,6 +361,23 @@ done:
 #undef DROP
 #undef DROP_ENTRY
 #undef REFILL
+}
+
+static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
+                             uint8_t* const window, const HuffmanEntry* literalPool,
+                             HuffmanEntry* wide, const HuffmanEntry* distance,
+                             uint32_t literalWidth, uint32_t distanceWidth) {
+    if (remainingRef < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord))
+        return FastResult::NearEnd;
+    if (distanceWidth == 0) distance = kNoDistances;
+    if (wide && literalWidth == kLiteralLookupBits) {
+        widenLiteralRoot(literalPool, wide);
+        return decodeLoop<kWideLiteralLookupBits>(in, outRef, remainingRef, window, wide,
+                                                  literalPool, distance, kWideLiteralLookupBits,
+                                                  distanceWidth);
+    }
+    return decodeLoop<0>(in, outRef, remainingRef, window, literalPool, literalPool, distance,
+                         literalWidth, distanceWidth);
 }
 #undef ENTRY_BITS
 #undef ENTRY_KIND
