@@ -128,7 +128,7 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
     // bytes remain (the refills of one pass through the loop, at most two of
     // up to 7 bytes each, and the one at the end read no further): no input
     // test and no zero bytes past the input's end can come into play there.
-    if (!mirroring && i < target && b.end - b.cursor >= 32 &&
+    if (!mirroring && i < target && target - i >= 3 && b.end - b.cursor >= 32 &&
         (uint32_t)(b.end - s->inputStart) <= kLzxSwapCapacity) {
         // The reader's words lie at even offsets from the input's start,
         // or at odd ones after an uncompressed block that began in an
@@ -151,6 +151,10 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         const uint16_t* const mainPacked = s->mainPacked;
         const LzxNode* const mainNodes = s->mainNodes;
         const uint8_t* const mainLengths = s->mainLengths;
+        // The loop starts a pass only 3 or more bytes before target, so the
+        // literals of one pass need no test; the portable loop decodes the
+        // last few symbols.
+        const uint32_t literalEnd = target - 2;
         bool tooLong = false;
         do {
             // Each refill reads 8 bytes at the cursor; fastEnd keeps those
@@ -159,15 +163,24 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             RefillWide(&w);
             // 56 bits: up to three symbols (codes have 16 bits at most), or
             // a match whole (16 + 16 + 21, see below).
+            // Three literals fit before target (see literalEnd).
+            assert(i + 3 <= target);
             uint32_t sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
                                       mainLengths, kLzxMainBits);
-            for (uint32_t n = 0; sym < kLzxNumChars;) {
+            if (sym < kLzxNumChars) {
                 window[i++] = (uint8_t)sym;
-                if (++n == 3 || i >= target) break;
                 sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
                                  mainLengths, kLzxMainBits);
+                if (sym < kLzxNumChars) {
+                    window[i++] = (uint8_t)sym;
+                    sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
+                                     mainLengths, kLzxMainBits);
+                    if (sym < kLzxNumChars) {
+                        window[i++] = (uint8_t)sym;
+                        continue;
+                    }
+                }
             }
-            if (sym < kLzxNumChars) continue;  // the last symbol was a literal
             // The rest of the match: a length code of up to 16 bits and a
             // footer of up to 21 (17 verbatim bits, or 14 and an
             // aligned-offset code of up to 7).
@@ -208,13 +221,18 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             // The match ends inside the window, its source inside the mirror.
             assert(i >= kLzxMirrorSize);
             assert(i + length <= windowSize && from + length <= windowSize + kLzxMirrorSize);
-            if (i - from >= 16 && from - i >= 16) {
+            // The source lies 16 or more bytes behind or ahead of the
+            // destination when the distance modulo the window is in 16 ..
+            // windowSize - 16 (one test: that distance + 16 is in 32 ..
+            // windowSize - 1; windowSize - 16 itself goes to CopyMatch).
+            if (((distance + 16) & mask) >= 32) {
+                assert(i - from >= 16 && from - i >= 16);
                 CopyFar(window + i, window + from, length);
             } else {
                 CopyMatch(window, i, from, length);
             }
             i += length;
-        } while (i < target && w.cursor <= fastEnd);
+        } while (i < literalEnd && w.cursor <= fastEnd);
         assert(w.cursor + 8 <= swappedEnd);
         NarrowBits(&b, &w, start, swapped);
         assert(b.count >= 1 && b.count <= 16);
