@@ -84,21 +84,29 @@ LZX_INLINE void CopyMatch(uint8_t* window, uint32_t i, uint32_t from, uint32_t l
 // destination is never read, so no load waits on the stores of the copy
 // before it.
 LZX_INLINE void CopyFar(uint8_t* dst, const uint8_t* src, uint32_t length) {
-    uint64_t x, y;
-    if (length >= 16) {
-        for (uint32_t k = 0; k + 16 < length; k += 16) memcpy(dst + k, src + k, 16);
-        memcpy(dst + length - 16, src + length - 16, 16);
-    } else if (length >= 8) {
-        memcpy(&x, src, 8);
-        memcpy(&y, src + length - 8, 8);
-        memcpy(dst, &x, 8);
-        memcpy(dst + length - 8, &y, 8);
-    } else if (length >= 4) {
-        uint32_t a, b;
+    if (length - 4 <= 12) {
+        // 4 to 16 bytes, the most common lengths, without a branch on the
+        // length: four 4-byte pieces at 0, p1, p2 and length - 4, where p1
+        // is 4 and p2 length - 8 from 8 bytes on, and below that the pieces
+        // at 0 and length - 4 already cover the match. All are loaded
+        // before any is stored.
+        const uint32_t p1 = length < 8 ? length - 4 : 4;
+        const uint32_t p2 = length < 8 ? 0 : length - 8;
+        uint32_t a, b, c, d;
         memcpy(&a, src, 4);
-        memcpy(&b, src + length - 4, 4);
+        memcpy(&b, src + p1, 4);
+        memcpy(&c, src + p2, 4);
+        memcpy(&d, src + length - 4, 4);
         memcpy(dst, &a, 4);
-        memcpy(dst + length - 4, &b, 4);
+        memcpy(dst + p1, &b, 4);
+        memcpy(dst + p2, &c, 4);
+        memcpy(dst + length - 4, &d, 4);
+    } else if (length > 16) {
+        // 16-byte pieces, the last ending at the match's end: up to 32
+        // bytes, the first and the last only.
+        memcpy(dst, src, 16);
+        for (uint32_t k = 16; k + 16 < length; k += 16) memcpy(dst + k, src + k, 16);
+        memcpy(dst + length - 16, src + length - 16, 16);
     } else {  // 2 or 3
         uint16_t a;
         uint8_t c = src[length - 1];
