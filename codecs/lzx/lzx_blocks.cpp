@@ -84,21 +84,29 @@ LZX_INLINE void CopyMatch(uint8_t* window, uint32_t i, uint32_t from, uint32_t l
 // destination is never read, so no load waits on the stores of the copy
 // before it.
 LZX_INLINE void CopyFar(uint8_t* dst, const uint8_t* src, uint32_t length) {
-    uint64_t x, y;
-    if (length >= 16) {
-        for (uint32_t k = 0; k + 16 < length; k += 16) memcpy(dst + k, src + k, 16);
-        memcpy(dst + length - 16, src + length - 16, 16);
-    } else if (length >= 8) {
-        memcpy(&x, src, 8);
-        memcpy(&y, src + length - 8, 8);
-        memcpy(dst, &x, 8);
-        memcpy(dst + length - 8, &y, 8);
-    } else if (length >= 4) {
-        uint32_t a, b;
+    if (length - 4 <= 12) {
+        // 4 to 16 bytes, the most common lengths, without a branch on the
+        // length: four 4-byte pieces at 0, p1, p2 and length - 4, where p1
+        // is 4 and p2 length - 8 from 8 bytes on, and below that the pieces
+        // at 0 and length - 4 already cover the match. All are loaded
+        // before any is stored.
+        const uint32_t p1 = length < 8 ? length - 4 : 4;
+        const uint32_t p2 = length < 8 ? 0 : length - 8;
+        uint32_t a, b, c, d;
         memcpy(&a, src, 4);
-        memcpy(&b, src + length - 4, 4);
+        memcpy(&b, src + p1, 4);
+        memcpy(&c, src + p2, 4);
+        memcpy(&d, src + length - 4, 4);
         memcpy(dst, &a, 4);
-        memcpy(dst + length - 4, &b, 4);
+        memcpy(dst + p1, &b, 4);
+        memcpy(dst + p2, &c, 4);
+        memcpy(dst + length - 4, &d, 4);
+    } else if (length > 16) {
+        // 16-byte pieces, the last ending at the match's end: up to 32
+        // bytes, the first and the last only.
+        memcpy(dst, src, 16);
+        for (uint32_t k = 16; k + 16 < length; k += 16) memcpy(dst + k, src + k, 16);
+        memcpy(dst + length - 16, src + length - 16, 16);
     } else {  // 2 or 3
         uint16_t a;
         uint8_t c = src[length - 1];
@@ -128,7 +136,7 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
     // bytes remain (the refills of one pass through the loop, at most two of
     // up to 7 bytes each, and the one at the end read no further): no input
     // test and no zero bytes past the input's end can come into play there.
-    if (!mirroring && i < target && b.end - b.cursor >= 32 &&
+    if (!mirroring && i < target && target - i >= 3 && b.end - b.cursor >= 32 &&
         (uint32_t)(b.end - s->inputStart) <= kLzxSwapCapacity) {
         // The reader's words lie at even offsets from the input's start,
         // or at odd ones after an uncompressed block that began in an
@@ -151,6 +159,10 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         const uint16_t* const mainPacked = s->mainPacked;
         const LzxNode* const mainNodes = s->mainNodes;
         const uint8_t* const mainLengths = s->mainLengths;
+        // The loop starts a pass only 3 or more bytes before target, so the
+        // literals of one pass need no test; the portable loop decodes the
+        // last few symbols.
+        const uint32_t literalEnd = target - 2;
         bool tooLong = false;
         do {
             // Each refill reads 8 bytes at the cursor; fastEnd keeps those
@@ -159,15 +171,24 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             RefillWide(&w);
             // 56 bits: up to three symbols (codes have 16 bits at most), or
             // a match whole (16 + 16 + 21, see below).
+            // Three literals fit before target (see literalEnd).
+            assert(i + 3 <= target);
             uint32_t sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
                                       mainLengths, kLzxMainBits);
-            for (uint32_t n = 0; sym < kLzxNumChars;) {
+            if (sym < kLzxNumChars) {
                 window[i++] = (uint8_t)sym;
-                if (++n == 3 || i >= target) break;
                 sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
                                  mainLengths, kLzxMainBits);
+                if (sym < kLzxNumChars) {
+                    window[i++] = (uint8_t)sym;
+                    sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
+                                     mainLengths, kLzxMainBits);
+                    if (sym < kLzxNumChars) {
+                        window[i++] = (uint8_t)sym;
+                        continue;
+                    }
+                }
             }
-            if (sym < kLzxNumChars) continue;  // the last symbol was a literal
             // The rest of the match: a length code of up to 16 bits and a
             // footer of up to 21 (17 verbatim bits, or 14 and an
             // aligned-offset code of up to 7).
@@ -208,13 +229,18 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             // The match ends inside the window, its source inside the mirror.
             assert(i >= kLzxMirrorSize);
             assert(i + length <= windowSize && from + length <= windowSize + kLzxMirrorSize);
-            if (i - from >= 16 && from - i >= 16) {
+            // The source lies 16 or more bytes behind or ahead of the
+            // destination when the distance modulo the window is in 16 ..
+            // windowSize - 16 (one test: that distance + 16 is in 32 ..
+            // windowSize - 1; windowSize - 16 itself goes to CopyMatch).
+            if (((distance + 16) & mask) >= 32) {
+                assert(i - from >= 16 && from - i >= 16);
                 CopyFar(window + i, window + from, length);
             } else {
                 CopyMatch(window, i, from, length);
             }
             i += length;
-        } while (i < target && w.cursor <= fastEnd);
+        } while (i < literalEnd && w.cursor <= fastEnd);
         assert(w.cursor + 8 <= swappedEnd);
         NarrowBits(&b, &w, start, swapped);
         assert(b.count >= 1 && b.count <= 16);

@@ -174,6 +174,11 @@ static void PackTable(const int16_t* table, const LzxNode* nodes, const uint8_t*
         if (root >= 0) {  // a code of at most `bits` bits: the same entry throughout
             assert(root < 1024 && lengths[root] <= bits);
             const uint16_t v = (uint16_t)(lengths[root] << 10 | root);
+            if (extra == 2) {  // both tables: four entries in one store
+                const uint64_t four = v * 0x0001000100010001ull;
+                memcpy(out, &four, 8);
+                continue;
+            }
             for (uint32_t k = 0; k < (1u << extra); ++k) out[k] = v;
             continue;
         }
