@@ -104,17 +104,18 @@ QTM_INLINE unsigned SearchVector(uint16_t* f, uint32_t range, uint32_t scaled, u
 #if QTM_AVX2_BUILD
 // The search without the division: each entry's test "frequency <= target"
 // is made as "frequency * range <= scaled", eight entries at a time in
-// 32-bit lanes. Every product stays below 3800 * 2^16 < 2^28, so with
-// `scaled` capped at 2^28 - 1 a signed comparison gives the unsigned
-// answer. The entries of 1 to n above the target form a prefix, so i is
-// their count; entry 0 is above unless no entry is, so counting it as well
-// and taking one off (never below 0) gives i too. Then entries 0 to i gain
-// kFrequencyStep, eight 16-bit entries at a time.
+// 32-bit lanes. Every product stays below 3800 * 2^16 < 2^28, and so does
+// `scaled` (code lies within [low, high], see DecodeSymbol), so a signed
+// comparison gives the unsigned answer. The entries above the target form
+// a prefix that always holds entry 0 (scaled < range * total), so i is
+// their count less one. Then entries 0 to i gain kFrequencyStep, eight
+// 16-bit entries at a time.
 template <int V>
 QTM_AVX2 inline unsigned SearchAvx2(uint16_t* f, uint32_t range, uint32_t scaled, uint32_t* upper,
                                     uint32_t* lower) {
+    assert(scaled < range * f[0] && scaled < 0x10000000u);
     const __m256i r = _mm256_set1_epi32((int)range);
-    const __m256i s = _mm256_set1_epi32((int)(scaled < 0x0FFFFFFF ? scaled : 0x0FFFFFFF));
+    const __m256i s = _mm256_set1_epi32((int)scaled);
     __m128i x[V];
     uint64_t above = 0;
     for (int v = 0; v < V; ++v) {
@@ -122,8 +123,7 @@ QTM_AVX2 inline unsigned SearchAvx2(uint16_t* f, uint32_t range, uint32_t scaled
         __m256i g = _mm256_cmpgt_epi32(_mm256_mullo_epi32(_mm256_cvtepu16_epi32(x[v]), r), s);
         above |= (uint64_t)(unsigned)_mm256_movemask_ps(_mm256_castsi256_ps(g)) << (8 * v);
     }
-    unsigned i = (unsigned)_mm_popcnt_u64(above);
-    i -= i != 0;
+    unsigned i = (unsigned)_mm_popcnt_u64(above) - 1;
     *upper = f[i];
     *lower = f[i + 1];
     // The entry the scalar search stops at.
@@ -154,6 +154,11 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     // below 2^15 for the vector search's signed comparison).
     assert(range > 0x4000 && range <= 0x10000);
     assert(total > 0 && total <= kRescaleThreshold);
+    // The coder keeps low <= code <= high, whatever the input: the block
+    // starts with low 0 and high 0xFFFF, narrowing keeps code inside the
+    // part it falls in, and renormalisation moves all three alike. So the
+    // target below is less than total, and entry 0 always lies above it.
+    assert(low <= code && code <= high);
     // The symbol is the first entry i whose successor's cumulative frequency
     // is at most target = ((code - low + 1) * total - 1) / range (unsigned
     // 32-bit arithmetic). Every entry up to and including i gains
@@ -221,10 +226,22 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     // bit q, the shift is n = k + m = 14 - q in all. It does end above bit
     // 0, since that run would make high = low + 1. Either way the new low
     // begins with 0 and the new high with 1.
-    uint32_t below = 0xFFFFFFFFu >> (k + 17);
-    unsigned n = (unsigned)__builtin_clz(~(low & ~high) & below) - 17;
-    uint32_t top = (uint32_t)(n != k) << 15;
+    // Both counts at once: in low ^ high, the agreeing bits are 0 and the
+    // differing bit and the run below it are 1s; (low & ~high) << 1 has 1s
+    // one place above each run bit (none above the differing bit, where low
+    // is 0, nor in the agreeing bits). Their XOR thus clears the differing
+    // bit and the run but its last bit, leaving bit q + 1 as its highest
+    // set bit when m > 0, and the differing bit (15 - k) when m = 0: so n
+    // is its count of leading zeros in 16 bits. Whether m > 0 is then the
+    // bit of low just above q, which the shift brings to bit 15.
+    uint32_t marks = (low ^ high) ^ ((low & ~high) << 1);
+    assert(marks != 0 && marks <= 0xFFFF);
+    unsigned n = (unsigned)__builtin_clz(marks) - 16;
+    uint32_t top = (low << n) & 0x8000;
     assert(n >= k && n <= 14);
+    assert(n == (unsigned)__builtin_clz(~(low & ~high) & (0xFFFFFFFFu >> (k + 17))) - 17);
+    assert((top != 0) == (n != k));
+    (void)k;
     assert(n <= c->bits.count);  // the fill left at least 25 bits
     uint32_t in = (uint32_t)((c->bits.buffer >> 1) >> (63 - n));
     c->bits.buffer <<= n;
