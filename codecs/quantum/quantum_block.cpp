@@ -299,6 +299,62 @@ QTM_INLINE void CopyDisjoint(uint8_t* d, const uint8_t* s, uint32_t n) {
 }
 #endif
 
+// Copies a match of `length` bytes from window index `from` to window
+// index `to` and to `out` (the bytes still to produce were checked).
+QTM_INLINE void CopyMatch(uint8_t* window, uint32_t mask, uint8_t* out, uint32_t from, uint32_t to,
+                          uint32_t length, uint32_t offset) {
+#if QUANTUM_WIDE_BITS
+    if ((from + length <= to || to + length <= from) && from + length <= mask + 1 &&
+        to + length <= mask + 1) {
+        // Separate ranges, neither wrapping: inline copies.
+        CopyDisjoint(window + to, window + from, length);
+        CopyDisjoint(out, window + from, length);
+        return;
+    }
+#endif
+    if (offset >= length && from + length <= mask + 1 && to + length <= mask + 1) {
+        // Neither range wraps and the source does not run into the bytes
+        // being written (it may lie ahead of them when the offset is close
+        // to the window size, which memmove copies alike).
+        memmove(window + to, window + from, length);
+        memcpy(out, window + to, length);
+        return;
+    }
+    for (uint32_t n = length; n != 0; --n) {
+        uint8_t byte = window[from];
+        window[to] = byte;
+        *out++ = byte;
+        from = (from + 1) & mask;
+        to = (to + 1) & mask;
+    }
+}
+
+#if QUANTUM_WIDE_BITS
+// On 64-bit hosts a match's copy waits until the next match's symbols are
+// decoded (or the block ends): its source, often far back in a window
+// larger than the level-2 cache, is prefetched when the offset is known,
+// and the wait lets the load complete while the coder works instead of
+// holding up the instructions behind it. Literals decoded meanwhile are
+// written after the match's place in the window and the output; that is
+// safe unless the match's source lies less than a block's remainder ahead
+// of them in the ring (an offset close to the window size, or a small
+// window), in which case (`early`) the copy is made before the next
+// literal. So the copy always sees the bytes an immediate one would.
+// `length` 0: none pending.
+struct PendingMatch {
+    uint8_t* out;
+    uint32_t from, to, length, offset;
+    bool early;
+};
+
+QTM_INLINE void FlushMatch(PendingMatch* p, uint8_t* window, uint32_t mask) {
+    if (p->length != 0) {
+        CopyMatch(window, mask, p->out, p->from, p->to, p->length, p->offset);
+        p->length = 0;
+    }
+}
+#endif
+
 inline uint32_t ReadRaw(Coder* c, unsigned k) {
     QuantumBitsFill(&c->bits);
     return QuantumBitsTake(&c->bits, k);
@@ -316,6 +372,9 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
     unsigned selector, slot;
     AdaptiveModel* positionModel;
     Coder c;
+#if QUANTUM_WIDE_BITS
+    PendingMatch pending = {nullptr, 0, 0, 0, 0, false};
+#endif
 
     QTM_CHECK(q && q->signature == kQuantumSignature, CodecResult::BadHandle);
     QTM_CHECK(outputSize && *outputSize <= q->maxOutput, CodecResult::BlockTooLarge);
@@ -336,6 +395,12 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
         selector = DecodeSymbol<1, Avx2>(&c, &q->selector, q);
         if (selector < kSelectorLiteralModels) {
             uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol<8, Avx2>(&c, &q->literal[selector], q));
+#if QUANTUM_WIDE_BITS
+            if (pending.early) {
+                FlushMatch(&pending, window, mask);
+                pending.early = false;
+            }
+#endif
             window[total++ & mask] = byte;
             *out++ = byte;
             --left;
@@ -356,6 +421,9 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
         slot = DecodeSymbol<6, Avx2>(&c, positionModel, q);
         offset = q->positionBase[slot] + ReadRaw(&c, q->positionExtra[slot]) + 1;
 
+#if QUANTUM_WIDE_BITS
+        FlushMatch(&pending, window, mask);
+#endif
         // A match never crosses the end of its block. No check that the
         // offset stays within what the folder has produced: the window is
         // zero-filled at create, so such a copy is still well defined.
@@ -365,31 +433,25 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
         to = total & mask;
         total += length;
 #if QUANTUM_WIDE_BITS
-        if ((from + length <= to || to + length <= from) && from + length <= mask + 1 &&
-            to + length <= mask + 1) {
-            // Separate ranges, neither wrapping: inline copies.
-            CopyDisjoint(window + to, window + from, length);
-            CopyDisjoint(out, window + from, length);
-            out += length;
-        } else
+        __builtin_prefetch(window + from);
+        __builtin_prefetch(window + ((from + length - 1) & mask));
+        pending.out = out;
+        pending.from = from;
+        pending.to = to;
+        pending.length = length;
+        pending.offset = offset;
+        // The literals up to the block's end write at most `left` bytes
+        // after the match's own; its source begins mask + 1 - offset -
+        // length bytes after the match's end.
+        pending.early = (uint64_t)offset + length + left > (uint64_t)mask + 1;
+#else
+        CopyMatch(window, mask, out, from, to, length, offset);
 #endif
-        if (offset >= length && from + length <= mask + 1 && to + length <= mask + 1) {
-            // Neither range wraps and the source does not run into the
-            // bytes being written (it may lie ahead of them when the offset
-            // is close to the window size, which memmove copies alike).
-            memmove(window + to, window + from, length);
-            memcpy(out, window + to, length);
-            out += length;
-        } else {
-            for (uint32_t n = length; n != 0; --n) {
-                uint8_t byte = window[from];
-                window[to] = byte;
-                *out++ = byte;
-                from = (from + 1) & mask;
-                to = (to + 1) & mask;
-            }
-        }
+        out += length;
     }
+#if QUANTUM_WIDE_BITS
+    FlushMatch(&pending, window, mask);
+#endif
     // Also catches bits requested by the last symbol's renormalisation.
     QTM_CHECK(!QuantumBitsExhausted(&c.bits), CodecResult::BadData);
 
