@@ -108,34 +108,56 @@ QTM_INLINE unsigned SearchVector(uint16_t* f, uint32_t range, uint32_t scaled, u
 // `scaled` (code lies within [low, high], see DecodeSymbol), so a signed
 // comparison gives the unsigned answer. The entries above the target form
 // a prefix that always holds entry 0 (scaled < range * total), so i is
-// their count less one. Then entries 0 to i gain kFrequencyStep, eight
-// 16-bit entries at a time.
+// their count less one, and the comparison's lanes are also the mask of
+// the entries 0 to i that gain kFrequencyStep. Packed to 16 bits (each
+// pair of vectors, put back in order) they update sixteen entries at a
+// time; packed once more to bytes, whose order does not matter to a
+// count, they leave one or two bit masks to count.
 template <int V>
 QTM_AVX2 inline unsigned SearchAvx2(uint16_t* f, uint32_t range, uint32_t scaled, uint32_t* upper,
                                     uint32_t* lower) {
+    static_assert(V == 1 || V % 2 == 0, "vectors are paired");
     assert(scaled < range * f[0] && scaled < 0x10000000u);
     const __m256i r = _mm256_set1_epi32((int)range);
     const __m256i s = _mm256_set1_epi32((int)scaled);
-    __m128i x[V];
-    uint64_t above = 0;
+    __m256i g[V];
     for (int v = 0; v < V; ++v) {
-        x[v] = _mm_loadu_si128((const __m128i*)(f + 8 * v));
-        __m256i g = _mm256_cmpgt_epi32(_mm256_mullo_epi32(_mm256_cvtepu16_epi32(x[v]), r), s);
-        above |= (uint64_t)(unsigned)_mm256_movemask_ps(_mm256_castsi256_ps(g)) << (8 * v);
+        __m256i x = _mm256_cvtepu16_epi32(_mm_loadu_si128((const __m128i*)(f + 8 * v)));
+        g[v] = _mm256_cmpgt_epi32(_mm256_mullo_epi32(x, r), s);
     }
-    unsigned i = (unsigned)_mm_popcnt_u64(above) - 1;
-    *upper = f[i];
-    *lower = f[i + 1];
+    unsigned i;
+    if (V == 1) {
+        i = (unsigned)_mm_popcnt_u32((unsigned)_mm256_movemask_ps(_mm256_castsi256_ps(g[0]))) - 1;
+        *upper = f[i];
+        *lower = f[i + 1];
+        __m128i above = _mm_packs_epi32(_mm256_castsi256_si128(g[0]),
+                                        _mm256_extracti128_si256(g[0], 1));
+        __m128i x = _mm_loadu_si128((const __m128i*)f);
+        _mm_storeu_si128((__m128i*)f,
+                         _mm_add_epi16(x, _mm_and_si128(above, _mm_set1_epi16((short)kFrequencyStep))));
+    } else {
+        // packs works within 128-bit halves: entries 16u + 0-3, 8-11, 4-7,
+        // 12-15 in its four quarters.
+        __m256i p[V / 2];
+        for (int u = 0; u < V / 2; ++u) p[u] = _mm256_packs_epi32(g[2 * u], g[2 * u + 1]);
+        uint64_t bytes = (uint32_t)_mm256_movemask_epi8(
+            _mm256_packs_epi16(p[0], V / 2 > 1 ? p[1 % (V / 2)] : _mm256_setzero_si256()));
+        if (V / 2 > 2)
+            bytes |= (uint64_t)(uint32_t)_mm256_movemask_epi8(_mm256_packs_epi16(
+                         p[2 % (V / 2)], V / 2 > 3 ? p[3 % (V / 2)] : _mm256_setzero_si256()))
+                     << 32;
+        i = (unsigned)_mm_popcnt_u64(bytes) - 1;
+        *upper = f[i];
+        *lower = f[i + 1];
+        const __m256i step = _mm256_set1_epi16((short)kFrequencyStep);
+        for (int u = 0; u < V / 2; ++u) {
+            __m256i above = _mm256_permute4x64_epi64(p[u], 0xD8);
+            __m256i x = _mm256_loadu_si256((const __m256i*)(f + 16 * u));
+            _mm256_storeu_si256((__m256i*)(f + 16 * u), _mm256_add_epi16(x, _mm256_and_si256(above, step)));
+        }
+    }
     // The entry the scalar search stops at.
     assert(*lower * range <= scaled && (i == 0 || *upper * range > scaled));
-    const __m128i step = _mm_set1_epi16((short)kFrequencyStep);
-    const __m128i last = _mm_set1_epi16((short)i);
-    for (int v = 0; v < V; ++v) {
-        const __m128i index = _mm_add_epi16(_mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7),
-                                            _mm_set1_epi16((short)(8 * v)));
-        const __m128i beyond = _mm_cmpgt_epi16(index, last);
-        _mm_storeu_si128((__m128i*)(f + 8 * v), _mm_add_epi16(x[v], _mm_andnot_si128(beyond, step)));
-    }
     return i;
 }
 #endif
@@ -265,7 +287,14 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     c->high = high;
     c->code = code;
 
+#if QUANTUM_VECTOR_SEARCH
+    // Entry 0 always gains the step: the test needs no reload of the
+    // entry just stored.
+    assert(f[0] == total + kFrequencyStep);
+    if (total + kFrequencyStep > kRescaleThreshold) QuantumRescaleModel(model);
+#else
     if (f[0] > kRescaleThreshold) QuantumRescaleModel(model);
+#endif
     return symbol;
 }
 
