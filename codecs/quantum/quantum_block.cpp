@@ -220,8 +220,11 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     uint64_t factor = range * q->reciprocal[total];
     assert(((upper * factor) >> kReciprocalShift) == upper * range / total &&
            ((lower * factor) >> kReciprocalShift) == lower * range / total);
-    high = (low + (uint32_t)((upper * factor) >> kReciprocalShift) - 1) & 0xFFFF;
-    low = (low + (uint32_t)((lower * factor) >> kReciprocalShift)) & 0xFFFF;
+    // No carry out of 16 bits: upper <= total, so the new high is at most
+    // the old one, and the new low lies below the new high.
+    high = low + (uint32_t)((upper * factor) >> kReciprocalShift) - 1;
+    low = low + (uint32_t)((lower * factor) >> kReciprocalShift);
+    assert(high <= 0xFFFF && low < high);
 #else
     (void)q;
     high = (low + (upper * range) / total - 1) & 0xFFFF;
