@@ -30,11 +30,18 @@
 namespace {
 
 // The arithmetic decoder's registers (16-bit values) and the bit reader,
-// kept together so that the inline symbol decoder works on locals.
+// kept together so that the inline symbol decoder works on locals. On
+// 64-bit hosts `code` is kept as its distance above `low`: that distance is
+// all the symbol search needs, and renormalisation moves it as it moves
+// code (see DecodeSymbol).
 struct Coder {
     uint32_t low;
     uint32_t high;
+#if QUANTUM_WIDE_BITS
+    uint32_t codeAboveLow;  // code - low
+#else
     uint32_t code;
+#endif
     QuantumBits bits;
 };
 
@@ -168,7 +175,12 @@ template <int V, bool Avx2>
 QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDecoder* q) {
     uint16_t* f = model->cumulativeFrequency;
     uint32_t total = f[0];
-    uint32_t low = c->low, high = c->high, code = c->code;
+    uint32_t low = c->low, high = c->high;
+#if QUANTUM_WIDE_BITS
+    uint32_t above = c->codeAboveLow;
+#else
+    uint32_t code = c->code;
+#endif
     uint32_t range = high - low + 1;
     // After renormalisation low and high differ in their top bit and do not
     // straddle the middle within a quarter, so the interval holds more than
@@ -180,12 +192,20 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     // starts with low 0 and high 0xFFFF, narrowing keeps code inside the
     // part it falls in, and renormalisation moves all three alike. So the
     // target below is less than total, and entry 0 always lies above it.
+#if QUANTUM_WIDE_BITS
+    assert(above <= high - low);
+#else
     assert(low <= code && code <= high);
+#endif
     // The symbol is the first entry i whose successor's cumulative frequency
     // is at most target = ((code - low + 1) * total - 1) / range (unsigned
     // 32-bit arithmetic). Every entry up to and including i gains
     // kFrequencyStep.
+#if QUANTUM_WIDE_BITS
+    uint32_t scaled = above * total + (total - 1);
+#else
     uint32_t scaled = (code - low + 1) * total - 1;
+#endif
     unsigned i = 0;
     uint32_t upper, lower;
 #if QUANTUM_VECTOR_SEARCH
@@ -222,13 +242,19 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
            ((lower * factor) >> kReciprocalShift) == lower * range / total);
     // No carry out of 16 bits: upper <= total, so the new high is at most
     // the old one, and the new low lies below the new high.
+    uint32_t rise = (uint32_t)((lower * factor) >> kReciprocalShift);
     high = low + (uint32_t)((upper * factor) >> kReciprocalShift) - 1;
-    low = low + (uint32_t)((lower * factor) >> kReciprocalShift);
+    low = low + rise;
     assert(high <= 0xFFFF && low < high);
 #else
     (void)q;
+    uint32_t rise = (lower * range) / total;
     high = (low + (upper * range) / total - 1) & 0xFFFF;
-    low = (low + (lower * range) / total) & 0xFFFF;
+    low = (low + rise) & 0xFFFF;
+#endif
+#if QUANTUM_WIDE_BITS
+    above -= rise;
+    assert(above <= high - low);
 #endif
 
     // Renormalise. First shift out every leading bit low and high agree on,
@@ -262,10 +288,8 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     uint32_t marks = (low ^ high) ^ ((low & ~high) << 1);
     assert(marks != 0 && marks <= 0xFFFF);
     unsigned n = (unsigned)__builtin_clz(marks) - 16;
-    uint32_t top = (low << n) & 0x8000;
     assert(n >= k && n <= 14);
     assert(n == (unsigned)__builtin_clz(~(low & ~high) & (0xFFFFFFFFu >> (k + 17))) - 17);
-    assert((top != 0) == (n != k));
     (void)k;
     assert(n <= c->bits.count);  // the fill left at least 25 bits
     uint32_t in = (uint32_t)((c->bits.buffer >> 1) >> (63 - n));
@@ -273,7 +297,13 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     c->bits.count -= n;
     low = (low << n) & 0x7FFF;
     high = ((high << n) | ((1u << n) - 1) | 0x8000) & 0xFFFF;
-    code = (((code << n) | in) ^ top) & 0xFFFF;
+    // code becomes ((code << n) | in) ^ top and low (low << n) ^ top, in 16
+    // bits, where `top` (bit 15 of low << n) is the middle steps' mark.
+    // Flipping bit 15 of both adds 2^15 to both modulo 2^16, and shifting
+    // both by n subtracts alike, so code - low, which lies in 0 to 0xFFFF,
+    // becomes ((code - low) << n) | in in 16 bits: no flip to make.
+    above = ((above << n) | in) & 0xFFFF;
+    assert(above <= high - low);
 #else
     if (k != 0) {
         low = (low << k) & 0xFFFF;
@@ -288,7 +318,11 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
 #endif
     c->low = low;
     c->high = high;
+#if QUANTUM_WIDE_BITS
+    c->codeAboveLow = above;
+#else
     c->code = code;
+#endif
 
 #if QUANTUM_VECTOR_SEARCH
     // Entry 0 always gains the step: the test needs no reload of the
@@ -419,7 +453,11 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
 
     QuantumBitsStart(&c.bits, input, inputSize);
     QuantumBitsFill(&c.bits);
+#if QUANTUM_WIDE_BITS
+    c.codeAboveLow = QuantumBitsTake(&c.bits, 16);
+#else
     c.code = QuantumBitsTake(&c.bits, 16);
+#endif
     c.low = 0;
     c.high = 0xFFFF;
 
