@@ -30,11 +30,18 @@
 namespace {
 
 // The arithmetic decoder's registers (16-bit values) and the bit reader,
-// kept together so that the inline symbol decoder works on locals.
+// kept together so that the inline symbol decoder works on locals. On
+// 64-bit hosts `code` is kept as its distance above `low`: that distance is
+// all the symbol search needs, and renormalisation moves it as it moves
+// code (see DecodeSymbol).
 struct Coder {
     uint32_t low;
     uint32_t high;
+#if QUANTUM_WIDE_BITS
+    uint32_t codeAboveLow;  // code - low
+#else
     uint32_t code;
+#endif
     QuantumBits bits;
 };
 
@@ -104,38 +111,60 @@ QTM_INLINE unsigned SearchVector(uint16_t* f, uint32_t range, uint32_t scaled, u
 #if QTM_AVX2_BUILD
 // The search without the division: each entry's test "frequency <= target"
 // is made as "frequency * range <= scaled", eight entries at a time in
-// 32-bit lanes. Every product stays below 3800 * 2^16 < 2^28, so with
-// `scaled` capped at 2^28 - 1 a signed comparison gives the unsigned
-// answer. The entries of 1 to n above the target form a prefix, so i is
-// their count; entry 0 is above unless no entry is, so counting it as well
-// and taking one off (never below 0) gives i too. Then entries 0 to i gain
-// kFrequencyStep, eight 16-bit entries at a time.
+// 32-bit lanes. Every product stays below 3800 * 2^16 < 2^28, and so does
+// `scaled` (code lies within [low, high], see DecodeSymbol), so a signed
+// comparison gives the unsigned answer. The entries above the target form
+// a prefix that always holds entry 0 (scaled < range * total), so i is
+// their count less one, and the comparison's lanes are also the mask of
+// the entries 0 to i that gain kFrequencyStep. Packed to 16 bits (each
+// pair of vectors, put back in order) they update sixteen entries at a
+// time; packed once more to bytes, whose order does not matter to a
+// count, they leave one or two bit masks to count.
 template <int V>
 QTM_AVX2 inline unsigned SearchAvx2(uint16_t* f, uint32_t range, uint32_t scaled, uint32_t* upper,
                                     uint32_t* lower) {
+    static_assert(V == 1 || V % 2 == 0, "vectors are paired");
+    assert(scaled < range * f[0] && scaled < 0x10000000u);
     const __m256i r = _mm256_set1_epi32((int)range);
-    const __m256i s = _mm256_set1_epi32((int)(scaled < 0x0FFFFFFF ? scaled : 0x0FFFFFFF));
-    __m128i x[V];
-    uint64_t above = 0;
+    const __m256i s = _mm256_set1_epi32((int)scaled);
+    __m256i g[V];
     for (int v = 0; v < V; ++v) {
-        x[v] = _mm_loadu_si128((const __m128i*)(f + 8 * v));
-        __m256i g = _mm256_cmpgt_epi32(_mm256_mullo_epi32(_mm256_cvtepu16_epi32(x[v]), r), s);
-        above |= (uint64_t)(unsigned)_mm256_movemask_ps(_mm256_castsi256_ps(g)) << (8 * v);
+        __m256i x = _mm256_cvtepu16_epi32(_mm_loadu_si128((const __m128i*)(f + 8 * v)));
+        g[v] = _mm256_cmpgt_epi32(_mm256_mullo_epi32(x, r), s);
     }
-    unsigned i = (unsigned)_mm_popcnt_u64(above);
-    i -= i != 0;
-    *upper = f[i];
-    *lower = f[i + 1];
+    unsigned i;
+    if (V == 1) {
+        i = (unsigned)_mm_popcnt_u32((unsigned)_mm256_movemask_ps(_mm256_castsi256_ps(g[0]))) - 1;
+        *upper = f[i];
+        *lower = f[i + 1];
+        __m128i above = _mm_packs_epi32(_mm256_castsi256_si128(g[0]),
+                                        _mm256_extracti128_si256(g[0], 1));
+        __m128i x = _mm_loadu_si128((const __m128i*)f);
+        _mm_storeu_si128((__m128i*)f,
+                         _mm_add_epi16(x, _mm_and_si128(above, _mm_set1_epi16((short)kFrequencyStep))));
+    } else {
+        // packs works within 128-bit halves: entries 16u + 0-3, 8-11, 4-7,
+        // 12-15 in its four quarters.
+        __m256i p[V / 2];
+        for (int u = 0; u < V / 2; ++u) p[u] = _mm256_packs_epi32(g[2 * u], g[2 * u + 1]);
+        uint64_t bytes = (uint32_t)_mm256_movemask_epi8(
+            _mm256_packs_epi16(p[0], V / 2 > 1 ? p[1 % (V / 2)] : _mm256_setzero_si256()));
+        if (V / 2 > 2)
+            bytes |= (uint64_t)(uint32_t)_mm256_movemask_epi8(_mm256_packs_epi16(
+                         p[2 % (V / 2)], V / 2 > 3 ? p[3 % (V / 2)] : _mm256_setzero_si256()))
+                     << 32;
+        i = (unsigned)_mm_popcnt_u64(bytes) - 1;
+        *upper = f[i];
+        *lower = f[i + 1];
+        const __m256i step = _mm256_set1_epi16((short)kFrequencyStep);
+        for (int u = 0; u < V / 2; ++u) {
+            __m256i above = _mm256_permute4x64_epi64(p[u], 0xD8);
+            __m256i x = _mm256_loadu_si256((const __m256i*)(f + 16 * u));
+            _mm256_storeu_si256((__m256i*)(f + 16 * u), _mm256_add_epi16(x, _mm256_and_si256(above, step)));
+        }
+    }
     // The entry the scalar search stops at.
     assert(*lower * range <= scaled && (i == 0 || *upper * range > scaled));
-    const __m128i step = _mm_set1_epi16((short)kFrequencyStep);
-    const __m128i last = _mm_set1_epi16((short)i);
-    for (int v = 0; v < V; ++v) {
-        const __m128i index = _mm_add_epi16(_mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7),
-                                            _mm_set1_epi16((short)(8 * v)));
-        const __m128i beyond = _mm_cmpgt_epi16(index, last);
-        _mm_storeu_si128((__m128i*)(f + 8 * v), _mm_add_epi16(x[v], _mm_andnot_si128(beyond, step)));
-    }
     return i;
 }
 #endif
@@ -146,7 +175,12 @@ template <int V, bool Avx2>
 QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDecoder* q) {
     uint16_t* f = model->cumulativeFrequency;
     uint32_t total = f[0];
-    uint32_t low = c->low, high = c->high, code = c->code;
+    uint32_t low = c->low, high = c->high;
+#if QUANTUM_WIDE_BITS
+    uint32_t above = c->codeAboveLow;
+#else
+    uint32_t code = c->code;
+#endif
     uint32_t range = high - low + 1;
     // After renormalisation low and high differ in their top bit and do not
     // straddle the middle within a quarter, so the interval holds more than
@@ -154,11 +188,24 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     // below 2^15 for the vector search's signed comparison).
     assert(range > 0x4000 && range <= 0x10000);
     assert(total > 0 && total <= kRescaleThreshold);
+    // The coder keeps low <= code <= high, whatever the input: the block
+    // starts with low 0 and high 0xFFFF, narrowing keeps code inside the
+    // part it falls in, and renormalisation moves all three alike. So the
+    // target below is less than total, and entry 0 always lies above it.
+#if QUANTUM_WIDE_BITS
+    assert(above <= high - low);
+#else
+    assert(low <= code && code <= high);
+#endif
     // The symbol is the first entry i whose successor's cumulative frequency
     // is at most target = ((code - low + 1) * total - 1) / range (unsigned
     // 32-bit arithmetic). Every entry up to and including i gains
     // kFrequencyStep.
+#if QUANTUM_WIDE_BITS
+    uint32_t scaled = above * total + (total - 1);
+#else
     uint32_t scaled = (code - low + 1) * total - 1;
+#endif
     unsigned i = 0;
     uint32_t upper, lower;
 #if QUANTUM_VECTOR_SEARCH
@@ -193,12 +240,21 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     uint64_t factor = range * q->reciprocal[total];
     assert(((upper * factor) >> kReciprocalShift) == upper * range / total &&
            ((lower * factor) >> kReciprocalShift) == lower * range / total);
-    high = (low + (uint32_t)((upper * factor) >> kReciprocalShift) - 1) & 0xFFFF;
-    low = (low + (uint32_t)((lower * factor) >> kReciprocalShift)) & 0xFFFF;
+    // No carry out of 16 bits: upper <= total, so the new high is at most
+    // the old one, and the new low lies below the new high.
+    uint32_t rise = (uint32_t)((lower * factor) >> kReciprocalShift);
+    high = low + (uint32_t)((upper * factor) >> kReciprocalShift) - 1;
+    low = low + rise;
+    assert(high <= 0xFFFF && low < high);
 #else
     (void)q;
+    uint32_t rise = (lower * range) / total;
     high = (low + (upper * range) / total - 1) & 0xFFFF;
-    low = (low + (lower * range) / total) & 0xFFFF;
+    low = (low + rise) & 0xFFFF;
+#endif
+#if QUANTUM_WIDE_BITS
+    above -= rise;
+    assert(above <= high - low);
 #endif
 
     // Renormalise. First shift out every leading bit low and high agree on,
@@ -221,17 +277,33 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
     // bit q, the shift is n = k + m = 14 - q in all. It does end above bit
     // 0, since that run would make high = low + 1. Either way the new low
     // begins with 0 and the new high with 1.
-    uint32_t below = 0xFFFFFFFFu >> (k + 17);
-    unsigned n = (unsigned)__builtin_clz(~(low & ~high) & below) - 17;
-    uint32_t top = (uint32_t)(n != k) << 15;
+    // Both counts at once: in low ^ high, the agreeing bits are 0 and the
+    // differing bit and the run below it are 1s; (low & ~high) << 1 has 1s
+    // one place above each run bit (none above the differing bit, where low
+    // is 0, nor in the agreeing bits). Their XOR thus clears the differing
+    // bit and the run but its last bit, leaving bit q + 1 as its highest
+    // set bit when m > 0, and the differing bit (15 - k) when m = 0: so n
+    // is its count of leading zeros in 16 bits. Whether m > 0 is then the
+    // bit of low just above q, which the shift brings to bit 15.
+    uint32_t marks = (low ^ high) ^ ((low & ~high) << 1);
+    assert(marks != 0 && marks <= 0xFFFF);
+    unsigned n = (unsigned)__builtin_clz(marks) - 16;
     assert(n >= k && n <= 14);
+    assert(n == (unsigned)__builtin_clz(~(low & ~high) & (0xFFFFFFFFu >> (k + 17))) - 17);
+    (void)k;
     assert(n <= c->bits.count);  // the fill left at least 25 bits
     uint32_t in = (uint32_t)((c->bits.buffer >> 1) >> (63 - n));
     c->bits.buffer <<= n;
     c->bits.count -= n;
     low = (low << n) & 0x7FFF;
     high = ((high << n) | ((1u << n) - 1) | 0x8000) & 0xFFFF;
-    code = (((code << n) | in) ^ top) & 0xFFFF;
+    // code becomes ((code << n) | in) ^ top and low (low << n) ^ top, in 16
+    // bits, where `top` (bit 15 of low << n) is the middle steps' mark.
+    // Flipping bit 15 of both adds 2^15 to both modulo 2^16, and shifting
+    // both by n subtracts alike, so code - low, which lies in 0 to 0xFFFF,
+    // becomes ((code - low) << n) | in in 16 bits: no flip to make.
+    above = ((above << n) | in) & 0xFFFF;
+    assert(above <= high - low);
 #else
     if (k != 0) {
         low = (low << k) & 0xFFFF;
@@ -246,9 +318,20 @@ QTM_INLINE unsigned DecodeSymbol(Coder* c, AdaptiveModel* model, const QuantumDe
 #endif
     c->low = low;
     c->high = high;
+#if QUANTUM_WIDE_BITS
+    c->codeAboveLow = above;
+#else
     c->code = code;
+#endif
 
+#if QUANTUM_VECTOR_SEARCH
+    // Entry 0 always gains the step: the test needs no reload of the
+    // entry just stored.
+    assert(f[0] == total + kFrequencyStep);
+    if (total + kFrequencyStep > kRescaleThreshold) QuantumRescaleModel(model);
+#else
     if (f[0] > kRescaleThreshold) QuantumRescaleModel(model);
+#endif
     return symbol;
 }
 
@@ -282,6 +365,62 @@ QTM_INLINE void CopyDisjoint(uint8_t* d, const uint8_t* s, uint32_t n) {
 }
 #endif
 
+// Copies a match of `length` bytes from window index `from` to window
+// index `to` and to `out` (the bytes still to produce were checked).
+QTM_INLINE void CopyMatch(uint8_t* window, uint32_t mask, uint8_t* out, uint32_t from, uint32_t to,
+                          uint32_t length, uint32_t offset) {
+#if QUANTUM_WIDE_BITS
+    if ((from + length <= to || to + length <= from) && from + length <= mask + 1 &&
+        to + length <= mask + 1) {
+        // Separate ranges, neither wrapping: inline copies.
+        CopyDisjoint(window + to, window + from, length);
+        CopyDisjoint(out, window + from, length);
+        return;
+    }
+#endif
+    if (offset >= length && from + length <= mask + 1 && to + length <= mask + 1) {
+        // Neither range wraps and the source does not run into the bytes
+        // being written (it may lie ahead of them when the offset is close
+        // to the window size, which memmove copies alike).
+        memmove(window + to, window + from, length);
+        memcpy(out, window + to, length);
+        return;
+    }
+    for (uint32_t n = length; n != 0; --n) {
+        uint8_t byte = window[from];
+        window[to] = byte;
+        *out++ = byte;
+        from = (from + 1) & mask;
+        to = (to + 1) & mask;
+    }
+}
+
+#if QUANTUM_WIDE_BITS
+// On 64-bit hosts a match's copy waits until the next match's symbols are
+// decoded (or the block ends): its source, often far back in a window
+// larger than the level-2 cache, is prefetched when the offset is known,
+// and the wait lets the load complete while the coder works instead of
+// holding up the instructions behind it. Literals decoded meanwhile are
+// written after the match's place in the window and the output; that is
+// safe unless the match's source lies less than a block's remainder ahead
+// of them in the ring (an offset close to the window size, or a small
+// window), in which case (`early`) the copy is made before the next
+// literal. So the copy always sees the bytes an immediate one would.
+// `length` 0: none pending.
+struct PendingMatch {
+    uint8_t* out;
+    uint32_t from, to, length, offset;
+    bool early;
+};
+
+QTM_INLINE void FlushMatch(PendingMatch* p, uint8_t* window, uint32_t mask) {
+    if (p->length != 0) {
+        CopyMatch(window, mask, p->out, p->from, p->to, p->length, p->offset);
+        p->length = 0;
+    }
+}
+#endif
+
 inline uint32_t ReadRaw(Coder* c, unsigned k) {
     QuantumBitsFill(&c->bits);
     return QuantumBitsTake(&c->bits, k);
@@ -299,6 +438,9 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
     unsigned selector, slot;
     AdaptiveModel* positionModel;
     Coder c;
+#if QUANTUM_WIDE_BITS
+    PendingMatch pending = {nullptr, 0, 0, 0, 0, false};
+#endif
 
     QTM_CHECK(q && q->signature == kQuantumSignature, CodecResult::BadHandle);
     QTM_CHECK(outputSize && *outputSize <= q->maxOutput, CodecResult::BlockTooLarge);
@@ -311,7 +453,11 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
 
     QuantumBitsStart(&c.bits, input, inputSize);
     QuantumBitsFill(&c.bits);
+#if QUANTUM_WIDE_BITS
+    c.codeAboveLow = QuantumBitsTake(&c.bits, 16);
+#else
     c.code = QuantumBitsTake(&c.bits, 16);
+#endif
     c.low = 0;
     c.high = 0xFFFF;
 
@@ -319,6 +465,12 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
         selector = DecodeSymbol<1, Avx2>(&c, &q->selector, q);
         if (selector < kSelectorLiteralModels) {
             uint8_t byte = (uint8_t)((selector << 6) + DecodeSymbol<8, Avx2>(&c, &q->literal[selector], q));
+#if QUANTUM_WIDE_BITS
+            if (pending.early) {
+                FlushMatch(&pending, window, mask);
+                pending.early = false;
+            }
+#endif
             window[total++ & mask] = byte;
             *out++ = byte;
             --left;
@@ -339,6 +491,9 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
         slot = DecodeSymbol<6, Avx2>(&c, positionModel, q);
         offset = q->positionBase[slot] + ReadRaw(&c, q->positionExtra[slot]) + 1;
 
+#if QUANTUM_WIDE_BITS
+        FlushMatch(&pending, window, mask);
+#endif
         // A match never crosses the end of its block. No check that the
         // offset stays within what the folder has produced: the window is
         // zero-filled at create, so such a copy is still well defined.
@@ -348,31 +503,25 @@ QTM_INLINE CodecResult DecodeBlock(QuantumDecoder* q, const uint8_t* input, uint
         to = total & mask;
         total += length;
 #if QUANTUM_WIDE_BITS
-        if ((from + length <= to || to + length <= from) && from + length <= mask + 1 &&
-            to + length <= mask + 1) {
-            // Separate ranges, neither wrapping: inline copies.
-            CopyDisjoint(window + to, window + from, length);
-            CopyDisjoint(out, window + from, length);
-            out += length;
-        } else
+        __builtin_prefetch(window + from);
+        __builtin_prefetch(window + ((from + length - 1) & mask));
+        pending.out = out;
+        pending.from = from;
+        pending.to = to;
+        pending.length = length;
+        pending.offset = offset;
+        // The literals up to the block's end write at most `left` bytes
+        // after the match's own; its source begins mask + 1 - offset -
+        // length bytes after the match's end.
+        pending.early = (uint64_t)offset + length + left > (uint64_t)mask + 1;
+#else
+        CopyMatch(window, mask, out, from, to, length, offset);
 #endif
-        if (offset >= length && from + length <= mask + 1 && to + length <= mask + 1) {
-            // Neither range wraps and the source does not run into the
-            // bytes being written (it may lie ahead of them when the offset
-            // is close to the window size, which memmove copies alike).
-            memmove(window + to, window + from, length);
-            memcpy(out, window + to, length);
-            out += length;
-        } else {
-            for (uint32_t n = length; n != 0; --n) {
-                uint8_t byte = window[from];
-                window[to] = byte;
-                *out++ = byte;
-                from = (from + 1) & mask;
-                to = (to + 1) & mask;
-            }
-        }
+        out += length;
     }
+#if QUANTUM_WIDE_BITS
+    FlushMatch(&pending, window, mask);
+#endif
     // Also catches bits requested by the last symbol's renormalisation.
     QTM_CHECK(!QuantumBitsExhausted(&c.bits), CodecResult::BadData);
 
