@@ -314,6 +314,15 @@ int EnterParents(int rootFd, const std::vector<std::string>& parts, std::string*
 
 const char kDirectoryInTheWay[] = "a directory of that name exists";
 
+// Extraction passes running side by side each write files, mostly into the
+// same directories. Adding or renaming an entry holds the directory's lock
+// in the kernel, and a thread waiting for that lock spins while the holder
+// runs; on a file system whose inode allocation is slow (it can scan many
+// recently freed inodes under that lock) the spinning cost as much CPU time
+// as the work itself. The threads take turns here instead, where a waiting
+// thread sleeps.
+std::mutex gEntryChanges;
+
 // The temporary files being written, for the signal handler that removes
 // them when the run is interrupted: one slot per file open at once (an
 // output thread per extraction pass writes one at a time). A slot's
@@ -403,7 +412,11 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
     for (int attempt = 0; attempt < 100; ++attempt) {
         char temp[64];
         snprintf(temp, sizeof temp, ".cabx-%ld-%u.part", pid, serial.fetch_add(1));
-        int fd = openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        int fd;
+        {
+            std::lock_guard<std::mutex> lock(gEntryChanges);
+            fd = openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        }
         if (fd >= 0) {
             file->temp = temp;
             file->fd = fd;
@@ -431,6 +444,7 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
     // rename() replaces an existing file or symbolic link as a whole (a
     // read-only file too) and never writes through it. With -n a file that
     // appeared meanwhile is kept.
+    std::unique_lock<std::mutex> lock(gEntryChanges);
     int r = keepExisting ? renameat2(file->dirFd, file->temp.c_str(), file->dirFd,
                                      file->leaf.c_str(), RENAME_NOREPLACE)
                          : renameat(file->dirFd, file->temp.c_str(), file->dirFd, file->leaf.c_str());
@@ -440,6 +454,9 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
         if (fstatat(file->dirFd, file->leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) errno = EEXIST;
         else r = renameat(file->dirFd, file->temp.c_str(), file->dirFd, file->leaf.c_str());
     }
+    int renameError = errno;
+    lock.unlock();
+    errno = renameError;
     bool ok = r == 0;
     if (!ok && keepExisting && errno == EEXIST) {
         *skipped = true;
