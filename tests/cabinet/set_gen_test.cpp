@@ -39,6 +39,27 @@ TEST(GeneratedSets, ReaderExtractsEveryFileOfEverySet) {
            cabinets, files, failures);
 }
 
+// Forty empty files at the start of a folder whose one file runs through the
+// whole second cabinet, all listed there: the whole-set walk holds their
+// entries (its list grows more than once) and offers them after the file.
+TEST(GeneratedSets, ManyEmptyFilesListedInACabinetAFileRunsThrough) {
+    setgen::Plan plan;
+    setgen::FolderPlan folder;
+    folder.sizes.assign(40, 0);
+    folder.sizes.push_back(200000);
+    plan.folders = {folder};
+    plan.drawSplits = false;
+    plan.splits = {{0, 100}, {3, 0}};  // a cut first block; the third cabinet from block 3
+    plan.emptyCabinet = 1;             // an empty file at the cut block: in the later cabinet
+    for (unsigned order = 0; order < 3; ++order) {
+        plan.order = order;
+        setgen::Choices c(order + 1);
+        setgen::Set set = setgen::Build(plan, c);
+        ASSERT_EQ(set.cabinets.size(), 3u);
+        EXPECT_EQ(setgen::CheckInMemory(set, c), "") << set.summary;
+    }
+}
+
 // The generator's own frames must be valid. Data without any repeat (all
 // distinct 16-bit words) makes zlib emit two 16383-byte stored blocks and a
 // fixed one, 32782 bytes in all at levels 1 to 9: too much for one block.
