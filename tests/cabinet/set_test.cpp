@@ -97,6 +97,19 @@ TEST_F(SetTest, WalkStartedAtALaterCabinetReportsContinuedFiles) {
     EXPECT_EQ(rec_.Only("offer"), (Events{"offer c"}));
 }
 
+TEST_F(SetTest, WholeSetWalkStartedInsideAContinuedFolderGoesOnUnreadable) {
+    MakeSet();
+    // The second cabinet's only folder began in the first: b is reported as
+    // continued, and the walk follows the folder into the third cabinet,
+    // where c (its start in the cabinet before too) cannot be decoded.
+    auto run = Extract("cab2.cab", kExtractWholeSet);
+    EXPECT_FAILS_WITH(run, Corrupt);
+    EXPECT_EQ(rec_.Only("need"), (Events{"need cab3.cab idx=2 err=0"}));
+    EXPECT_EQ(rec_.Only("offer"), (Events{"offer c"}));
+    EXPECT_FALSE(rec_.Only("continued").empty());
+    EXPECT_FALSE(HasOutput("b"));
+}
+
 TEST_F(SetTest, PlainWalkPassesOverADeclinedFileSpanningThreeCabinets) {
     // x runs from the first through the second into the third cabinet and
     // is declined; y, written, follows it into the third cabinet.
