@@ -4,6 +4,7 @@
 // and leave every text readable.
 #include <stdint.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
 
@@ -13,14 +14,22 @@
 #include "FrontEnd.h"
 #include "PosixUi.h"
 
+static std::string path;  // the stand-in stub, removed at exit
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static std::string path;
     if (path.empty()) {
-        char tmpl[] = "/tmp/fuzz_settings_XXXXXX";
+        // Every run rewrites the file: on a RAM file system where there is
+        // one, so that the runs are not spent in the disk's file system.
+        char tmpl[] = "/dev/shm/fuzz_settings_XXXXXX";
         int fd = mkstemp(tmpl);
+        if (fd < 0) {
+            memcpy(tmpl, "/tmp/fuzz_settings_XXXXXX", sizeof "/tmp/fuzz_settings_XXXXXX");
+            fd = mkstemp(tmpl);
+        }
         if (fd < 0) return 0;
         close(fd);
         path = tmpl;
+        atexit([] { unlink(path.c_str()); });
         PosixSetModulePath(path.c_str());
         PosixUiHooks().messageBox = [](const char* text, const char* caption, unsigned) {
             return (int)(strlen(text) + strlen(caption)) % 8;
