@@ -20,11 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (path.empty()) {
         // Every run rewrites the file: on a RAM file system where there is
         // one, so that the runs are not spent in the disk's file system.
-        char tmpl[] = "/dev/shm/fuzz_settings_XXXXXX";
-        int fd = mkstemp(tmpl);
-        if (fd < 0) {
-            memcpy(tmpl, "/tmp/fuzz_settings_XXXXXX", sizeof "/tmp/fuzz_settings_XXXXXX");
-            fd = mkstemp(tmpl);
+        char tmpl[64];
+        int fd = -1;
+        for (const char* dir : {"/dev/shm", "/tmp"}) {
+            snprintf(tmpl, sizeof tmpl, "%s/fuzz_settings_XXXXXX", dir);
+            if ((fd = mkstemp(tmpl)) >= 0) break;
         }
         if (fd < 0) return 0;
         close(fd);
