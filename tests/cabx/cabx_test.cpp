@@ -4,6 +4,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <map>
 #include <set>
 
 #include "cab_inspect.h"
@@ -397,6 +398,101 @@ TEST(CabxCreate, DotStoresTheDirectoryContents) {
     auto bad = peer::Run(in + cabx + " create x.cab src/a.txt/.");
     EXPECT_EQ(bad.status, 1);
     EXPECT_TRUE(Contains(bad.out, "not a directory")) << bad.out;
+}
+
+// Stored names and data by name, as the cabinet (or the archive's cabinet) holds them.
+std::map<std::string, std::vector<uint8_t>> Stored(const fs::path& archive, const fs::path& out) {
+    auto r = Cabx("extract -q -d " + peer::Quote(out.string()) + " " + peer::Quote(archive.string()));
+    EXPECT_EQ(r.status, 0) << r.out;
+    return peer::ReadTree(out);
+}
+
+TEST(CabxCreate, LinksAndSpecialFilesInsideADirectory) {
+    peer::TempDir dir("x-links");
+    peer::WriteFile(dir.path() / "src/a.txt", Bytes("alpha"));
+    peer::WriteFile(dir.path() / "src/sub/b.bin", peer::RandomBytes(3000, 4));
+    peer::WriteFile(dir.path() / "outside.txt", Bytes("from elsewhere"));
+    fs::create_symlink("a.txt", dir.path() / "src/link");
+    fs::create_symlink(dir.path() / "outside.txt", dir.path() / "src/out");
+    fs::create_symlink("nowhere", dir.path() / "src/dangling");
+    fs::create_symlink("sub", dir.path() / "src/dirlink");
+    ASSERT_EQ(mkfifo((dir.path() / "src/fifo").c_str(), 0644), 0);
+    // A stand-in stub: sfx only needs an executable image's first bytes.
+    std::vector<uint8_t> stub = Bytes("MZ");
+    stub.resize(1000, 0);
+    peer::WriteFile(dir.path() / "stub.exe", stub);
+    const std::string in = "cd " + peer::Quote(dir.path().string()) + " && " +
+                           peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx");
+    // A link stores its file's data under its own name, never under the
+    // name of where it leads (which could climb out with ".."); the rest is
+    // skipped with a warning, and a pipe is never opened (it would block).
+    for (const char* command : {" create x.cab src", " sfx --stub stub.exe x.exe src"}) {
+        SCOPED_TRACE(command);
+        auto r = peer::Run(in + command);
+        ASSERT_EQ(r.status, 0) << r.out;
+        EXPECT_TRUE(Contains(r.out, "'src/dangling': a symbolic link that leads nowhere; skipped")) << r.out;
+        EXPECT_TRUE(Contains(r.out, "'src/dirlink': a symbolic link to a directory; skipped")) << r.out;
+        EXPECT_TRUE(Contains(r.out, "'src/fifo': not a regular file; skipped")) << r.out;
+        std::string made = Contains(command, "sfx") ? "x.exe" : "x.cab";
+        auto tree = Stored(dir.path() / made, dir.path() / ("out-" + made));
+        EXPECT_EQ(tree, (std::map<std::string, std::vector<uint8_t>>{
+                            {"src/a.txt", Bytes("alpha")},
+                            {"src/link", Bytes("alpha")},
+                            {"src/out", Bytes("from elsewhere")},
+                            {"src/sub/b.bin", peer::RandomBytes(3000, 4)}}));
+    }
+}
+
+TEST(CabxCreate, OneNameOneFile) {
+    peer::TempDir dir("x-clash");
+    peer::WriteFile(dir.path() / "one/f", Bytes("first"));
+    peer::WriteFile(dir.path() / "two/f", Bytes("second"));
+    peer::WriteFile(dir.path() / "odd/a\\..\\..\\b", Bytes("backslashes"));
+    const std::string in = "cd " + peer::Quote(dir.path().string()) + " && " +
+                           peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx");
+    // The same file reached twice (by a second argument, a link to it) is stored once.
+    fs::create_symlink("f", dir.path() / "one/g");
+    auto r = peer::Run(in + " create same.cab one/f one one/f");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(Stored(dir.path() / "same.cab", dir.path() / "o1"),
+              (std::map<std::string, std::vector<uint8_t>>{{"one/f", Bytes("first")},
+                                                           {"one/g", Bytes("first")}}));
+    // Two files under one name, and a name whose '\' would read as
+    // directories, are refused, and nothing is written.
+    r = peer::Run(in + " create clash.cab one/. two/.");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "'two/./f' and 'one/./f' would both be stored as 'f'")) << r.out;
+    r = peer::Run(in + " create odd.cab odd");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "its name holds '\\', which separates directories")) << r.out;
+    r = peer::Run(in + " create odd.cab 'odd/a\\..\\..\\b'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "cannot be stored")) << r.out;
+    EXPECT_FALSE(fs::exists(dir.path() / "clash.cab"));
+    EXPECT_FALSE(fs::exists(dir.path() / "odd.cab"));
+}
+
+TEST(CabxCreate, AnArchiveAppearsWholeOrNotAtAll) {
+    peer::TempDir dir("x-whole");
+    peer::WriteFile(dir.path() / "big", peer::RandomBytes(300000, 6));
+    peer::WriteFile(dir.path() / "old.cab", Bytes("the old archive"));
+    std::vector<uint8_t> stub = Bytes("MZ");
+    stub.resize(1000, 0);
+    peer::WriteFile(dir.path() / "stub.exe", stub);
+    const std::string in = "cd " + peer::Quote(dir.path().string()) + " && ulimit -f 100 && " +
+                           peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx");
+    for (const char* command : {" create -m none old.cab big", " create -m none new.cab big",
+                                " create -m none --max-size 80000 set.cab big",
+                                " sfx --stub stub.exe -m none new.exe big"}) {
+        SCOPED_TRACE(command);
+        auto r = peer::Run(in + command);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(Contains(r.out, "File too large")) << r.out;
+        std::set<std::string> left;
+        for (const auto& e : fs::directory_iterator(dir.path())) left.insert(e.path().filename());
+        EXPECT_EQ(left, (std::set<std::string>{"big", "old.cab", "stub.exe"}));
+        EXPECT_EQ(peer::ReadFile(dir.path() / "old.cab"), Bytes("the old archive"));
+    }
 }
 
 }  // namespace

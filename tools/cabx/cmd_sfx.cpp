@@ -4,12 +4,10 @@
 // their base name, directories with their contents below the directory's
 // name). The stub is padded to its fixed size so that the settings block
 // lands where the stub reads it.
-#include <dirent.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,6 +16,7 @@
 
 #include "cab_writer.h"
 #include "cabx.h"
+#include "gather.h"
 #include "sfx_commands.h"
 
 namespace cabx {
@@ -40,93 +39,22 @@ bool ReadAll(const std::string& path, std::vector<uint8_t>* out) {
     return ok;
 }
 
-void DosTime(time_t when, uint16_t* date, uint16_t* dosTime) {
-    struct tm t;
-    localtime_r(&when, &t);
-    if (t.tm_year < 80) {
-        *date = (1 << 5) | 1;  // 1980-01-01
-        *dosTime = 0;
-        return;
-    }
-    *date = (uint16_t)((t.tm_year - 80) << 9 | (t.tm_mon + 1) << 5 | t.tm_mday);
-    *dosTime = (uint16_t)(t.tm_hour << 11 | t.tm_min << 5 | t.tm_sec / 2);
-}
-
-bool AddPath(const std::string& path, const std::string& stored,
-             std::vector<cabwriter::Entry>* entries, std::string* error) {
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0) {
-        *error = "cannot read " + path;
-        return false;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        DIR* dir = opendir(path.c_str());
-        if (!dir) {
-            *error = "cannot read directory " + path;
-            return false;
-        }
-        std::vector<std::string> names;
-        while (dirent* e = readdir(dir))
-            if (strcmp(e->d_name, ".") && strcmp(e->d_name, "..")) names.push_back(e->d_name);
-        closedir(dir);
-        std::sort(names.begin(), names.end());
-        for (const std::string& name : names)
-            if (!AddPath(path + "/" + name, stored + "\\" + name, entries, error)) return false;
-        return true;
-    }
-    cabwriter::Entry entry;
-    entry.name = stored;
-    if (entry.name.size() > 255) {
-        *error = "name too long for a cabinet: " + stored;
-        return false;
-    }
-    if (!ReadAll(path, &entry.data)) {
-        *error = "cannot read " + path;
-        return false;
-    }
-    DosTime(st.st_mtime, &entry.date, &entry.time);
-    entry.attributes = (st.st_mode & S_IWUSR) ? 0x20 : 0x21;
-    entries->push_back(std::move(entry));
-    return true;
-}
-
-std::string BaseName(std::string path) {
+// The name an input is stored under: its last component ("." and ".."
+// by the name of the directory they stand for; the root's contents go in
+// without a name). Files below a directory follow under its name.
+std::string StoredBaseName(std::string path) {
     while (path.size() > 1 && path.back() == '/') path.pop_back();
     size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool ParseMethod(const std::string& text, cabwriter::FolderSpec* spec) {
-    std::string name = text, bits;
-    size_t colon = text.find(':');
-    if (colon != std::string::npos) {
-        name = text.substr(0, colon);
-        bits = text.substr(colon + 1);
-    }
-    if (name == "none" || name == "stored") {
-        spec->method = cabwriter::Method::Stored;
-    } else if (name == "mszip") {
-        spec->method = cabwriter::Method::Mszip;
-    } else if (name == "quantum" || name == "lzx") {
-        spec->method = name == "lzx" ? cabwriter::Method::Lzx : cabwriter::Method::Quantum;
-        spec->windowBits = 21;
-    } else {
-        return false;
-    }
-    if (!bits.empty()) {
-        char* end = nullptr;
-        long value = strtol(bits.c_str(), &end, 10);
-        if (*end || spec->method == cabwriter::Method::Stored) return false;
-        if (spec->method == cabwriter::Method::Mszip) {
-            if (value < 0 || value > 9) return false;
-            spec->level = (int)value;
-            return true;
+    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (base == "." || base == "..") {
+        char* real = realpath(path.c_str(), nullptr);
+        if (real) {
+            base = real;
+            free(real);
+            base = base.substr(base.rfind('/') + 1);
         }
-        long low = spec->method == cabwriter::Method::Lzx ? 15 : 10;
-        if (value < low || value > 21) return false;
-        spec->windowBits = (int)value;
     }
-    return true;
+    return base == "/" ? std::string() : base;
 }
 
 int Usage(const std::string& message) { return UsageError("sfx", message); }
@@ -269,13 +197,20 @@ int SfxCommand(int argc, char** argv) {
         memcmp(cabinet.data(), "MSCF", 4) == 0) {
         // Taken as it is.
     } else {
-        std::vector<cabwriter::Entry> entries;
+        Inputs inputs(outPath);
         for (size_t i = 1; i < rest.size(); ++i) {
-            if (!AddPath(rest[i], BaseName(rest[i]), &entries, &error)) {
+            std::string stored = StoredBaseName(rest[i]);
+            if (!stored.empty() && !StorablePart(stored)) {
+                fprintf(stderr, "cabx sfx: %s: '%s': cannot be stored under the name '%s'\n",
+                        outPath.c_str(), rest[i].c_str(), stored.c_str());
+                return 1;
+            }
+            if (!inputs.Add(rest[i], stored, &error)) {
                 fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
                 return 1;
             }
         }
+        const std::vector<cabwriter::Entry>& entries = inputs.entries();
         cabwriter::Options options;
         options.folders = {folder};
         std::vector<cabwriter::Cabinet> cabinets;
@@ -292,14 +227,11 @@ int SfxCommand(int argc, char** argv) {
         fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
         return 1;
     }
-    FILE* f = fopen(outPath.c_str(), "wb");
-    bool written = f && fwrite(out.data(), 1, out.size(), f) == out.size();
-    if (f && fclose(f) != 0) written = false;
-    if (!written) {
-        fprintf(stderr, "cabx sfx: cannot write %s\n", outPath.c_str());
+    MadeFiles made;
+    if (!made.Stage(outPath, out, 0777, &error) || !made.Commit(&error)) {
+        fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
         return 1;
     }
-    chmod(outPath.c_str(), 0755);
     return 0;
 }
 

@@ -4,18 +4,15 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
-#include <time.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "cab_writer.h"
 #include "cabx.h"
+#include "gather.h"
 
 namespace cabx {
 
@@ -34,34 +31,6 @@ bool ParseNumber(const std::string& s, unsigned long long max, unsigned long lon
     return errno == 0 && *out <= max;
 }
 
-bool ParseMethod(const std::string& text, cabwriter::FolderSpec* spec) {
-    std::string name = text.substr(0, text.find(':'));
-    std::string arg = text.find(':') == std::string::npos ? "" : text.substr(text.find(':') + 1);
-    unsigned long long v = 0;
-    if (name == "none" || name == "stored") {
-        spec->method = cabwriter::Method::Stored;
-        return arg.empty();
-    }
-    if (name == "mszip") {
-        spec->method = cabwriter::Method::Mszip;
-        spec->level = 6;
-        if (arg.empty()) return true;
-        if (!ParseNumber(arg, 9, &v)) return false;
-        spec->level = int(v);
-        return true;
-    }
-    if (name == "lzx" || name == "quantum") {
-        bool lzx = name == "lzx";
-        spec->method = lzx ? cabwriter::Method::Lzx : cabwriter::Method::Quantum;
-        spec->windowBits = 21;
-        if (arg.empty()) return true;
-        if (!ParseNumber(arg, 21, &v) || v < (lzx ? 15u : 10u)) return false;
-        spec->windowBits = int(v);
-        return true;
-    }
-    return false;
-}
-
 // The name a path is stored under: relative, '\' separated, no "." parts.
 bool StoredName(const std::string& path, std::string* out) {
     std::string name;
@@ -70,53 +39,12 @@ bool StoredName(const std::string& path, std::string* out) {
         size_t j = path.find('/', i);
         if (j == std::string::npos) j = path.size();
         std::string part = path.substr(i, j - i);
-        if (part == "..") return false;
+        if (part == ".." || part.find('\\') != std::string::npos) return false;
         if (!part.empty() && part != ".") name += (name.empty() ? "" : "\\") + part;
         i = j + 1;
     }
     *out = name;
     return !name.empty();
-}
-
-void DosTime(time_t t, uint16_t* date, uint16_t* time) {
-    struct tm tm;
-    localtime_r(&t, &tm);
-    if (tm.tm_year < 80) tm = {}, tm.tm_year = 80, tm.tm_mday = 1;
-    if (tm.tm_year > 207) tm.tm_year = 207;
-    *date = uint16_t((tm.tm_year - 80) << 9 | (tm.tm_mon + 1) << 5 | tm.tm_mday);
-    *time = uint16_t(tm.tm_hour << 11 | tm.tm_min << 5 | tm.tm_sec / 2);
-}
-
-bool AddFile(const fs::path& path, const std::string& stored, std::vector<cabwriter::Entry>* out,
-             std::string* error) {
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0) {
-        *error = "'" + path.string() + "': " + strerror(errno);
-        return false;
-    }
-    if (stored.size() > 255) {
-        *error = "'" + path.string() + "': stored name longer than 255 bytes";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        *error = "'" + path.string() + "': cannot read";
-        return false;
-    }
-    cabwriter::Entry e;
-    e.name = stored;
-    e.data.assign(std::istreambuf_iterator<char>(in), {});
-    if (e.data.size() != size_t(st.st_size)) {
-        *error = "'" + path.string() + "': read error";
-        return false;
-    }
-    DosTime(st.st_mtime, &e.date, &e.time);
-    e.attributes = 0x20;
-    if (!(st.st_mode & S_IWUSR)) e.attributes |= 0x01;
-    for (unsigned char c : stored)
-        if (c >= 0x80) e.attributes |= 0x80;  // the name is UTF-8
-    out->push_back(std::move(e));
-    return true;
 }
 
 // "DIR/." (and ".") stands for the directory's contents: they are stored
@@ -127,44 +55,21 @@ bool IsContentsOf(const std::string& path) {
     return p == "." || (p.size() >= 2 && p.compare(p.size() - 2, 2, "/.") == 0);
 }
 
-// `skip`: the cabinet being written, never taken into itself when it lies
-// in a directory being stored (as with "cabx create out.cab .").
-bool AddPath(const std::string& arg, const fs::path& skip, std::vector<cabwriter::Entry>* out,
-             std::string* error) {
+// A path on the command line: a file stored under the path as given, a
+// directory with everything below it; "DIR/." stores DIR's contents under
+// names relative to DIR.
+bool AddPath(const std::string& arg, Inputs* inputs, std::string* error) {
     std::string stored;
-    std::error_code ec;
-    const bool contents = IsContentsOf(arg);
-    if (contents) {
-        // Names are relative to the directory, so its own path (even with
-        // "..") never reaches a stored name.
-        if (!fs::is_directory(arg, ec)) {
-            *error = "'" + arg + "': not a directory";
-            return false;
-        }
-    } else if (!StoredName(arg, &stored)) {
-        *error = "'" + arg + "': cannot be stored (empty or contains '..')";
+    struct stat st;
+    if (IsContentsOf(arg) && (stat(arg.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))) {
+        *error = "'" + arg + "': not a directory";
         return false;
     }
-    if (!contents && !fs::is_directory(arg, ec)) return AddFile(arg, stored, out, error);
-    std::vector<std::pair<std::string, fs::path>> files;
-    for (auto it = fs::recursive_directory_iterator(arg, ec); !ec && it != fs::recursive_directory_iterator();
-         it.increment(ec)) {
-        if (!it->is_regular_file()) continue;
-        std::error_code same;
-        if (fs::weakly_canonical(it->path(), same) == skip) continue;
-        std::string rel = fs::relative(it->path(), arg).generic_string();
-        std::string name = stored.empty() ? "" : stored + "\\";
-        for (char c : rel) name += c == '/' ? '\\' : c;
-        files.push_back({name, it->path()});
-    }
-    if (ec) {
-        *error = "'" + arg + "': " + ec.message();
+    if (!IsContentsOf(arg) && !StoredName(arg, &stored)) {
+        *error = "'" + arg + "': cannot be stored (empty, or a part is '..' or holds '\\')";
         return false;
     }
-    std::sort(files.begin(), files.end());
-    for (auto& f : files)
-        if (!AddFile(f.second, f.first, out, error)) return false;
-    return true;
+    return inputs->Add(arg, stored, error);
 }
 
 // Folders are independent compressed streams: an extractor can decode them
@@ -240,15 +145,14 @@ int Create(int argc, char** argv) {
     }
     if (out.empty() || paths.empty()) return Usage("needs OUT.cab and at least one PATH");
 
-    std::vector<cabwriter::Entry> entries;
     std::string error;
-    std::error_code ec;
-    const fs::path skip = fs::weakly_canonical(out, ec);
+    Inputs inputs(out);
     for (const std::string& p : paths)
-        if (!AddPath(p, skip, &entries, &error)) {
+        if (!AddPath(p, &inputs, &error)) {
             fprintf(stderr, "cabx: %s: %s\n", out.c_str(), error.c_str());
             return kExitFailure;
         }
+    std::vector<cabwriter::Entry>& entries = inputs.entries();
     options.folders.assign(AssignFolders(&entries, folderSize), spec);
     // Names of a set: OUT.cab first, then OUT2.cab, OUT3.cab, ...
     fs::path outPath(out);
@@ -267,17 +171,20 @@ int Create(int argc, char** argv) {
         return kExitFailure;
     }
     fs::path dir = outPath.parent_path();
+    MadeFiles made;
     for (const cabwriter::Cabinet& c : cabinets) {
         fs::path p = dir / c.name;
-        std::ofstream f(p, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(c.bytes.data()), std::streamsize(c.bytes.size()));
-        f.close();
-        if (!f) {
-            fprintf(stderr, "cabx: %s: cannot write\n", p.c_str());
+        if (!made.Stage(p.string(), c.bytes, 0666, &error)) {
+            fprintf(stderr, "cabx: %s: %s\n", p.c_str(), error.c_str());
             return kExitFailure;
         }
-        printf("%s: %zu bytes\n", p.c_str(), c.bytes.size());
     }
+    if (!made.Commit(&error)) {
+        fprintf(stderr, "cabx: %s: %s\n", out.c_str(), error.c_str());
+        return kExitFailure;
+    }
+    for (const cabwriter::Cabinet& c : cabinets)
+        printf("%s: %zu bytes\n", (dir / c.name).c_str(), c.bytes.size());
     return kExitOk;
 }
 

@@ -89,6 +89,8 @@ const Command kCommands[] = {
      "Write a cabinet (or a set of cabinets) from files and directories, which are\n"
      "recursed. Stored names are the paths as given, relative, separated by '\\';\n"
      "DIR/. (or .) stores the directory's contents under names relative to DIR.\n"
+     "A link to a file is stored as the file under the link's name; links to\n"
+     "directories and special files are skipped with a warning.\n"
      "\n"
      "  -m METHOD        mszip[:LEVEL 0-9] (default, level 6), lzx[:BITS 15-21],\n"
      "                   quantum[:BITS 10-21] or none (stored)\n"
