@@ -267,6 +267,36 @@ TEST(CabxSets, MissingNextCabinetIsNamed) {
     EXPECT_TRUE(Contains(l.out, "next cabinet 'part3.cab' not found")) << l.out;
 }
 
+// Names a cabinet gives its neighbours reach the messages, the verbose
+// listing and the JSON: control characters are escaped there as in file
+// names, and bytes that are not UTF-8 never make the JSON invalid.
+TEST(CabxSets, NeighbourNamesAreShownSafely) {
+    peer::TempDir dir("x-esc");
+    Options o = SetOptions();
+    o.namePattern = "\x1B]0;t\x07%d\xE9.cab";
+    std::string first = WriteSet(dir, SetEntries(), o);
+    ASSERT_FALSE(first.empty());
+    auto v = Cabx("list -v " + peer::Quote(first));
+    ASSERT_EQ(v.status, 0) << v.out;
+    EXPECT_TRUE(Contains(v.out, "%1B]0;t%072\xE9.cab")) << v.out;
+    auto j = Cabx("list --json " + peer::Quote(first) + " 2>/dev/null");
+    ASSERT_EQ(j.status, 0) << j.out;
+    EXPECT_TRUE(Contains(j.out, "\"\\u001b]0;t\\u00072%E9.cab\"")) << j.out;
+
+    fs::remove(dir.path() / "\x1B]0;t\x07" "3\xE9.cab");
+    for (const char* cmd : {"list", "test", "extract -d out"}) {
+        auto r = Cabx(std::string(cmd) + " " + peer::Quote(first));
+        EXPECT_EQ(r.status, 1) << cmd;
+        EXPECT_TRUE(Contains(r.out, "next cabinet '%1B]0;t%073\xE9.cab' not found")) << cmd << ": " << r.out;
+        EXPECT_FALSE(Contains(r.out, "\x1B")) << cmd << ": " << r.out;
+    }
+    // Started from a later cabinet whose predecessor is gone.
+    fs::remove(dir.path() / "\x1B]0;t\x07" "1\xE9.cab");
+    auto m = Cabx("test " + peer::Quote(dir / "\x1B]0;t\x07" "2\xE9.cab"));
+    EXPECT_TRUE(Contains(m.out, "the previous cabinet '%1B]0;t%071\xE9.cab' is not here")) << m.out;
+    EXPECT_FALSE(Contains(m.out, "\x07")) << m.out;
+}
+
 TEST(CabxSets, ForeignCabinetInTheSetIsRefused) {
     peer::TempDir dir("x-foreign");
     std::string first = WriteSet(dir, SetEntries(), SetOptions());

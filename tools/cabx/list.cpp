@@ -49,7 +49,7 @@ void PrintVerbose(const std::vector<ListRow>& rows) {
     size_t method = 6, cabinet = 7, words = 10;
     for (const ListRow& e : rows) {
         method = std::max(method, e.method.size());
-        cabinet = std::max(cabinet, e.cabinet.size());
+        cabinet = std::max(cabinet, Printable(e.cabinet).size());
         words = std::max(words, AttributeWords(e.attributes).size());
     }
     printf("%12s  %-19s  %6s  %-*s  %-*s  %-*s  %s\n", "size", "date       time", "folder",
@@ -57,7 +57,7 @@ void PrintVerbose(const std::vector<ListRow>& rows) {
     for (const ListRow& e : rows)
         printf("%12u  %s  %6u  %-*s  %-*s  %-*s  %s\n", e.size,
                DosDateTimeText(e.date, e.time, ' ').c_str(), e.folder, int(method),
-               e.method.c_str(), int(cabinet), e.cabinet.c_str(), int(words),
+               e.method.c_str(), int(cabinet), Printable(e.cabinet).c_str(), int(words),
                AttributeWords(e.attributes).c_str(), SlashSeparated(Printable(e.name)).c_str());
 }
 

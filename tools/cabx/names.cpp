@@ -49,24 +49,28 @@ void AppendUtf8(std::string& out, uint32_t cp) {
     }
 }
 
-bool ValidUtf8(const std::string& s) {
-    size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = s[i];
-        int n = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
-        if (n < 0 || (n == 1 && c < 0xC2) || (n == 3 && c > 0xF4)) return false;
-        if (i + n >= s.size() + (n ? 0 : 1)) return false;
-        uint32_t cp = n == 0 ? c : c & (0x3F >> n);
-        for (int k = 1; k <= n; ++k) {
-            unsigned char t = s[i + k];
-            if ((t & 0xC0) != 0x80) return false;
-            cp = cp << 6 | (t & 0x3F);
-        }
-        if ((n == 2 && cp < 0x800) || (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += n + 1;
+// The length of the well-formed UTF-8 sequence at s[i], or 0 when there is
+// none there (a stray or overlong byte, a surrogate, a cut-off sequence).
+size_t Utf8SequenceAt(const std::string& s, size_t i) {
+    unsigned char c = s[i];
+    int n = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+    if (n < 0 || (n == 1 && c < 0xC2) || (n == 3 && c > 0xF4)) return 0;
+    if (i + n >= s.size() + (n ? 0 : 1)) return 0;
+    uint32_t cp = n == 0 ? c : c & (0x3F >> n);
+    for (int k = 1; k <= n; ++k) {
+        unsigned char t = s[i + k];
+        if ((t & 0xC0) != 0x80) return 0;
+        cp = cp << 6 | (t & 0x3F);
     }
+    if ((n == 2 && cp < 0x800) || (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return size_t(n) + 1;
+}
+
+bool ValidUtf8(const std::string& s) {
+    for (size_t i = 0, n; i < s.size(); i += n)
+        if ((n = Utf8SequenceAt(s, i)) == 0) return false;
     return true;
 }
 
@@ -511,8 +515,14 @@ bool MatchesAny(const std::vector<std::string>& patterns, const std::string& sto
 
 std::string JsonString(const std::string& s) {
     std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
+    for (size_t i = 0; i < s.size();) {
+        unsigned char c = s[i];
+        size_t n = Utf8SequenceAt(s, i);
+        if (n == 0) {
+            // Not UTF-8 (an archive's path, a neighbour cabinet's name in a
+            // legacy code page): escaped as names are, so the text stays JSON.
+            AppendEscape(out, c);
+        } else if (c == '"' || c == '\\') {
             out += '\\';
             out += char(c);
         } else if (c < 0x20) {
@@ -520,8 +530,9 @@ std::string JsonString(const std::string& s) {
             snprintf(buf, sizeof buf, "\\u%04x", c);
             out += buf;
         } else {
-            out += char(c);
+            out.append(s, i, n);
         }
+        i += n ? n : 1;
     }
     return out + "\"";
 }

@@ -18,9 +18,11 @@ namespace cabx {
 
 void Fail(const Session& s, const std::string& file, const std::string& reason) {
     EndProgress();
+    // The reason may quote names read from the cabinet (its neighbours'
+    // names): the whole line is made printable, not only the file's name.
     std::string line = "cabx: " + s.archive + ": ";
-    if (!file.empty()) line += "'" + Printable(file) + "': ";
-    fprintf(stderr, "%s%s\n", line.c_str(), reason.c_str());
+    if (!file.empty()) line += "'" + file + "': ";
+    fprintf(stderr, "%s\n", Printable(line + reason).c_str());
 }
 
 // Opens the archive: a cabinet, or a self-extracting executable whose head

@@ -42,7 +42,8 @@ void FindSetStart(Session& s) {
                 fprintf(stderr,
                         "cabx: %s: the previous cabinet '%s' %s; working from %s, files that "
                         "begin before it cannot be read\n",
-                        s.archive.c_str(), prev.c_str(), missing.c_str(), (s.dir + at).c_str());
+                        Printable(s.archive).c_str(), Printable(prev).c_str(),
+                        Printable(missing).c_str(), Printable(s.dir + at).c_str());
             break;
         }
         seen.insert(prev);
@@ -54,8 +55,8 @@ void FindSetStart(Session& s) {
     }
     if (at == s.name) return;
     if (!s.args->quiet && !(head.flags & 1))
-        fprintf(stderr, "cabx: %s is cabinet %u of a set; working from %s\n", s.archive.c_str(),
-                index, (s.dir + at).c_str());
+        fprintf(stderr, "cabx: %s is cabinet %u of a set; working from %s\n",
+                Printable(s.archive).c_str(), index, Printable(s.dir + at).c_str());
     s.name = at;
     s.base = 0;
     s.first = head;
