@@ -265,6 +265,35 @@ TEST(CabxSets, MissingNextCabinetIsNamed) {
     auto l = Cabx("list " + peer::Quote(first));
     EXPECT_EQ(l.status, 1);
     EXPECT_TRUE(Contains(l.out, "next cabinet 'part3.cab' not found")) << l.out;
+    // What the cabinets before the gap list is still shown.
+    EXPECT_TRUE(Contains(l.out, "  f0\n")) << l.out;
+    EXPECT_TRUE(Contains(l.out, " bytes, 2 cabinets\n")) << l.out;
+}
+
+// A listing follows the next-cabinet names only while they lead to the next
+// cabinet of the same set: a name that leads back to the cabinet itself
+// listed it 65536 times and succeeded.
+TEST(CabxSets, ListingStopsAtACabinetOfAnotherPlace) {
+    peer::TempDir dir("x-loop");
+    Options o = SetOptions();
+    o.firstName = "loop.cab";
+    o.namePattern = "loop.cab";
+    std::vector<cabwriter::Cabinet> cabs;
+    std::string error;
+    ASSERT_TRUE(cabwriter::WriteCabinets(SetEntries(), o, &cabs, &error)) << error;
+    peer::WriteFile(dir.path() / "loop.cab", cabs[0].bytes);  // names itself as the next
+    auto l = Cabx("list " + peer::Quote(dir / "loop.cab"));
+    EXPECT_EQ(l.status, 1);
+    EXPECT_TRUE(Contains(l.out, " bytes, 1 cabinet\n")) << l.out;
+    EXPECT_TRUE(Contains(l.out, "next cabinet 'loop.cab': cabinet does not belong to the set")) << l.out;
+
+    // A pattern that matches nothing fails the listing as it fails test and
+    // extract.
+    std::string first = WriteSet(dir, SetEntries(), SetOptions());
+    auto none = Cabx("list -F 'nothing*' " + peer::Quote(first));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(Contains(none.out, "0 files, 0 bytes")) << none.out;
+    EXPECT_TRUE(Contains(none.out, "no file matches the given patterns")) << none.out;
 }
 
 // Names a cabinet gives its neighbours reach the messages, the verbose

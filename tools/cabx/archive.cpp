@@ -153,31 +153,57 @@ int List(const Args& args) {
     std::string name = s.name;
     int64_t base = s.base;
     unsigned folderBase = 0;
+    // A cabinet that cannot be listed (missing, unreadable, or not the next
+    // cabinet of this set) ends the walk; what the cabinets before it list is
+    // still shown, and the run fails.
+    std::string failure;
+    Head previous;
     for (;;) {
         Offsets().cabinetBase = int32_t(base);
         Head head = ReadHead(s.dir + name, base);
         s.currentCabinet = name;
+        if (!cabinets.empty() && head.ok &&
+            (head.setId != previous.setId || head.index != uint16_t(previous.index + 1))) {
+            failure = "next cabinet '" + name + "': " + CabErrorText(CabErrorCode::SetMismatch);
+            break;
+        }
         ListState l{&s, &head, folderBase, name, &entries};
+        size_t listed = entries.size();
         if (!ExtractCabinet(s.reader, name.c_str(), s.dir.c_str(), 0, ListNotify, nullptr, &l)) {
+            entries.resize(listed);  // a cabinet is listed whole or not at all
             if (s.error.code == CabErrorCode::CannotOpen && name != s.name)
-                Fail(s, "", "next cabinet '" + name + "' not found");
+                failure = "next cabinet '" + name + "' not found";
             else
-                Fail(s, "", ReasonFor(s));
-            return kExitFailure;
+                failure = ReasonFor(s);
+            break;
         }
         cabinets.push_back(name);
         if (!(head.flags & 2) || head.next.empty()) break;
-        if (cabinets.size() > 65535) break;
         folderBase += head.folderCount - (head.continuesOut ? 1 : 0);
+        previous = head;
         name = head.next;
         base = 0;
         struct stat st;
         if (stat((s.dir + name).c_str(), &st) != 0) {
-            Fail(s, "", "next cabinet '" + name + "' not found");
-            return kExitFailure;
+            failure = "next cabinet '" + name + "' not found";
+            break;
         }
     }
+    if (cabinets.empty()) {
+        Fail(s, "", failure);
+        return kExitFailure;
+    }
     PrintListing(args, entries, cabinets);
+    if (!failure.empty()) {
+        fflush(stdout);
+        Fail(s, "", failure);
+        return kExitFailure;
+    }
+    if (!args.patterns.empty() && entries.empty()) {
+        fflush(stdout);
+        Fail(s, "", "no file matches the given patterns");
+        return kExitFailure;
+    }
     return kExitOk;
 }
 

@@ -112,6 +112,7 @@ extern const CabIo kPlainIo;
 struct Head {
     bool ok = false;
     uint16_t flags = 0, folderCount = 0, fileCount = 0;
+    uint16_t setId = 0, index = 0;
     uint32_t size = 0;  // of the cabinet, from its header
     uint8_t folderReserve = 0, blockReserve = 0;
     std::vector<uint16_t> types;

@@ -64,6 +64,8 @@ Head ReadHead(const std::string& path, int64_t base) {
     h.flags = dir.header.flags;
     h.folderCount = dir.header.folderCount;
     h.fileCount = dir.header.fileCount;
+    h.setId = dir.header.setId;
+    h.index = dir.header.cabinetIndex;
     h.size = dir.header.cabinetSize;
     h.folderReserve = dir.reserve.folder;
     h.blockReserve = dir.reserve.block;
