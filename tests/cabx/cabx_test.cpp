@@ -144,6 +144,21 @@ TEST(CabxExtract, SymbolicLinksInDestinationAreNotFollowed) {
     EXPECT_EQ(peer::ReadFile(dir.path() / "dest/file"), Bytes("new"));
 }
 
+// -d names a directory that may not exist yet, parents included; a level
+// that cannot be made is named with its own reason.
+TEST(CabxExtract, DestinationIsMadeWithItsParents) {
+    peer::TempDir dir("x-dest");
+    std::string cab = WriteOne(dir, "d.cab", {MakeEntry("f.txt", Bytes("f"))});
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "a/b/c/") + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(peer::ReadFile(dir.path() / "a/b/c/f.txt"), Bytes("f"));
+    peer::WriteFile(dir.path() / "plain", Bytes("x"));
+    r = Cabx("extract -q -d " + peer::Quote(dir / "plain/sub") + " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "cannot create directory '" + (dir / "plain/sub") + "': Not a directory"))
+        << r.out;
+}
+
 TEST(CabxExtract, KeepExistingStdoutAndPatterns) {
     peer::TempDir dir("x-opts");
     std::string cab = WriteOne(dir, "o.cab", {MakeEntry("one.txt", Bytes("first\n")),

@@ -50,12 +50,38 @@ bool IsEmptyDirectory(int fd) {
     return empty;
 }
 
+// Creates the destination directory with any missing parents, as the
+// peers do. True with *made when the directory itself was created here;
+// false with a reason when a level cannot be created.
+bool MakeDestination(const std::string& dir, bool* made, std::string* error) {
+    *made = false;
+    for (size_t at = dir.find_first_not_of('/'); at != std::string::npos;) {
+        size_t end = dir.find('/', at);
+        std::string level = dir.substr(0, end);
+        bool last = end == std::string::npos || dir.find_first_not_of('/', end) == std::string::npos;
+        if (mkdir(level.c_str(), 0777) == 0) {
+            *made = last;
+        } else if (errno != EEXIST) {
+            *error = "cannot create directory '" + level + "': " + strerror(errno);
+            return false;
+        }
+        if (last) break;
+        at = dir.find_first_not_of('/', end);
+    }
+    return true;
+}
+
 int RunExtraction(const Args& args, Session::Mode mode) {
     Session s;
     s.mode = mode;
     if (!OpenArchive(s, args)) return kExitFailure;
     if (mode == Session::kExtract) {
-        bool made = mkdir(args.dir.c_str(), 0777) == 0;
+        bool made = false;
+        std::string error;
+        if (!MakeDestination(args.dir, &made, &error)) {
+            Fail(s, "", error);
+            return kExitFailure;
+        }
         s.rootFd = open(args.dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (s.rootFd < 0) {
             Fail(s, "", "cannot use directory '" + args.dir + "': " + strerror(errno));
