@@ -76,6 +76,14 @@ TEST_F(SfxToolTest, TakesACabinetAsItIs) {
     ASSERT_EQ(bytes.size(), 51712u + 24 + cab.size());
     EXPECT_TRUE(std::equal(cab.begin(), cab.end(), bytes.begin() + 51712 + 24));
 
+    // The file to open afterwards is looked for as Windows would find it;
+    // a name the archive does not hold is made, with a warning.
+    ASSERT_EQ(Run("sfx --stub " + stub + " --open /A.TXT " + exe + " " + cabPath), 0) << Output();
+    EXPECT_EQ(Output().find("warning"), std::string::npos) << Output();
+    ASSERT_EQ(Run("sfx --stub " + stub + " --open b.txt " + exe + " " + cabPath), 0) << Output();
+    EXPECT_NE(Output().find("--open 'b.txt': the archive holds no file of that name"), std::string::npos)
+        << Output();
+
     // info on a cabinet cut in its file list names the entry it cannot read.
     cab.resize(36 + 8 + 16 + 3);
     std::string cut = dir.Write("cut.cab", cab);

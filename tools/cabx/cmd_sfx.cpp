@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "cab_directory.h"
 #include "cab_writer.h"
 #include "cabx.h"
 #include "gather.h"
@@ -58,6 +59,39 @@ std::string StoredBaseName(std::string path) {
 }
 
 int Usage(const std::string& message) { return UsageError("sfx", message); }
+
+// A name as Windows compares it: '/' and '\\' alike, leading separators
+// gone, ASCII letters in either case alike.
+std::string WindowsKey(const std::string& name) {
+    std::string key;
+    for (char c : name) {
+        if (c == '/') c = '\\';
+        if (c == '\\' && key.empty()) continue;
+        key += char(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    }
+    return key;
+}
+
+// Whether the cabinet lists a file of that name: the stub opens the file
+// after extraction by its name below the destination, and a name that is
+// not in the archive opens nothing, without a word to the user.
+bool CabinetHolds(const std::vector<uint8_t>& cabinet, const std::string& name) {
+    CabSource source;
+    CabSourceFromMemory(&source, cabinet.data(),
+                        cabinet.size() > UINT32_MAX ? UINT32_MAX : uint32_t(cabinet.size()));
+    CabDirectory dir;
+    int detail;
+    if (ReadCabDirectory(&source, &dir, &detail) != CabErrorCode::None) return false;
+    std::string want = WindowsKey(name);
+    uint32_t pos = dir.header.firstFileOffset;
+    for (uint32_t i = 0; i < dir.header.fileCount; ++i) {
+        FileEntry e;
+        char stored[kNameBufferSize];
+        if (ReadCabFile(&source, &pos, &e, stored) != CabErrorCode::None) return false;
+        if (WindowsKey(stored) == want) return true;
+    }
+    return false;
+}
 
 // Where the stub may be, in order: $CABX_STUB alone when it is set; else
 // Stub.exe beside cabx (a build tree), in the data folder of cabx's own
@@ -222,6 +256,9 @@ int SfxCommand(int argc, char** argv) {
         }
         cabinet = std::move(cabinets[0].bytes);
     }
+    if (!spec.openAfterExtract.empty() && !CabinetHolds(cabinet, spec.openAfterExtract))
+        fprintf(stderr, "cabx sfx: warning: %s: --open '%s': the archive holds no file of that name\n",
+                outPath.c_str(), spec.openAfterExtract.c_str());
     std::vector<uint8_t> out;
     if (!BuildSfx(stub, spec, cabinet, &out, &error)) {
         fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
