@@ -4,6 +4,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <map>
 #include <set>
 
@@ -567,6 +568,43 @@ TEST(CabxCreate, AnArchiveAppearsWholeOrNotAtAll) {
         EXPECT_EQ(left, (std::set<std::string>{"big", "old.cab", "stub.exe"}));
         EXPECT_EQ(peer::ReadFile(dir.path() / "old.cab"), Bytes("the old archive"));
     }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// A file whose size a cabinet cannot record is refused before it is read
+// (it was read whole into memory first), and a lack of memory ends the run
+// with a message instead of an abort, leaving no file behind. Sparse files:
+// nothing is written to disk.
+TEST(CabxCreate, TooLargeForACabinetOrForMemory) {
+    peer::TempDir dir("x-large");
+    fs::create_directories(dir.path() / "in");
+    { std::ofstream(dir.path() / "in/huge"); }
+    fs::resize_file(dir.path() / "in/huge", (uint64_t(1) << 32) + 1);
+    const std::string in = "cd " + peer::Quote(dir.path().string()) + " && ";
+    const std::string cabx = peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx");
+    auto r = peer::Run(in + cabx + " create -m none out.cab in");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "'in/huge': larger than 4 GiB, more than a cabinet can hold")) << r.out;
+    if (!kSanitized) {  // the sanitizers need far more address space than the limit
+        fs::resize_file(dir.path() / "in/huge", uint64_t(1) << 31);
+        r = peer::Run(in + "ulimit -v 1000000 && " + cabx + " create -m none out.cab in");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(Contains(r.out, "cabx: out of memory")) << r.out;
+    }
+    std::set<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir.path())) left.insert(e.path().filename());
+    EXPECT_EQ(left, (std::set<std::string>{"in"}));
 }
 
 }  // namespace

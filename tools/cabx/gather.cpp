@@ -212,6 +212,12 @@ bool Inputs::Take(const Found& f, std::string* error) {
                  f.stored + "'";
         return false;
     }
+    // A cabinet records a file's size in 32 bits. Refused before it is read:
+    // the data are held in memory until the archive is written.
+    if (uint64_t(f.st.st_size) > 0xFFFFFFFFull) {
+        *error = "'" + f.path + "': larger than 4 GiB, more than a cabinet can hold";
+        return false;
+    }
     cabwriter::Entry e;
     e.name = f.stored;
     if (!ReadAll(f.path, size_t(f.st.st_size), &e.data)) {

@@ -4,12 +4,15 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <new>
 #include <string>
 
 #include "cabx.h"
 #include "sfx_commands.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
     using namespace cabx;
     if (argc < 2) {
         PrintUsage(stderr);
@@ -101,4 +104,18 @@ int main(int argc, char** argv) {
     if (name == "list") return List(args);
     if (name == "test") return Test(args);
     return Extract(args);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // create and sfx hold the files they store in memory: a lack of it ends
+    // the run with a message (and the temporary archive removed on the way
+    // out), not with an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        fprintf(stderr, "cabx: out of memory\n");
+        return cabx::kExitFailure;
+    }
 }
