@@ -4,7 +4,11 @@
 // decided before the file is created, failures that happen on the output
 // thread after the reader was already answered, and runs that stop early.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -346,6 +350,83 @@ TEST(CabxOutput, IncompleteFilesNeverTakeTheirNames) {
     }
     EXPECT_LE(written, 3000000u);
     ExpectNoTemporaryFiles(dir.path() / "par");
+}
+
+// Starts cabx with `args` (output discarded) in `cwd`; its process id.
+pid_t StartCabx(const std::vector<std::string>& args, const fs::path& cwd,
+                const std::vector<std::string>& env = {}) {
+    pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(cwd.c_str()) != 0) _exit(127);
+        int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        for (const std::string& e : env) putenv(const_cast<char*>(e.c_str()));
+        std::string cabx = std::string(STUB_BINARY_DIR) + "/cabx";
+        std::vector<char*> argv{const_cast<char*>(cabx.c_str())};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+// The temporary files below `dir`.
+size_t TemporaryFiles(const fs::path& dir) {
+    size_t n = 0;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec))
+        n += it->path().filename().string().rfind(".cabx-", 0) == 0;
+    return n;
+}
+
+// Interrupts the run once `atLeast` temporary files exist below `dir` (and
+// `delayMs` later); true when it ended by the signal or finished first.
+bool InterruptWhenWriting(pid_t pid, const fs::path& dir, size_t atLeast, int delayMs, int sig) {
+    for (int i = 0; i < 20000 && TemporaryFiles(dir) < atLeast; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) return true;  // done before
+        usleep(500);
+    }
+    usleep(delayMs * 1000);
+    kill(pid, sig);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return (WIFSIGNALED(status) && WTERMSIG(status) == sig) || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// An interrupted run leaves no temporary file: not when the signal comes
+// while another thread is creating one (extraction passes, each with an
+// output thread), nor when more are staged at once than a fixed table held
+// (create stages every cabinet of a set before renaming them).
+TEST(CabxOutput, InterruptedRunsLeaveNoTemporaryFiles) {
+    peer::TempDir dir("o-signal");
+    std::vector<Entry> es;
+    for (unsigned i = 0; i < 1500; ++i)
+        es.push_back(MakeEntry("d" + std::to_string(i % 9) + "\\f" + std::to_string(i),
+                               peer::RandomBytes(20000, i), 0x20, i / 300));
+    Options o;
+    o.folders.assign(5, cabwriter::FolderSpec{cabwriter::Method::Mszip});
+    std::string cab = WriteOne(dir, "m.cab", es, o);
+    for (int delay : {0, 20, 60}) {
+        SCOPED_TRACE(delay);
+        fs::path out = dir.path() / ("out" + std::to_string(delay));
+        pid_t pid = StartCabx({"extract", "-q", "-d", out.string(), cab}, dir.path(), {"CABX_PASSES=4"});
+        EXPECT_TRUE(InterruptWhenWriting(pid, out, 1, delay, delay == 20 ? SIGTERM : SIGINT));
+        EXPECT_EQ(TemporaryFiles(out), 0u);
+    }
+
+    fs::create_directories(dir.path() / "in");
+    for (int i = 0; i < 6; ++i)
+        peer::WriteFile(dir.path() / "in" / ("f" + std::to_string(i)), peer::RandomBytes(3000000, 50 + i));
+    fs::create_directories(dir.path() / "set");
+    pid_t pid = StartCabx({"create", "-m", "none", "--max-size", "100000", "set/s.cab", "in"}, dir.path());
+    EXPECT_TRUE(InterruptWhenWriting(pid, dir.path() / "set", 40, 0, SIGINT));
+    // Nothing, or (when the signal came during the renames) the whole set.
+    EXPECT_EQ(TemporaryFiles(dir.path() / "set"), 0u);
+    if (!fs::is_empty(dir.path() / "set"))
+        EXPECT_EQ(Cabx("test -q " + peer::Quote(dir / "set/s.cab")).status, 0);
 }
 
 }  // namespace

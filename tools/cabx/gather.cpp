@@ -15,6 +15,7 @@
 #include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -295,6 +296,13 @@ bool MadeFiles::Stage(const std::string& path, const std::vector<uint8_t>& bytes
 }
 
 bool MadeFiles::Commit(std::string* error) {
+    // The renames of a set are not interrupted half-way, which would leave
+    // some cabinets under their names and not the others: a signal that
+    // comes meanwhile takes effect once they are done.
+    sigset_t stop, old;
+    sigemptyset(&stop);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&stop, sig);
+    pthread_sigmask(SIG_BLOCK, &stop, &old);
     bool ok = true;
     for (Staged& f : staged_) {
         bool skipped = false;
@@ -307,6 +315,7 @@ bool MadeFiles::Commit(std::string* error) {
         close(f.dirFd);
     }
     staged_.clear();
+    pthread_sigmask(SIG_SETMASK, &old, nullptr);
     return ok;
 }
 

@@ -15,6 +15,7 @@
 #include <signal.h>
 #include <stdio.h>
 #include <string.h>
+#include <time.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <wctype.h>
@@ -328,24 +329,44 @@ const char kDirectoryInTheWay[] = "a directory of that name exists";
 std::mutex gEntryChanges;
 
 // The temporary files being written, for the signal handler that removes
-// them when the run is interrupted: one slot per file open at once (an
-// output thread per extraction pass writes one at a time). A slot's
-// directory is -1 when free and -2 while it is being filled.
+// them when the run is interrupted. Any number may exist at once (create
+// stages every cabinet of a set before renaming them), so the slots form a
+// list that only grows: a slot is taken by compare-and-swap, a new one is
+// pushed at the head, none is ever freed, and the handler walks the list
+// with atomic loads alone. A slot's directory is -1 when free and -2 while
+// its name is being filled.
+//
+// A name is registered before the file is created, and creators count
+// themselves in `gCreating` while they create: the handler first sets
+// `gDying`, which stops new creations, waits for those under way, and only
+// then removes what the slots name. A file can then neither appear after
+// the handler has looked nor be missed by it, whichever thread the signal
+// interrupts.
 struct TempSlot {
     std::atomic<int> dirFd{-1};
     char name[64];
+    TempSlot* next = nullptr;
 };
-TempSlot gTemps[16];
+std::atomic<TempSlot*> gTemps{nullptr};
+std::atomic<bool> gDying{false};
+std::atomic<int> gCreating{0};
 
 TempSlot* Register(int dirFd, const char* name) {
-    for (TempSlot& t : gTemps) {
+    TempSlot* t = gTemps.load();
+    for (; t; t = t->next) {
         int expected = -1;
-        if (!t.dirFd.compare_exchange_strong(expected, -2)) continue;
-        snprintf(t.name, sizeof t.name, "%s", name);
-        t.dirFd.store(dirFd);
-        return &t;
+        if (t->dirFd.compare_exchange_strong(expected, -2)) break;
     }
-    return nullptr;  // more than the slots: that file is not cleaned up on a signal
+    if (!t) {
+        t = new TempSlot;
+        t->dirFd.store(-2);
+        t->next = gTemps.load();
+        while (!gTemps.compare_exchange_weak(t->next, t)) {
+        }
+    }
+    snprintf(t->name, sizeof t->name, "%s", name);
+    t->dirFd.store(dirFd);
+    return t;
 }
 
 void Unregister(TempSlot* slot) {
@@ -353,12 +374,44 @@ void Unregister(TempSlot* slot) {
 }
 
 void RemoveTempsAndDie(int sig) {
-    for (TempSlot& t : gTemps) {
-        int fd = t.dirFd.load();
-        if (fd >= 0) unlinkat(fd, t.name, 0);
+    gDying.store(true);
+    // Creations under way finish (each is one openat); the wait is bounded
+    // in case the signal interrupted a creator on this very thread.
+    for (int i = 0; i < 200 && gCreating.load() > 0; ++i) {
+        struct timespec pause = {0, 1000000};
+        nanosleep(&pause, nullptr);
+    }
+    for (TempSlot* t = gTemps.load(); t; t = t->next) {
+        int fd = t->dirFd.load();
+        if (fd >= 0) unlinkat(fd, t->name, 0);
     }
     signal(sig, SIG_DFL);
     raise(sig);
+}
+
+// Creates the temporary file `name` in `dir` (O_EXCL) with its slot
+// registered first; -1 with errno on failure. Once a signal is being
+// handled no file is created: the thread waits for the end.
+int CreateRegistered(int dir, const char* name, TempSlot** slot) {
+    gCreating.fetch_add(1);
+    if (gDying.load()) {
+        gCreating.fetch_sub(1);
+        for (;;) pause();
+    }
+    *slot = Register(dir, name);
+    int fd;
+    {
+        std::lock_guard<std::mutex> lock(gEntryChanges);
+        fd = openat(dir, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    }
+    int error = errno;
+    if (fd < 0) {
+        Unregister(*slot);  // not ours: an existing file of that name is left alone
+        *slot = nullptr;
+    }
+    gCreating.fetch_sub(1);
+    errno = error;
+    return fd;
 }
 
 }  // namespace
@@ -416,15 +469,12 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
     for (int attempt = 0; attempt < 100; ++attempt) {
         char temp[64];
         snprintf(temp, sizeof temp, ".cabx-%ld-%u.part", pid, serial.fetch_add(1));
-        int fd;
-        {
-            std::lock_guard<std::mutex> lock(gEntryChanges);
-            fd = openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        }
+        TempSlot* slot = nullptr;
+        int fd = CreateRegistered(dir, temp, &slot);
         if (fd >= 0) {
             file->temp = temp;
             file->fd = fd;
-            file->slot = Register(dir, temp);
+            file->slot = slot;
             return fd;
         }
         if (errno != EEXIST) break;
