@@ -2,6 +2,8 @@
 // set named as the archive.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cab_inspect.h"
 #include "cabx_support.h"
 
@@ -101,6 +103,34 @@ Options SetOptions() {
     o.maxCabinetSize = 20000;
     o.namePattern = "disk%d.cab";
     return o;
+}
+
+// Names that cannot be placed are no damage of the archive: with
+// --keep-going each fails alone and the files after it are still written
+// (the run used to end at the first), while a name the stored data could
+// reach is never written outside. Without it the run still ends there. A
+// name with no component left fails alone too (it was taken for a broken
+// cabinet, and the files after it were lost without a word).
+TEST(CabxSalvage, FilesThatCannotBePlacedFailAlone) {
+    peer::TempDir dir("s-place");
+    const std::string longName(200, '\xE9');  // 400 bytes once converted to UTF-8
+    std::vector<Entry> es = {MakeEntry("a", Bytes("a")),         MakeEntry("d", Bytes("file")),
+                             MakeEntry("d\\x", Bytes("inner")),  MakeEntry(longName, Bytes("long")),
+                             MakeEntry(".", Bytes("dot")),        MakeEntry("z", Bytes("z"))};
+    std::string cab = WriteOne(dir, "p.cab", es, MszipFolders(1));
+    auto r = Cabx("extract --keep-going -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(peer::ReadTree(dir.path() / "out"),
+              (std::map<std::string, std::vector<uint8_t>>{
+                  {"a", Bytes("a")}, {"d", Bytes("file")}, {"z", Bytes("z")}}));
+    EXPECT_TRUE(Contains(r.out, "'d\\x': cannot enter directory 'd/': Not a directory")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "File name too long")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "'.': name is empty once made safe")) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3) << r.out;
+
+    r = Cabx("extract -d " + peer::Quote(dir / "one") + " " + peer::Quote(cab));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(fs::exists(dir.path() / "one/z"));
 }
 
 TEST(CabxSalvage, SetWithDamagedMiddleCabinet) {

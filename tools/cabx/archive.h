@@ -182,6 +182,7 @@ struct Session {
 
     // Diagnostics the error codes do not carry.
     std::string currentFile;     // the file being written, between offer and finish
+    bool inFile = false;         // between them (a stored name may be empty)
     std::string currentCabinet;  // the cabinet being read
     std::string reason;          // set when a notice answered -1 on purpose
     std::vector<std::pair<std::string, int64_t>> visited;

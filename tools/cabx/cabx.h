@@ -105,13 +105,14 @@ void SetOutputRoot(int rootFd, bool made);
 // the directory `rootFd`, never following a symbolic link, and returns its
 // descriptor. A file that exists is kept when `keepExisting` (then *skipped
 // is set and -1 is returned with an empty *error); a directory in its place
-// is an error. On failure returns -1 with a reason.
+// is an error. On failure returns -1 with a reason, and errno tells why
+// (EISDIR for a directory in the way).
 int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keepExisting,
                     bool* skipped, std::string* error, PendingFile* file);
 // Closes the file and moves it to its real name, replacing what is there
 // (with keepExisting, a file that appeared meanwhile is kept and the new
-// one dropped: *skipped). False with a reason when it cannot; the
-// temporary file is gone either way.
+// one dropped: *skipped). False with a reason (and errno) when it cannot;
+// the temporary file is gone either way.
 bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::string* error);
 // Closes and removes an incomplete file.
 void DropPending(PendingFile* file);

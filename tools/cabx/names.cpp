@@ -296,19 +296,23 @@ int EnterParents(int rootFd, const std::vector<std::string>& parts, std::string*
             if (mkdirat(dir, parts[i].c_str(), 0777) == 0) {
                 NoteMade(rootFd, parts, i + 1);
             } else if (errno != EEXIST) {
-                *error = "cannot create directory '" + walked + "': " + strerror(errno);
+                int e = errno;
+                *error = "cannot create directory '" + walked + "': " + strerror(e);
                 if (dir != rootFd) close(dir);
+                errno = e;
                 return -1;
             }
             next = openat(dir, parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         }
         if (next < 0) {
+            int e = errno;
             struct stat st;
             if (fstatat(dir, parts[i].c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
                 *error = "'" + walked + "' is a symbolic link; not followed";
             else
-                *error = "cannot enter directory '" + walked + "': " + strerror(errno);
+                *error = "cannot enter directory '" + walked + "': " + strerror(e);
             if (dir != rootFd) close(dir);
+            errno = e;
             return -1;
         }
         if (dir != rootFd) close(dir);
@@ -451,6 +455,7 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
         if (madeDirectory) {
             *error = kDirectoryInTheWay;
             DropPending(file);
+            errno = EISDIR;
             return -1;
         }
     } else if (fstatat(dir, file->leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
@@ -458,6 +463,7 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
         else if (S_ISDIR(st.st_mode)) *error = kDirectoryInTheWay;
         if (keepExisting || S_ISDIR(st.st_mode)) {
             DropPending(file);
+            errno = EISDIR;
             return -1;
         }
     }
@@ -479,8 +485,10 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
         }
         if (errno != EEXIST) break;
     }
-    *error = std::string("cannot create file: ") + strerror(errno);
+    int e = errno;
+    *error = std::string("cannot create file: ") + strerror(e);
     DropPending(file);
+    errno = e;
     return -1;
 }
 
@@ -521,6 +529,7 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
     }
     if (ok) file->temp.clear();
     DropPending(file);
+    errno = renameError;
     return ok || *skipped;
 }
 

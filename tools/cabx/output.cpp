@@ -312,6 +312,14 @@ void OutputPipeline::SetFailure(const std::string& reason) {
     CloseCurrent();
 }
 
+void OutputPipeline::FailFile(const std::string& reason, int error) {
+    bool wholeRun = error == ENOSPC || error == EDQUOT || error == EROFS || error == EIO ||
+                    error == EMFILE || error == ENFILE || error == ENOMEM;
+    if (!continueAfterFileFailures_ || wholeRun || Failed()) return SetFailure(reason);
+    fileFailures_.push_back({name_, reason});
+    CloseCurrent();  // the rest of its data is dropped
+}
+
 // Lets go of the current file; one that was not completed is removed.
 void OutputPipeline::CloseCurrent() {
     DropPending(&file_);
@@ -331,7 +339,7 @@ void OutputPipeline::Do(const Op& op) {
             std::string why;
             fd_ = OpenOutputBelow(rootFd_, op.parts, keepExisting_, &skipped, &why, &file_);
             // A file kept with -n that appeared meanwhile: its data is dropped.
-            if (fd_ < 0 && !skipped) SetFailure(why);
+            if (fd_ < 0 && !skipped) FailFile(why, errno);
         }
     }
     if (op.length > 0 && fd_ >= 0) WriteData(ChunkData(op.chunk) + op.offset, op.length);
@@ -343,7 +351,7 @@ void OutputPipeline::Do(const Op& op) {
         fd_ = -1;
         bool skipped = false;
         std::string why;
-        if (!CommitPending(&file_, keepExisting_, &skipped, &why)) SetFailure(why);
+        if (!CommitPending(&file_, keepExisting_, &skipped, &why)) FailFile(why, errno);
     }
     if (op.end || op.abandon) CloseCurrent();
 }

@@ -46,6 +46,7 @@
 #include <string>
 #include <thread>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "cabx.h"
@@ -104,6 +105,18 @@ public:
     const std::string& FailedFile() const { return failedFile_; }
     const std::string& FailedReason() const { return failedReason_; }
 
+    // --keep-going: a file that cannot be placed (its name too long for the
+    // file system, a file or a link where it needs a directory, a directory
+    // in its place, no permission there) fails alone, and the output goes
+    // on with the next file. Failures that every later file would meet (no
+    // space, a read-only file system, an I/O error, the output limit) still
+    // end it. Set before the first Begin; after Finish, FileFailures names
+    // the files that failed alone and why.
+    void ContinueAfterFileFailures() { continueAfterFileFailures_ = true; }
+    const std::vector<std::pair<std::string, std::string>>& FileFailures() const {
+        return fileFailures_;
+    }
+
 private:
     // One step for the output thread: any of "create", "write a piece of a
     // chunk", "fail: over the output limit", "finish", "abandon", in that
@@ -126,6 +139,7 @@ private:
     bool WriteDirect(const uint8_t* p, uint32_t count);
     void Release(int chunk); // under mutex_
     void SetFailure(const std::string& reason);
+    void FailFile(const std::string& reason, int error);  // with errno of the failed call
     void CloseCurrent();
 
     // Fixed at construction.
@@ -172,6 +186,8 @@ private:
     PendingFile file_;     // its temporary name and place
     std::string name_;     // its name for messages
     std::string failedFile_, failedReason_;
+    bool continueAfterFileFailures_ = false;
+    std::vector<std::pair<std::string, std::string>> fileFailures_;
 
     std::thread thread_;
     bool threaded_ = false;

@@ -12,8 +12,10 @@
 //   be opened) ends what can be read of that cabinet: the next walk starts
 //   from the following cabinet, whose folder continued from the damaged one
 //   is reported lost file by file, and its other folders are read.
-// A failure of the output (a full disk, the output limit) is no damage of
-// the archive and still ends the run.
+// A file that cannot be placed (its name too long for the file system, a
+// file where it needs a directory) is reported and the others are still
+// written; a failure of the output as a whole (a full disk, the output
+// limit) is no damage of the archive and still ends the run.
 #include <stdio.h>
 #include <sys/stat.h>
 
@@ -76,6 +78,7 @@ int RunSalvage(Session& s) {
         s.error = CabError{};
         s.reason.clear();
         s.currentFile.clear();
+        s.inFile = false;
         s.currentCabinet = start;
         s.moved = false;
         s.first = head;
@@ -86,11 +89,19 @@ int RunSalvage(Session& s) {
         if (s.mode != Session::kTest)
             output.reset(new OutputPipeline(s.rootFd, s.mode == Session::kStdout,
                                             s.args->keepExisting));
+        if (output) output->ContinueAfterFileFailures();
         Output() = output.get();
         bool ok = ExtractCabinet(s.reader, start.c_str(), s.dir.c_str(), kExtractWholeSet,
                                  ExtractNotify, nullptr, &s);
         bool written = !output || output->Finish();
         Output() = nullptr;
+        if (output) {
+            // Files that could not be placed; the reader took them as done.
+            for (const auto& f : output->FileFailures()) {
+                ++salvage.failed;
+                Fail(s, f.first, f.second);
+            }
+        }
         if (!written) {
             EndProgress();
             Fail(s, output->FailedFile(), output->FailedReason());
@@ -98,7 +109,7 @@ int RunSalvage(Session& s) {
         }
         if (ok) break;
         std::string reason = ReasonFor(s);
-        if (!s.currentFile.empty()) {
+        if (s.inFile) {
             // A file failed: the next walk starts where this one did and
             // passes it by.
             ++salvage.failed;

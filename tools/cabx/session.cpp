@@ -212,6 +212,7 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
                 return 0;
             }
             s.currentFile = utf8;
+            s.inFile = true;
             ShowProgress(true, &utf8);
             if (s.mode == Session::kTest || discard) return kTestHandle;
             std::vector<std::string> parts;
@@ -228,12 +229,14 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
             int handle = Output()->Begin(parts, utf8);
             if (handle == 0) {
                 s.currentFile.clear();
+                s.inFile = false;
                 if (s.salvage) s.salvage->settled.insert(s.currentKey);
             }
             return handle;
         }
         case NoticeKind::FileFinished:
             s.currentFile.clear();
+            s.inFile = false;
             if (s.mode != Session::kTest && n->handle != kTestHandle &&
                 !Output()->End(n->handle, n->date, n->time, n->attributes))
                 return 0;  // the output failed; the reader stops with OutputFailed
