@@ -219,6 +219,15 @@ TEST(CabxErrors, ExitCodesAndMessages) {
     EXPECT_TRUE(Contains(t.out, "'victim.bin': data block runs past the end of the cabinet (folder 0, block 0)"))
         << t.out;
 
+    // A listing or summary that cannot be written is a failure (it was lost
+    // with status 0).
+    std::string good = WriteOne(dir, "good.cab", {MakeEntry("g", Bytes("g"))});
+    for (const char* cmd : {"list ", "list --json ", "test "}) {
+        auto full = Cabx(cmd + peer::Quote(good) + " > /dev/full");
+        EXPECT_EQ(full.status, 1) << cmd;
+        EXPECT_TRUE(Contains(full.out, "cannot write the output: No space left on device")) << full.out;
+    }
+
     // A version the reader does not take.
     bytes = cabwriter::WriteCabinet({MakeEntry("v", Bytes("v"))});
     bytes[24] = 4;

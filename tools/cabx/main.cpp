@@ -112,10 +112,22 @@ int main(int argc, char** argv) {
     // create and sfx hold the files they store in memory: a lack of it ends
     // the run with a message (and the temporary archive removed on the way
     // out), not with an abort.
+    int status;
     try {
-        return Run(argc, argv);
+        status = Run(argc, argv);
     } catch (const std::bad_alloc&) {
         fprintf(stderr, "cabx: out of memory\n");
         return cabx::kExitFailure;
     }
+    // A listing or summary that did not reach its destination (a full disk,
+    // a closed descriptor) is a failure, not a success with output lost.
+    errno = 0;
+    bool lost = ferror(stdout) != 0;
+    if (fflush(stdout) != 0) lost = true;
+    if (lost) {
+        fprintf(stderr, "cabx: cannot write the output%s%s\n", errno ? ": " : "",
+                errno ? strerror(errno) : "");
+        return cabx::kExitFailure;
+    }
+    return status;
 }
