@@ -223,7 +223,8 @@ TEST(CabxErrors, ExitCodesAndMessages) {
     // with status 0).
     std::string good = WriteOne(dir, "good.cab", {MakeEntry("g", Bytes("g"))});
     for (const char* cmd : {"list ", "list --json ", "test "}) {
-        auto full = Cabx(cmd + peer::Quote(good) + " > /dev/full");
+        auto full = peer::Run("{ " + peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") + " " + cmd +
+                              peer::Quote(good) + " > /dev/full; }");
         EXPECT_EQ(full.status, 1) << cmd;
         EXPECT_TRUE(Contains(full.out, "cannot write the output: No space left on device")) << full.out;
     }
