@@ -102,6 +102,15 @@ TEST_F(SfxToolTest, RefusesBadInput) {
     EXPECT_EQ(Run("sfx --stub " + stub + " " + exe + " " + dir.path + "/missing"), 1);
     EXPECT_EQ(Run("sfx --stub " + stub + " --kind maybe " + exe + " " + dir.path + "/f.txt"), 2);
     EXPECT_EQ(Run("sfx --stub " + stub + " -m lzx:9 " + exe + " " + dir.path + "/f.txt"), 2);
+    // A folder the stub's path buffer would cut short.
+    const std::string folder = "C:\\" + std::string(256, 'x');
+    EXPECT_EQ(Run("sfx --stub " + stub + " --folder '" + folder + "' " + exe + " " + dir.path + "/f.txt"), 2);
+    EXPECT_NE(Output().find("--folder is 259 bytes long; the stub takes at most 258"), std::string::npos)
+        << Output();
+    EXPECT_EQ(Run("sfx --stub " + stub + " --folder '" + folder.substr(1) + "' " + exe + " " + dir.path +
+                  "/f.txt"),
+              0)
+        << Output();
     EXPECT_EQ(Run("info " + dir.path + "/f.txt"), 1);
     // A block whose lengths run past the end is reported, not trusted.
     std::vector<uint8_t> bad = Archive(Settings(), MinimalCabinet());

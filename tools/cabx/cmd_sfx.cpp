@@ -60,6 +60,10 @@ std::string StoredBaseName(std::string path) {
 
 int Usage(const std::string& message) { return UsageError("sfx", message); }
 
+// The longest destination folder the stub's 260-byte path holds with the
+// separator it adds and the terminator.
+constexpr size_t kSfxMaxFolder = 258;
+
 // A name as Windows compares it: '/' and '\\' alike, leading separators
 // gone, ASCII letters in either case alike.
 std::string WindowsKey(const std::string& name) {
@@ -211,6 +215,12 @@ int SfxCommand(int argc, char** argv) {
         }
     }
     if (rest.size() < 2) return Usage("needs OUT.exe and a cabinet or at least one PATH");
+    // The stub reads the folder field into a path of 260 bytes with its
+    // terminator and adds a separator: a longer folder would be cut short
+    // there and the files extracted into another folder.
+    if (spec.defaultFolder.size() > kSfxMaxFolder)
+        return Usage("--folder is " + std::to_string(spec.defaultFolder.size()) +
+                     " bytes long; the stub takes at most " + std::to_string(kSfxMaxFolder));
     std::string outPath = rest[0];
     std::string error;
 
