@@ -500,6 +500,7 @@ TEST(CabxCreate, LinksAndSpecialFilesInsideADirectory) {
     fs::create_symlink("a.txt", dir.path() / "src/link");
     fs::create_symlink(dir.path() / "outside.txt", dir.path() / "src/out");
     fs::create_symlink("nowhere", dir.path() / "src/dangling");
+    fs::create_symlink("nowhere", dir.path() / "src/\x1B]0;t\x07");  // named to reach the terminal
     fs::create_symlink("sub", dir.path() / "src/dirlink");
     ASSERT_EQ(mkfifo((dir.path() / "src/fifo").c_str(), 0644), 0);
     // A stand-in stub: sfx only needs an executable image's first bytes.
@@ -518,6 +519,7 @@ TEST(CabxCreate, LinksAndSpecialFilesInsideADirectory) {
         EXPECT_TRUE(Contains(r.out, "'src/dangling': a symbolic link that leads nowhere; skipped")) << r.out;
         EXPECT_TRUE(Contains(r.out, "'src/dirlink': a symbolic link to a directory; skipped")) << r.out;
         EXPECT_TRUE(Contains(r.out, "'src/fifo': not a regular file; skipped")) << r.out;
+        EXPECT_TRUE(Contains(r.out, "'src/%1B]0;t%07': a symbolic link that leads nowhere")) << r.out;
         std::string made = Contains(command, "sfx") ? "x.exe" : "x.cab";
         auto tree = Stored(dir.path() / made, dir.path() / ("out-" + made));
         EXPECT_EQ(tree, (std::map<std::string, std::vector<uint8_t>>{

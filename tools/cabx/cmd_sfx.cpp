@@ -250,7 +250,7 @@ int SfxCommand(int argc, char** argv) {
                 return 1;
             }
             if (!inputs.Add(rest[i], stored, &error)) {
-                fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
+                fprintf(stderr, "cabx sfx: %s\n", Printable(outPath + ": " + error).c_str());
                 return 1;
             }
         }
@@ -268,15 +268,15 @@ int SfxCommand(int argc, char** argv) {
     }
     if (!spec.openAfterExtract.empty() && !CabinetHolds(cabinet, spec.openAfterExtract))
         fprintf(stderr, "cabx sfx: warning: %s: --open '%s': the archive holds no file of that name\n",
-                outPath.c_str(), spec.openAfterExtract.c_str());
+                Printable(outPath).c_str(), Printable(spec.openAfterExtract).c_str());
     std::vector<uint8_t> out;
     if (!BuildSfx(stub, spec, cabinet, &out, &error)) {
-        fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
+        fprintf(stderr, "cabx sfx: %s\n", Printable(outPath + ": " + error).c_str());
         return 1;
     }
     MadeFiles made;
     if (!made.Stage(outPath, out, 0777, &error) || !made.Commit(&error)) {
-        fprintf(stderr, "cabx sfx: %s: %s\n", outPath.c_str(), error.c_str());
+        fprintf(stderr, "cabx sfx: %s\n", Printable(outPath + ": " + error).c_str());
         return 1;
     }
     return 0;

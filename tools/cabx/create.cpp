@@ -149,7 +149,7 @@ int Create(int argc, char** argv) {
     Inputs inputs(out);
     for (const std::string& p : paths)
         if (!AddPath(p, &inputs, &error)) {
-            fprintf(stderr, "cabx: %s: %s\n", out.c_str(), error.c_str());
+            fprintf(stderr, "cabx: %s\n", Printable(out + ": " + error).c_str());
             return kExitFailure;
         }
     std::vector<cabwriter::Entry>& entries = inputs.entries();
@@ -167,7 +167,7 @@ int Create(int argc, char** argv) {
     options.closeFoldersAtCuts = true;
     std::vector<cabwriter::Cabinet> cabinets;
     if (!cabwriter::WriteCabinets(entries, options, &cabinets, &error)) {
-        fprintf(stderr, "cabx: %s: %s\n", out.c_str(), error.c_str());
+        fprintf(stderr, "cabx: %s\n", Printable(out + ": " + error).c_str());
         return kExitFailure;
     }
     fs::path dir = outPath.parent_path();
@@ -175,12 +175,12 @@ int Create(int argc, char** argv) {
     for (const cabwriter::Cabinet& c : cabinets) {
         fs::path p = dir / c.name;
         if (!made.Stage(p.string(), c.bytes, 0666, &error)) {
-            fprintf(stderr, "cabx: %s: %s\n", p.c_str(), error.c_str());
+            fprintf(stderr, "cabx: %s\n", Printable(p.string() + ": " + error).c_str());
             return kExitFailure;
         }
     }
     if (!made.Commit(&error)) {
-        fprintf(stderr, "cabx: %s: %s\n", out.c_str(), error.c_str());
+        fprintf(stderr, "cabx: %s\n", Printable(out + ": " + error).c_str());
         return kExitFailure;
     }
     for (const cabwriter::Cabinet& c : cabinets)

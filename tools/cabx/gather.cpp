@@ -183,18 +183,19 @@ bool Inputs::Walk(const std::string& dir, const std::string& stored, unsigned de
         const bool link = S_ISLNK(st.st_mode);
         if (link && stat(path.c_str(), &st) != 0) {
             fprintf(stderr, "cabx: warning: '%s': a symbolic link that leads nowhere; skipped\n",
-                    path.c_str());
+                    Printable(path).c_str());
             continue;
         }
         if (S_ISDIR(st.st_mode) && link) {
             fprintf(stderr, "cabx: warning: '%s': a symbolic link to a directory; skipped\n",
-                    path.c_str());
+                    Printable(path).c_str());
         } else if (S_ISDIR(st.st_mode)) {
             if (!Walk(path, inner, depth + 1, found, error)) return false;
         } else if (S_ISREG(st.st_mode)) {
             found->push_back({path, inner, st});
         } else {
-            fprintf(stderr, "cabx: warning: '%s': not a regular file; skipped\n", path.c_str());
+            fprintf(stderr, "cabx: warning: '%s': not a regular file; skipped\n",
+                    Printable(path).c_str());
         }
     }
     return true;
