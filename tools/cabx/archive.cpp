@@ -205,6 +205,7 @@ int List(const Args& args) {
         }
         cabinets.push_back(name);
         if (!(head.flags & 2) || head.next.empty()) break;
+        if (cabinets.size() > 65535) break;
         folderBase += head.folderCount - (head.continuesOut ? 1 : 0);
         previous = head;
         name = head.next;
