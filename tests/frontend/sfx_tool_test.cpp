@@ -2,6 +2,7 @@
 // cabinet, their layout, their description, and their extraction by the
 // front end (the same code the Windows stub runs).
 #include <stdlib.h>
+#include <unistd.h>
 
 #include "frontend_harness.h"
 #include "sfx_commands.h"
@@ -118,6 +119,43 @@ TEST_F(SfxToolTest, RefusesBadInput) {
     std::string badPath = dir.Write("bad.exe", bad);
     EXPECT_EQ(Run("info " + badPath), 0);
     EXPECT_NE(Output().find("run past the end"), std::string::npos) << Output();
+}
+
+// The stub takes names and texts as bytes of the system's code page: they
+// are written in the one the archive is for, never as UTF-8 it would garble.
+TEST_F(SfxToolTest, NamesAndTextsInTheArchivesCodePage) {
+    ASSERT_EQ(system(("mkdir -p " + dir.path + "/w " + dir.path + "/j").c_str()), 0);
+    dir.Write("w/caf\xC3\xA9.txt", {'w'});
+    dir.Write("j/\xE6\x97\xA5\xE6\x9C\xAC.txt", {'j'});  // "nihon" in kanji
+    auto holds = [](const std::vector<uint8_t>& hay, const std::string& needle) {
+        return std::string(hay.begin(), hay.end()).find(needle) != std::string::npos;
+    };
+    const std::string exe = dir.path + "/x.exe";
+    const std::string base = "sfx --stub " + stub + " -m none ";
+    ASSERT_EQ(Run(base + "--caption 'Z\xC3\xBCrich' " + exe + " " + dir.path + "/w"), 0) << Output();
+    std::vector<uint8_t> bytes = ReadFileBytes(exe);
+    EXPECT_TRUE(holds(bytes, "Z\xFCrich"));
+    EXPECT_TRUE(holds(bytes, std::string("w\\caf\xE9.txt\0", 11)));
+    EXPECT_FALSE(holds(bytes, "\xC3"));
+    ASSERT_EQ(Run("info " + exe), 0);
+    EXPECT_NE(Output().find("0x20  0     w\\caf"), std::string::npos) << Output();
+
+    ASSERT_EQ(Run(base + "--encoding CP932 " + exe + " " + dir.path + "/j"), 0) << Output();
+    EXPECT_TRUE(holds(ReadFileBytes(exe), std::string("j\\\x93\xFA\x96\x7B.txt\0", 11)));
+    ASSERT_EQ(Run(base + "--encoding UTF-8 " + exe + " " + dir.path + "/j"), 0) << Output();
+    EXPECT_TRUE(holds(ReadFileBytes(exe), "j\\\xE6\x97\xA5\xE6\x9C\xAC.txt"));
+    ASSERT_EQ(Run("info " + exe), 0);
+    EXPECT_NE(Output().find("0xA0"), std::string::npos) << Output();  // marked UTF-8
+
+    // A character the code page lacks is refused, the archive not made.
+    ASSERT_EQ(unlink(exe.c_str()), 0);
+    EXPECT_EQ(Run(base + exe + " " + dir.path + "/j"), 1);
+    EXPECT_NE(Output().find(".txt' cannot be written in CP1252"), std::string::npos) << Output();
+    EXPECT_EQ(Run(base + "--encoding CP932 " + exe + " " + dir.path + "/w"), 1);
+    EXPECT_EQ(Run(base + "--message '\xE6\x97\xA5' " + exe + " " + dir.path + "/w"), 2);
+    EXPECT_NE(Output().find("--message cannot be written in CP1252"), std::string::npos) << Output();
+    EXPECT_EQ(Run(base + "--encoding NO-SUCH-SET " + exe + " " + dir.path + "/w"), 2);
+    EXPECT_NE(access(exe.c_str(), F_OK), 0);
 }
 
 TEST_F(SfxToolTest, InfoEscapesControlBytesInStoredNames) {

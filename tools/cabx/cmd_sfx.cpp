@@ -4,6 +4,7 @@
 // their base name, directories with their contents below the directory's
 // name). The stub is padded to its fixed size so that the settings block
 // lands where the stub reads it.
+#include <iconv.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cab_directory.h"
@@ -59,6 +61,40 @@ std::string StoredBaseName(std::string path) {
 }
 
 int Usage(const std::string& message) { return UsageError("sfx", message); }
+
+// The stub calls the ANSI interfaces of Windows: it takes the settings
+// texts and the stored names as bytes of the system's code page, whatever
+// a name's UTF-8 attribute says. What is given here in UTF-8 is therefore
+// written in the code page the archive is meant for (Windows-1252 unless
+// --encoding says otherwise); "UTF-8" keeps it as it is, for systems whose
+// code page is UTF-8. ASCII is the same in all of them. False when the text
+// is not UTF-8 or holds a character the code page lacks.
+bool ToCodePage(const std::string& utf8, const std::string& charset, std::string* out) {
+    bool ascii = true;
+    for (unsigned char c : utf8) ascii = ascii && c < 0x80;
+    if (ascii) {
+        *out = utf8;
+        return true;
+    }
+    iconv_t cd = iconv_open(charset.c_str(), "UTF-8");
+    if (cd == iconv_t(-1)) return false;
+    std::string in = utf8;
+    std::vector<char> buffer(in.size() * 4 + 16);
+    char* from = &in[0];
+    char* to = buffer.data();
+    size_t left = in.size(), room = buffer.size();
+    bool ok = iconv(cd, &from, &left, &to, &room) != size_t(-1) && left == 0 &&
+              iconv(cd, nullptr, nullptr, &to, &room) != size_t(-1);
+    iconv_close(cd);
+    if (ok) out->assign(buffer.data(), to);
+    return ok;
+}
+
+bool IsUtf8Charset(const std::string& charset) {
+    std::string upper;
+    for (char c : charset) upper += char(toupper(static_cast<unsigned char>(c)));
+    return upper == "UTF-8" || upper == "UTF8";
+}
 
 // The longest destination folder the stub's 260-byte path holds with the
 // separator it adds and the terminator.
@@ -177,6 +213,7 @@ int SfxCommand(int argc, char** argv) {
     cabwriter::FolderSpec folder;
     folder.method = cabwriter::Method::Mszip;
     std::vector<std::string> rest;
+    std::string charset = "CP1252";
     for (int i = 0; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](std::string* to) {
@@ -206,6 +243,11 @@ int SfxCommand(int argc, char** argv) {
             else if (kind == "yesno") spec.messageKind = 1;
             else if (kind == "okcancel") spec.messageKind = 2;
             else return Usage("bad message kind '" + kind + "'");
+        } else if (a == "--encoding") {
+            if (!value(&charset)) return Usage("--encoding needs a character set");
+            iconv_t cd = iconv_open(charset.c_str(), "UTF-8");
+            if (cd == iconv_t(-1)) return Usage("unknown character set '" + charset + "' (see iconv --list)");
+            iconv_close(cd);
         } else if (a == "--confirm-overwrite") {
             spec.confirmOverwrite = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -215,6 +257,13 @@ int SfxCommand(int argc, char** argv) {
         }
     }
     if (rest.size() < 2) return Usage("needs OUT.exe and a cabinet or at least one PATH");
+    for (auto text : {std::make_pair("--folder", &spec.defaultFolder),
+                      std::make_pair("--open", &spec.openAfterExtract),
+                      std::make_pair("--caption", &spec.messageCaption),
+                      std::make_pair("--message", &spec.messageText)})
+        if (!ToCodePage(*text.second, charset, text.second))
+            return Usage(std::string(text.first) + " cannot be written in " + charset +
+                         " (the archive's code page; see --encoding)");
     // The stub reads the folder field into a path of 260 bytes with its
     // terminator and adds a separator: a longer folder would be cut short
     // there and the files extracted into another folder.
@@ -254,7 +303,18 @@ int SfxCommand(int argc, char** argv) {
                 return 1;
             }
         }
-        const std::vector<cabwriter::Entry>& entries = inputs.entries();
+        std::vector<cabwriter::Entry>& entries = inputs.entries();
+        for (cabwriter::Entry& e : entries) {
+            std::string name;
+            if (!ToCodePage(e.name, charset, &name)) {
+                fprintf(stderr, "cabx sfx: %s: '%s' cannot be written in %s (the archive's code page; "
+                        "see --encoding)\n", Printable(outPath).c_str(), Printable(e.name).c_str(),
+                        charset.c_str());
+                return 1;
+            }
+            e.name = name;
+            if (!IsUtf8Charset(charset)) e.attributes &= ~0x80;
+        }
         cabwriter::Options options;
         options.folders = {folder};
         std::vector<cabwriter::Cabinet> cabinets;

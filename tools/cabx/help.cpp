@@ -108,7 +108,7 @@ const Command kCommands[] = {
     {"sfx",
      "cabx sfx [--stub FILE] [-m METHOD] [--folder F] [--open NAME] [--caption C]\n"
      "                [--message M] [--kind info|yesno|okcancel] [--confirm-overwrite]\n"
-     "                OUT.exe CABINET|PATH...",
+     "                [--encoding CHARSET] OUT.exe CABINET|PATH...",
      "Make a self-extracting archive for Windows: the stub, its settings block and a\n"
      "cabinet. A single argument that is a cabinet is taken as it is; otherwise the\n"
      "files and directories given are packed into one cabinet.\n"
@@ -123,7 +123,12 @@ const Command kCommands[] = {
      "  --kind KIND      the message's buttons: info (default), yesno or okcancel;\n"
      "                   No or Cancel ends the program\n"
      "  --confirm-overwrite\n"
-     "                   ask before replacing an existing file\n"},
+     "                   ask before replacing an existing file\n"
+     "  --encoding CHARSET\n"
+     "                   the Windows code page the archive is for, by its iconv name\n"
+     "                   (default CP1252): the stub takes names and texts in the\n"
+     "                   system's code page, so they are written in it; UTF-8 keeps\n"
+     "                   them as given\n"},
     {"info", "cabx info ARCHIVE",
      "Describe a self-extracting archive or a cabinet: the settings block, the\n"
      "cabinet's header, folders and files.\n"},
