@@ -90,6 +90,56 @@ bool ToCodePage(const std::string& utf8, const std::string& charset, std::string
     return ok;
 }
 
+std::string FromCodePage(const std::string& bytes, const std::string& charset) {
+    iconv_t cd = iconv_open("UTF-8", charset.c_str());
+    if (cd == iconv_t(-1)) return bytes;
+    std::string in = bytes;
+    std::vector<char> buffer(in.size() * 4 + 16);
+    char* from = &in[0];
+    char* to = buffer.data();
+    size_t left = in.size(), room = buffer.size();
+    bool ok = iconv(cd, &from, &left, &to, &room) != size_t(-1) && left == 0;
+    iconv_close(cd);
+    if (ok) return std::string(buffer.data(), to);
+    std::string shown;  // bytes that do not convert as %XX, as names are shown
+    for (unsigned char c : bytes) {
+        char hex[4];
+        snprintf(hex, sizeof hex, "%%%02X", c);
+        shown += c < 0x80 ? std::string(1, char(c)) : std::string(hex);
+    }
+    return shown;
+}
+
+// The name the stub writes for a stored name (both in the code page): it
+// takes control bytes, bytes 0x7F to 0x9F and 0xE0 to 0xFF standing alone
+// (not the halves of a double-byte character) and the characters Windows
+// forbids in names as unsafe, and writes '_' for them. Lead bytes are those
+// a double-byte code page cannot end a text with; UTF-8 has none for the
+// stub (Windows names no lead bytes there).
+bool IsUtf8Charset(const std::string& charset);
+std::string AsTheStubWrites(const std::string& name, const std::string& charset) {
+    iconv_t cd = IsUtf8Charset(charset) ? iconv_t(-1) : iconv_open("UTF-16LE", charset.c_str());
+    auto lead = [&](unsigned char c) {
+        if (cd == iconv_t(-1) || c < 0x80) return false;
+        char one = char(c), two[8];
+        char* from = &one;
+        char* to = two;
+        size_t left = 1, room = sizeof two;
+        return iconv(cd, &from, &left, &to, &room) == size_t(-1) && errno == EINVAL;
+    };
+    std::string out = name;
+    for (size_t i = 0; i < out.size(); ++i) {
+        unsigned char c = out[i];
+        if (lead(c) && i + 1 < out.size()) {
+            ++i;
+        } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c >= 0xE0 || strchr(":*?\"<>|", c)) {
+            out[i] = '_';
+        }
+    }
+    if (cd != iconv_t(-1)) iconv_close(cd);
+    return out;
+}
+
 bool IsUtf8Charset(const std::string& charset) {
     std::string upper;
     for (char c : charset) upper += char(toupper(static_cast<unsigned char>(c)));
@@ -312,6 +362,11 @@ int SfxCommand(int argc, char** argv) {
                         charset.c_str());
                 return 1;
             }
+            std::string written = AsTheStubWrites(name, charset);
+            if (written != name)
+                fprintf(stderr, "cabx sfx: warning: %s: '%s' is extracted as '%s' (the stub writes '_' "
+                        "for characters it takes as unsafe)\n", Printable(outPath).c_str(),
+                        Printable(e.name).c_str(), Printable(FromCodePage(written, charset)).c_str());
             e.name = name;
             if (!IsUtf8Charset(charset)) e.attributes &= ~0x80;
         }
