@@ -24,18 +24,6 @@ namespace {
 
 const fs::path kInputs = fs::path(STUB_SOURCE_DIR) / "tests/attacks/inputs";
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
 struct Outcome {
     int status = -1;
     std::string out;   // stdout and stderr

@@ -582,18 +582,6 @@ TEST(CabxCreate, AnArchiveAppearsWholeOrNotAtAll) {
     }
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
 // A file whose size a cabinet cannot record is refused before it is read
 // (it was read whole into memory first), and a lack of memory ends the run
 // with a message instead of an abort, leaving no file behind. Sparse files:

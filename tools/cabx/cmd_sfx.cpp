@@ -69,6 +69,23 @@ int Usage(const std::string& message) { return UsageError("sfx", message); }
 // --encoding says otherwise); "UTF-8" keeps it as it is, for systems whose
 // code page is UTF-8. ASCII is the same in all of them. False when the text
 // is not UTF-8 or holds a character the code page lacks.
+// `text` from one character set to another; false when a character does
+// not convert (or the text is not valid in `from`).
+bool Recode(const std::string& text, const char* to, const char* from, std::string* out) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == iconv_t(-1)) return false;
+    std::string in = text;
+    std::vector<char> buffer(in.size() * 4 + 16);
+    char* inAt = &in[0];
+    char* outAt = buffer.data();
+    size_t left = in.size(), room = buffer.size();
+    bool ok = iconv(cd, &inAt, &left, &outAt, &room) != size_t(-1) && left == 0 &&
+              iconv(cd, nullptr, nullptr, &outAt, &room) != size_t(-1);
+    iconv_close(cd);
+    if (ok) out->assign(buffer.data(), outAt);
+    return ok;
+}
+
 bool ToCodePage(const std::string& utf8, const std::string& charset, std::string* out) {
     bool ascii = true;
     for (unsigned char c : utf8) ascii = ascii && c < 0x80;
@@ -76,32 +93,15 @@ bool ToCodePage(const std::string& utf8, const std::string& charset, std::string
         *out = utf8;
         return true;
     }
-    iconv_t cd = iconv_open(charset.c_str(), "UTF-8");
-    if (cd == iconv_t(-1)) return false;
-    std::string in = utf8;
-    std::vector<char> buffer(in.size() * 4 + 16);
-    char* from = &in[0];
-    char* to = buffer.data();
-    size_t left = in.size(), room = buffer.size();
-    bool ok = iconv(cd, &from, &left, &to, &room) != size_t(-1) && left == 0 &&
-              iconv(cd, nullptr, nullptr, &to, &room) != size_t(-1);
-    iconv_close(cd);
-    if (ok) out->assign(buffer.data(), to);
-    return ok;
+    return Recode(utf8, charset.c_str(), "UTF-8", out);
 }
 
+// A text of the code page for display: bytes that do not convert as %XX,
+// as names are shown.
 std::string FromCodePage(const std::string& bytes, const std::string& charset) {
-    iconv_t cd = iconv_open("UTF-8", charset.c_str());
-    if (cd == iconv_t(-1)) return bytes;
-    std::string in = bytes;
-    std::vector<char> buffer(in.size() * 4 + 16);
-    char* from = &in[0];
-    char* to = buffer.data();
-    size_t left = in.size(), room = buffer.size();
-    bool ok = iconv(cd, &from, &left, &to, &room) != size_t(-1) && left == 0;
-    iconv_close(cd);
-    if (ok) return std::string(buffer.data(), to);
-    std::string shown;  // bytes that do not convert as %XX, as names are shown
+    std::string utf8;
+    if (Recode(bytes, "UTF-8", charset.c_str(), &utf8)) return utf8;
+    std::string shown;
     for (unsigned char c : bytes) {
         char hex[4];
         snprintf(hex, sizeof hex, "%%%02X", c);
