@@ -30,18 +30,6 @@ void PutU32(std::vector<uint8_t>* b, uint32_t v) {
     for (int i = 0; i < 4; ++i) b->push_back((uint8_t)(v >> (8 * i)));
 }
 
-bool ReadAll(const std::string& path, std::vector<uint8_t>* out) {
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return false;
-    out->clear();
-    uint8_t chunk[65536];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0) out->insert(out->end(), chunk, chunk + n);
-    bool ok = !ferror(f);
-    fclose(f);
-    return ok;
-}
-
 // The name an input is stored under: its last component ("." and ".."
 // by the name of the directory they stand for; the root's contents go in
 // without a name). Files below a directory follow under its name.
@@ -324,7 +312,7 @@ int SfxCommand(int argc, char** argv) {
     std::string error;
 
     std::vector<uint8_t> stub, cabinet;
-    if (!ReadAll(stubPath, &stub)) {
+    if (!ReadAll(stubPath, 0, &stub)) {
         fprintf(stderr, "cabx sfx: cannot read the stub %s (use --stub FILE)\n",
                 stubPath.c_str());
         if (!stubGiven) {
@@ -336,7 +324,7 @@ int SfxCommand(int argc, char** argv) {
     }
     struct stat st;
     bool oneFile = rest.size() == 2 && stat(rest[1].c_str(), &st) == 0 && S_ISREG(st.st_mode);
-    if (oneFile && ReadAll(rest[1], &cabinet) && cabinet.size() >= 4 &&
+    if (oneFile && ReadAll(rest[1], size_t(st.st_size), &cabinet) && cabinet.size() >= 4 &&
         memcmp(cabinet.data(), "MSCF", 4) == 0) {
         // Taken as it is.
     } else {

@@ -24,13 +24,6 @@ constexpr unsigned long long kDefaultFolderSize = 8ull << 20;
 
 int Usage(const std::string& message) { return UsageError("create", message); }
 
-bool ParseNumber(const std::string& s, unsigned long long max, unsigned long long* out) {
-    if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
-    errno = 0;
-    *out = strtoull(s.c_str(), nullptr, 10);
-    return errno == 0 && *out <= max;
-}
-
 // The name a path is stored under: relative, '\' separated, no "." parts.
 bool StoredName(const std::string& path, std::string* out) {
     std::string name;

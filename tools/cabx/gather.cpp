@@ -32,13 +32,6 @@ namespace cabx {
 
 namespace {
 
-bool ParseNumber(const std::string& s, unsigned long long max, unsigned long long* out) {
-    if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
-    errno = 0;
-    *out = strtoull(s.c_str(), nullptr, 10);
-    return errno == 0 && *out <= max;
-}
-
 // The MS-DOS date and time of a file's modification, clamped to the years
 // the format can hold (1980 to 2107).
 void DosTime(time_t t, uint16_t* date, uint16_t* time) {
@@ -48,6 +41,19 @@ void DosTime(time_t t, uint16_t* date, uint16_t* time) {
     if (tm.tm_year > 207) tm.tm_year = 207;
     *date = uint16_t((tm.tm_year - 80) << 9 | (tm.tm_mon + 1) << 5 | tm.tm_mday);
     *time = uint16_t(tm.tm_hour << 11 | tm.tm_min << 5 | tm.tm_sec / 2);
+}
+
+std::string Join(const std::string& dir, const std::string& name) {
+    return dir.empty() || dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+}  // namespace
+
+bool ParseNumber(const std::string& s, unsigned long long max, unsigned long long* out) {
+    if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
+    errno = 0;
+    *out = strtoull(s.c_str(), nullptr, 10);
+    return errno == 0 && *out <= max;
 }
 
 bool ReadAll(const std::string& path, size_t expected, std::vector<uint8_t>* out) {
@@ -69,12 +75,6 @@ bool ReadAll(const std::string& path, size_t expected, std::vector<uint8_t>* out
         got += size_t(n);
     }
 }
-
-std::string Join(const std::string& dir, const std::string& name) {
-    return dir.empty() || dir.back() == '/' ? dir + name : dir + "/" + name;
-}
-
-}  // namespace
 
 bool StorablePart(const std::string& part) {
     return !part.empty() && part != "." && part != ".." && part.find('\\') == std::string::npos;

@@ -14,6 +14,13 @@
 
 namespace cabx {
 
+// A decimal number of at most `max` (digits only, no sign or spaces).
+bool ParseNumber(const std::string& s, unsigned long long max, unsigned long long* out);
+
+// A whole file, `expected` bytes long as far as is known (it may have grown
+// or shrunk since); false with errno when it cannot be read.
+bool ReadAll(const std::string& path, size_t expected, std::vector<uint8_t>* out);
+
 // "-m METHOD": mszip[:LEVEL 0-9], lzx[:BITS 15-21], quantum[:BITS 10-21],
 // none (or stored). False for anything else.
 bool ParseMethod(const std::string& text, cabwriter::FolderSpec* spec);
