@@ -39,7 +39,9 @@ struct Options {
     uint8_t folderReserve = 0;
     uint8_t blockReserve = 0;
     bool forceReserveFlag = false;  // HasReserve with all three sizes 0
-    uint8_t reserveFill = 0xA5;     // bytes written into the reserve areas
+    // Bytes written into the reserve areas. Zero, so that a block's checksum
+    // is the same whether or not a reader counts the block's reserve in it.
+    uint8_t reserveFill = 0;
     bool checksums = true;          // false: every block's checksum is 0
     uint16_t setId = 0x1234;
     uint16_t firstCabinetIndex = 0;

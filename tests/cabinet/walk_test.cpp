@@ -160,6 +160,7 @@ TEST_F(ReaderTest, HookAbortAndHookSeesReserveAreas) {
     o.headerReserve = 6;
     o.folderReserve = 3;
     o.blockReserve = 5;
+    o.reserveFill = 0xA5;
     Store("r.cab", Build({Entry("a", 100)}, o));
     rec_.recordBlocks = true;
     std::vector<std::vector<uint8_t>> seen;
