@@ -365,6 +365,40 @@ TEST(CabxSets, ForeignCabinetInTheSetIsRefused) {
     EXPECT_TRUE(Contains(r.out, "next cabinet 'part2.cab': cabinet does not belong to the set")) << r.out;
 }
 
+// A set made where names ignore case names its neighbours "PART2.CAB"
+// while the files here are "part2.cab": followed forwards (extract, salvage,
+// list) and back from a later cabinet; a name two files match is not
+// guessed at.
+TEST(CabxSets, NeighbourNamesInAnotherCase) {
+    peer::TempDir dir("x-case");
+    Options o = SetOptions();
+    o.namePattern = "PART%d.CAB";
+    std::vector<cabwriter::Cabinet> cabs;
+    std::string error;
+    auto es = SetEntries();
+    ASSERT_TRUE(cabwriter::WriteCabinets(es, o, &cabs, &error)) << error;
+    for (auto& c : cabs) {
+        for (char& ch : c.name) ch = char(tolower((unsigned char)ch));
+        peer::WriteFile(dir.path() / c.name, c.bytes);
+    }
+    std::string first = peer::Quote(dir / "part1.cab");
+    for (std::string cmd : {"extract -q -d " + peer::Quote(dir / "out") + " " + first,
+                            "test -q --keep-going " + first, "list " + first,
+                            "extract -q -d " + peer::Quote(dir / "back") + " " +
+                                peer::Quote(dir / "part3.cab")}) {
+        auto r = Cabx(cmd);
+        EXPECT_EQ(r.status, 0) << cmd << ": " << r.out;
+    }
+    auto tree = peer::ReadTree(dir.path() / "out");
+    ASSERT_EQ(tree.size(), es.size());
+    for (const Entry& e : es) EXPECT_EQ(tree[e.name], e.data) << e.name;
+    EXPECT_EQ(peer::ReadTree(dir.path() / "back"), tree);
+
+    peer::WriteFile(dir.path() / "Part2.cab", cabs[1].bytes);
+    auto two = Cabx("test " + first);
+    EXPECT_TRUE(Contains(two.out, "next cabinet 'PART2.CAB' not found")) << two.out;
+}
+
 TEST(CabxSets, StartingInTheMiddleReportsWhatCannotBeExtracted) {
     peer::TempDir dir("x-mid");
     auto es = SetEntries();

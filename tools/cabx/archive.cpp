@@ -208,7 +208,7 @@ int List(const Args& args) {
         if (cabinets.size() > 65535) break;
         folderBase += head.folderCount - (head.continuesOut ? 1 : 0);
         previous = head;
-        name = head.next;
+        name = CabinetOnDisk(s.dir, head.next);
         base = 0;
         struct stat st;
         if (stat((s.dir + name).c_str(), &st) != 0) {

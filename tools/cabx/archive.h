@@ -44,6 +44,13 @@ int32_t BufferedSeek(int32_t h, int32_t offset, int origin);
 int BufferedClose(int32_t h);
 void* Alloc(uint32_t size);
 void Free(void* p);
+// The name under which the cabinet a header names lies in dir ("" or a
+// path ending in '/'): the name itself when it is there, else the one file
+// whose name differs from it only in the case of ASCII letters. A set made
+// where names ignore case may name its neighbours in another case than the
+// files were given on the way here. The name as given when neither is
+// found (or several files match).
+std::string CabinetOnDisk(const std::string& dir, const std::string& name);
 
 // ---- progress.cpp ------------------------------------------------------------
 

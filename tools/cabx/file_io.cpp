@@ -1,6 +1,7 @@
 // The reader's file callbacks over POSIX files: plain ones, and read
 // handles buffered per thread so that the reader's small reads and seeks
 // cost few system calls.
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -261,6 +262,42 @@ void Free(void* p) {
         }
     }
     free(p);
+}
+
+namespace {
+
+// Equal but for the case of ASCII letters (whatever the locale): two such
+// names have the same length.
+bool SameIgnoringAsciiCase(const char* a, const std::string& b) {
+    size_t i = 0;
+    for (; a[i] && i < b.size(); ++i) {
+        unsigned char x = (unsigned char)a[i], y = (unsigned char)b[i];
+        if (x >= 'A' && x <= 'Z') x = (unsigned char)(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = (unsigned char)(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return !a[i] && i == b.size();
+}
+
+}  // namespace
+
+std::string CabinetOnDisk(const std::string& dir, const std::string& name) {
+    struct stat st;
+    if (name.empty() || name.find('/') != std::string::npos ||
+        lstat((dir + name).c_str(), &st) == 0)
+        return name;
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return name;
+    std::string found;
+    unsigned matches = 0;
+    while (dirent* e = readdir(d)) {
+        if (SameIgnoringAsciiCase(e->d_name, name)) {
+            found = e->d_name;
+            ++matches;
+        }
+    }
+    closedir(d);
+    return matches == 1 ? found : name;
 }
 
 }  // namespace cabx

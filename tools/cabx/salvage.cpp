@@ -122,7 +122,7 @@ int RunSalvage(Session& s) {
         // cabinet; go on from the next one, if it can be found.
         const std::string broken = s.currentCabinet;
         const Head& h = HeadOf(s, broken);
-        std::string next = h.ok && (h.flags & 2) ? h.next : "";
+        std::string next = h.ok && (h.flags & 2) ? CabinetOnDisk(s.dir, h.next) : "";
         uint16_t lastFolder = h.folderCount ? uint16_t(h.folderCount - 1) : 0;
         bool known = h.ok && salvage.damaged.count(FolderKey(s, lastFolder));
         struct stat st;

@@ -128,7 +128,15 @@ int NeedCabinet(Session& s, CabNotice* n) {
                    "; the cabinet set is incomplete";
         return -1;
     }
-    std::string path = std::string(n->text3 ? n->text3 : "") + next;
+    std::string dir = n->text3 ? n->text3 : "";
+    std::string onDisk = CabinetOnDisk(dir, next);
+    if (onDisk != next && onDisk.size() == next.size()) {
+        // The same length: only the case of letters differs. The reader
+        // opens the name the notice leaves in text1.
+        memcpy(n->text1, onDisk.c_str(), onDisk.size());
+        next = onDisk;
+    }
+    std::string path = dir + next;
     struct stat st;
     if (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
         s.reason = "next cabinet '" + next + "' not found; the cabinet set is incomplete";

@@ -21,7 +21,7 @@ void FindSetStart(Session& s) {
     std::set<std::string> seen{s.name};
     unsigned index = 1;  // cabinets back from the named one
     for (;;) {
-        const std::string prev = head.prev;
+        const std::string prev = CabinetOnDisk(s.dir, head.prev);
         std::string path = s.dir + prev;
         struct stat st;
         std::string missing;
@@ -34,7 +34,7 @@ void FindSetStart(Session& s) {
             earlier = ReadHead(path, 0);
             if (!earlier.ok)
                 missing = "cannot be read";
-            else if (!(earlier.flags & 2) || earlier.next != at)
+            else if (!(earlier.flags & 2) || CabinetOnDisk(s.dir, earlier.next) != at)
                 missing = "does not name '" + at + "' as its next cabinet";
         }
         if (!missing.empty()) {
