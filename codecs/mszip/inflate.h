@@ -61,6 +61,12 @@ struct InflateState {
     uint32_t remaining;
     // The handle's maxOutput.
     uint32_t outputLimit;
+    // 1 when the buffer's tail holds the 32 KiB of output just before this
+    // frame: the folder's previous frame succeeded and filled the whole
+    // buffer. Otherwise (the folder's first frame, or one after a short or
+    // failed frame) the tail holds older bytes, and a distance reaching
+    // before the frame's start is invalid data.
+    uint32_t historyFull;
     // Entries 0..899: a dynamic block's literal/length table (and, while its
     // header is read, the code-length table); 900..1099: its distance table.
     HuffmanEntry tablePool[kLiteralPoolSize + kDistancePoolSize];

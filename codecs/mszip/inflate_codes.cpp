@@ -10,7 +10,10 @@
 // The output buffer is the history window. Every frame writes from the
 // buffer's start; a distance that reaches before the frame's first byte
 // reads from the buffer's tail, which still holds the previous frame, and
-// the copy's source wraps from the buffer's last byte to its first. The
+// the copy's source wraps from the buffer's last byte to its first. That
+// holds only when the previous frame filled the whole buffer: in a folder's
+// first frame, and after a short or failed one, such a distance is invalid
+// (historyFull). The
 // block stops early, even inside a match, when the caller's output limit is
 // reached.
 #include <assert.h>
@@ -149,7 +152,7 @@ static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
 // else 0 and the width comes in literalWidth.
 template <uint32_t kWidth>
 static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
-                             uint8_t* const window, const HuffmanEntry* literal,
+                             uint8_t* const window, bool historyFull, const HuffmanEntry* literal,
                              const HuffmanEntry* literalPool, const HuffmanEntry* distance,
                              uint32_t literalWidth, uint32_t distanceWidth) {
 // The next n bits (n <= 16), and the n bits after the next `skip` ones.
@@ -287,6 +290,7 @@ static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainin
                 // loads (at most length + kCopySlack - 1 bytes from src) stay
                 // inside the buffer. Otherwise it runs up to the buffer's end
                 // and on from its start.
+                INFLATE_CHECK(historyFull);
                 src = out + (kHistorySize - dist);
                 if ((uint32_t)(window + kHistorySize - src) < length + kCopySlack) {
                     out = copyWrapped(out, window, dist, length);
@@ -364,7 +368,7 @@ done:
 }
 
 static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
-                             uint8_t* const window, const HuffmanEntry* literalPool,
+                             uint8_t* const window, bool historyFull, const HuffmanEntry* literalPool,
                              HuffmanEntry* wide, const HuffmanEntry* distance,
                              uint32_t literalWidth, uint32_t distanceWidth) {
     if (remainingRef < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord))
@@ -372,11 +376,11 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
     if (distanceWidth == 0) distance = kNoDistances;
     if (wide && literalWidth == kLiteralLookupBits) {
         widenLiteralRoot(literalPool, wide);
-        return decodeLoop<kWideLiteralLookupBits>(in, outRef, remainingRef, window, wide,
+        return decodeLoop<kWideLiteralLookupBits>(in, outRef, remainingRef, window, historyFull, wide,
                                                   literalPool, distance, kWideLiteralLookupBits,
                                                   distanceWidth);
     }
-    return decodeLoop<0>(in, outRef, remainingRef, window, literalPool, literalPool, distance,
+    return decodeLoop<0>(in, outRef, remainingRef, window, historyFull, literalPool, literalPool, distance,
                          literalWidth, distanceWidth);
 }
 #undef ENTRY_BITS
@@ -398,7 +402,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
 #if MSZIP_FAST_LOOP
     // Only a dynamic block's table (in the state's pool) is widened: the
     // fixed code has no codes longer than its 9-bit root.
-    switch (decodeFast(in, out, remaining, window, literal,
+    switch (decodeFast(in, out, remaining, window, s->historyFull != 0, literal,
                        literal == s->tablePool ? s->wideLiteral : nullptr, distance,
                        literalWidth, distanceWidth)) {
         case FastResult::Failed: goto fail;
@@ -449,6 +453,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
         } else {
             // Reaches into the previous frame, in the buffer's tail: copy up
             // to the buffer's end, then go on from its start.
+            INFLATE_CHECK(s->historyFull);
             src = out + (kHistorySize - dist);
             uint32_t first = (uint32_t)(window + kHistorySize - src);
             if (first > n) first = n;

@@ -4,8 +4,10 @@
 // Every data block is one frame: "CK", then DEFLATE data. decompress checks
 // the handle and the block size, sets the inflate state up for the frame and
 // inflates it straight into the caller's output buffer. Nothing carries from
-// frame to frame but that buffer, so reset has nothing to clear, and a frame
-// that fails leaves the handle usable for the next one.
+// frame to frame but that buffer and whether it holds the 32 KiB just before
+// the next frame: only then may a distance reach before the frame's start.
+// reset clears that, and so does a frame that fails or falls short (the
+// handle stays usable for the next frame).
 #include <string.h>
 
 #include "inflate.h"
@@ -53,7 +55,7 @@ done:
 CodecResult MszipDecompress(MszipDecoder* handle, const uint8_t* input, uint32_t inputSize,
                             uint8_t* output, uint32_t* outputSize) {
     CodecResult result = CodecResult::Ok;
-    uint32_t count;
+    uint32_t count = 0;
 
     MSZIP_CHECK(isLive(handle), CodecResult::BadHandle);
     MSZIP_CHECK(inputSize <= handle->maxOutput + kFrameInputSlack, CodecResult::BlockTooLarge);
@@ -64,11 +66,15 @@ CodecResult MszipDecompress(MszipDecoder* handle, const uint8_t* input, uint32_t
     MSZIP_CHECK(inflateFrame(handle->state, &count), CodecResult::BadData);
     *outputSize = count;
 done:
+    if (result != CodecResult::BadHandle)
+        handle->state->historyFull = result == CodecResult::Ok && count == kHistorySize;
     return result;
 }
 
 CodecResult MszipReset(MszipDecoder* handle) {
-    return isLive(handle) ? CodecResult::Ok : CodecResult::BadHandle;
+    if (!isLive(handle)) return CodecResult::BadHandle;
+    handle->state->historyFull = 0;
+    return CodecResult::Ok;
 }
 
 CodecResult MszipDestroy(MszipDecoder* handle) {

@@ -188,3 +188,41 @@ TEST(MszipCodec, HistoryComesFromTheCallersBuffer) {
     expect.insert(expect.end(), first.begin() + 50, first.begin() + 53);
     EXPECT_EQ(second, expect);
 }
+
+TEST(MszipCodec, DistancesBeforeTheFrameNeedTheWholePreviousFrame) {
+    // The buffer's tail is the 32 KiB before a frame only after a frame that
+    // filled it. Otherwise it holds older bytes, and a distance reaching
+    // before the frame's start is refused rather than copied from them. The
+    // frames have `n` literals before the match and after it: 0 decodes the
+    // match in the careful loop, 40 in the fast one.
+    auto reaching = [](int n) {
+        Code lit = FixedLiteralCode(), dist = FixedDistanceCode();
+        BitWriter w;
+        w.put(1, 1);
+        w.put(1, 2);
+        for (int i = 0; i < n; i++) lit.put(w, 'a' + i % 26);
+        PutLength(w, lit, 40);
+        PutDistance(w, dist, uint32_t(n) + 100);
+        for (int i = 0; i < n; i++) lit.put(w, 'a' + i % 26);
+        lit.put(w, 256);
+        return w.frame();
+    };
+    const std::vector<uint8_t> full(32768, 'f'), shortData(1000, 's');
+    for (int n : {0, 40}) {
+        SCOPED_TRACE(n);
+        Decoder d;
+        EXPECT_EQ(d.Status(reaching(n)), CodecResult::BadData) << "a folder's first frame";
+        d.DecodeOk(StoredFrame(full));
+        EXPECT_EQ(d.DecodeOk(reaching(n)).size(), 2 * size_t(n) + 40) << "after a whole frame";
+        // The reaching frame was short itself: the next may not reach back.
+        EXPECT_EQ(d.Status(reaching(n)), CodecResult::BadData) << "after a short frame";
+        d.DecodeOk(StoredFrame(full));
+        ASSERT_EQ(MszipReset(d.handle), CodecResult::Ok);
+        EXPECT_EQ(d.Status(reaching(n)), CodecResult::BadData) << "after reset";
+        d.DecodeOk(StoredFrame(full));
+        EXPECT_EQ(d.Status({'C', 'K', 0xFF}), CodecResult::BadData);
+        EXPECT_EQ(d.Status(reaching(n)), CodecResult::BadData) << "after a failed frame";
+        // A short frame that does not reach back is fine anywhere.
+        EXPECT_EQ(d.DecodeOk(StoredFrame(shortData)), shortData);
+    }
+}
