@@ -55,6 +55,16 @@ peer::RunResult SevenZip(const std::string& cab, const std::string& out) {
     return peer::Run("7zz x -y -bd -o" + peer::Quote(out) + " " + peer::Quote(cab));
 }
 
+// cabextract (into dir/outc) and 7zz (into dir/out7) both extract exactly es.
+void BothPeersGive(const std::string& cab, const peer::TempDir& dir, const std::vector<Entry>& es) {
+    auto rc = Cabextract(cab, dir / "outc");
+    EXPECT_EQ(rc.status, 0) << rc.out;
+    EXPECT_EQ(peer::ReadTree(dir.path() / "outc"), Expected(es));
+    auto r7 = SevenZip(cab, dir / "out7");
+    EXPECT_EQ(r7.status, 0) << r7.out;
+    EXPECT_EQ(peer::ReadTree(dir.path() / "out7"), Expected(es));
+}
+
 TEST(WriterPeers, CabextractSingleCabinetSeveralFolders) {
     REQUIRE_TOOL("cabextract");
     peer::TempDir dir("w-cabx1");
@@ -126,13 +136,7 @@ TEST(WriterPeers, BlockReserveInsideChecksum) {
         Options p = o;
         if (zeros) p.reserveFill = 0; else p.checksums = false;
         peer::TempDir both(zeros ? "w-res0" : "w-resn");
-        std::string cab0 = Store(both, Write(es, p));
-        auto r0 = Cabextract(cab0, both / "out");
-        ASSERT_EQ(r0.status, 0) << r0.out;
-        EXPECT_EQ(peer::ReadTree(both.path() / "out"), Expected(es));
-        auto s0 = SevenZip(cab0, both / "out7");
-        ASSERT_EQ(s0.status, 0) << s0.out;
-        EXPECT_EQ(peer::ReadTree(both.path() / "out7"), Expected(es));
+        BothPeersGive(Store(both, Write(es, p)), both, es);
     }
 }
 
@@ -148,13 +152,7 @@ TEST(WriterPeers, SetsWithOneFolderPerFileExtractWithBothPeers) {
         auto es = Sample(6, 25000);
         auto cabs = Write(es, o);
         ASSERT_GT(cabs.size(), 2u);
-        std::string cab = Store(dir, cabs);
-        auto rc = Cabextract(cab, dir / "outc");
-        EXPECT_EQ(rc.status, 0) << rc.out;
-        EXPECT_EQ(peer::ReadTree(dir.path() / "outc"), Expected(es));
-        auto r7 = SevenZip(cab, dir / "out7");
-        EXPECT_EQ(r7.status, 0) << r7.out;
-        EXPECT_EQ(peer::ReadTree(dir.path() / "out7"), Expected(es));
+        BothPeersGive(Store(dir, cabs), dir, es);
     }
 }
 
