@@ -50,13 +50,6 @@ std::string StoredBaseName(std::string path) {
 
 int Usage(const std::string& message) { return UsageError("sfx", message); }
 
-// The stub calls the ANSI interfaces of Windows: it takes the settings
-// texts and the stored names as bytes of the system's code page, whatever
-// a name's UTF-8 attribute says. What is given here in UTF-8 is therefore
-// written in the code page the archive is meant for (Windows-1252 unless
-// --encoding says otherwise); "UTF-8" keeps it as it is, for systems whose
-// code page is UTF-8. ASCII is the same in all of them. False when the text
-// is not UTF-8 or holds a character the code page lacks.
 // `text` from one character set to another; false when a character does
 // not convert (or the text is not valid in `from`).
 bool Recode(const std::string& text, const char* to, const char* from, std::string* out) {
@@ -74,6 +67,13 @@ bool Recode(const std::string& text, const char* to, const char* from, std::stri
     return ok;
 }
 
+// The stub calls the ANSI interfaces of Windows: it takes the settings
+// texts and the stored names as bytes of the system's code page, whatever
+// a name's UTF-8 attribute says. What is given here in UTF-8 is therefore
+// written in the code page the archive is meant for (Windows-1252 unless
+// --encoding says otherwise); "UTF-8" keeps it as it is, for systems whose
+// code page is UTF-8. ASCII is the same in all of them. False when the text
+// is not UTF-8 or holds a character the code page lacks.
 bool ToCodePage(const std::string& utf8, const std::string& charset, std::string* out) {
     bool ascii = true;
     for (unsigned char c : utf8) ascii = ascii && c < 0x80;
