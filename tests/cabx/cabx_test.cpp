@@ -255,6 +255,62 @@ std::vector<Entry> SetEntries() {
     return es;
 }
 
+// Points the entry named `name` in a cabinet file at folder `index`.
+void SetFolderIndex(const fs::path& cab, const std::string& name, uint16_t index) {
+    std::vector<uint8_t> d = peer::ReadFile(cab);
+    cabinspect::Cab c = cabinspect::Parse(d);
+    size_t at = c.firstFileOffset;
+    for (const cabinspect::File& f : c.files) {
+        if (f.name == name) {
+            d[at + 8] = uint8_t(index);
+            d[at + 9] = uint8_t(index >> 8);
+            peer::WriteFile(cab, d);
+            return;
+        }
+        at += 16 + f.name.size() + 1;
+    }
+    ADD_FAILURE() << name << " not listed in " << cab;
+}
+
+// An entry whose folder index names no folder (nor a spanning value) cannot
+// be extracted. The reader passes it over without a word, so the runs that
+// went through it left the file out and exited 0; every peer reports it.
+TEST(CabxErrors, EntryNamingNoFolderIsReportedNotLeftOut) {
+    peer::TempDir dir("x-stray");
+    std::string cab = WriteOne(dir, "s.cab",
+                               {MakeEntry("a", Bytes("alpha")), MakeEntry("b", Bytes("beta")),
+                                MakeEntry("c", Bytes("gamma"))});
+    SetFolderIndex(cab, "b", 7);
+    const std::string line = "s.cab: 'b': names folder 7, but cabinet 's.cab' has 1 folder";
+    const std::vector<std::string> commands = {"list", "test", "test --keep-going",
+                                               "extract -q -d " + peer::Quote(dir / "out"),
+                                               "extract --keep-going -q -d " + peer::Quote(dir / "salvaged")};
+    for (const std::string& cmd : commands) {
+        auto r = Cabx(cmd + " " + peer::Quote(cab));
+        EXPECT_EQ(r.status, 1) << cmd;
+        EXPECT_TRUE(Contains(r.out, line)) << cmd << r.out;
+    }
+    for (const char* out : {"out", "salvaged"})
+        EXPECT_EQ(peer::ReadTree(dir.path() / out),
+                  (std::map<std::string, std::vector<uint8_t>>{{"a", Bytes("alpha")}, {"c", Bytes("gamma")}}))
+            << out;
+    // Not wanted, not missed.
+    EXPECT_EQ(Cabx("test -F a " + peer::Quote(cab)).status, 0);
+
+    // In a later cabinet of a set, reached by the walk: a second folder
+    // begins in the second cabinet.
+    std::vector<Entry> es = {MakeEntry("big", peer::RandomBytes(30000, 3), 0x20, 0),
+                             MakeEntry("g1", Bytes("one"), 0x20, 1), MakeEntry("g2", Bytes("two"), 0x20, 1)};
+    std::string first = WriteSet(dir, es, SetOptions());
+    ASSERT_EQ(cabinspect::Parse(peer::ReadFile(dir.path() / "part2.cab")).folderCount, 2);
+    SetFolderIndex(dir.path() / "part2.cab", "g1", 9);
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "set") + " " + peer::Quote(first));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.out, "'g1': names folder 9, but cabinet 'part2.cab' has 2 folders")) << r.out;
+    EXPECT_EQ(peer::ReadTree(dir.path() / "set"),
+              (std::map<std::string, std::vector<uint8_t>>{{"big", es[0].data}, {"g2", Bytes("two")}}));
+}
+
 TEST(CabxSets, WholeSetFromFirstCabinet) {
     peer::TempDir dir("x-set");
     auto es = SetEntries();

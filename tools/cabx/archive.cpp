@@ -123,6 +123,7 @@ int RunExtraction(const Args& args, Session::Mode mode) {
             return kExitFailure;
         }
     }
+    s.missed += ReportStrays(s, s.visited);
     if (s.missed) return kExitFailure;
     if (!args.patterns.empty() && s.matched == 0) {
         Fail(s, "", "no file matches the given patterns");
@@ -184,6 +185,8 @@ int List(const Args& args) {
     // still shown, and the run fails.
     std::string failure;
     Head previous;
+    std::vector<std::pair<std::string, int64_t>> read;  // the cabinets listed, with their offsets
+    size_t strayCount = 0;
     for (;;) {
         Offsets().cabinetBase = int32_t(base);
         Head head = ReadHead(s.dir + name, base);
@@ -204,6 +207,8 @@ int List(const Args& args) {
             break;
         }
         cabinets.push_back(name);
+        read.push_back({s.dir + name, base});
+        strayCount += head.strays.size();
         if (!(head.flags & 2) || head.next.empty()) break;
         if (cabinets.size() > 65535) break;
         folderBase += head.folderCount - (head.continuesOut ? 1 : 0);
@@ -221,11 +226,13 @@ int List(const Args& args) {
         return kExitFailure;
     }
     PrintListing(args, entries, cabinets);
+    if (!failure.empty() || strayCount) fflush(stdout);
+    unsigned strays = strayCount ? ReportStrays(s, read) : 0;
     if (!failure.empty()) {
-        fflush(stdout);
         Fail(s, "", failure);
         return kExitFailure;
     }
+    if (strays) return kExitFailure;
     if (!args.patterns.empty() && entries.empty()) {
         fflush(stdout);
         Fail(s, "", "no file matches the given patterns");

@@ -128,6 +128,14 @@ struct Head {
     std::string prev, next;
     bool continuesIn = false;   // lists entries 0xFFFD/0xFFFF
     bool continuesOut = false;  // lists entries 0xFFFE/0xFFFF
+    // Entries whose folder index lies from the folder count up to 0xFFFB:
+    // the reader passes them over without a notice (it offers 0xFFFC and
+    // the spanning values, and fails on them if they lead nowhere).
+    struct Stray {
+        std::string stored;
+        uint16_t attributes, folder;
+    };
+    std::vector<Stray> strays;
 };
 
 // The directory of the cabinet at `base` in the file; !ok when it cannot
@@ -141,6 +149,13 @@ std::string FindBadBlock(const std::string& path, int64_t base);
 
 // A folder's compression type as list shows it.
 std::string MethodName(uint16_t type);
+
+struct Session;
+// Reports each entry of the cabinets (paths and offsets) that names a
+// folder its cabinet does not have, and matches the run's patterns, on an
+// error line of its own; returns how many. Such a file cannot be extracted,
+// and without this the run would leave it out in silence.
+unsigned ReportStrays(const Session& s, const std::vector<std::pair<std::string, int64_t>>& cabinets);
 
 // ---- session.cpp -------------------------------------------------------------
 

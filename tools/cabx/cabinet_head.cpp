@@ -86,6 +86,8 @@ Head ReadHead(const std::string& path, int64_t base) {
         uint16_t fi = e.folderIndex;
         h.continuesIn |= fi == SpansFromPrevious || fi == SpansBoth;
         h.continuesOut |= fi == SpansIntoNext || fi == SpansBoth;
+        if (fi >= h.folderCount && fi < kFolderIndexContinued)
+            h.strays.push_back({name, e.attributes, fi});
     }
     h.ok = true;
     return h;
@@ -107,6 +109,26 @@ std::string FindBadBlock(const std::string& path, int64_t base) {
     FolderEntry entry;
     if (ReadCabFolder(src, &dir, folder, &entry, nullptr) != CabErrorCode::None) return "";
     return "data block runs past the end of the cabinet " + where;
+}
+
+unsigned ReportStrays(const Session& s, const std::vector<std::pair<std::string, int64_t>>& cabinets) {
+    unsigned count = 0;
+    std::set<std::pair<std::string, int64_t>> seen;
+    for (const auto& c : cabinets) {
+        if (!seen.insert(c).second) continue;
+        Head h = ReadHead(c.first, c.second);
+        size_t slash = c.first.rfind('/');
+        std::string cabinet = slash == std::string::npos ? c.first : c.first.substr(slash + 1);
+        for (const Head::Stray& e : h.strays) {
+            if (!MatchesAny(s.args->patterns, e.stored)) continue;
+            ++count;
+            Fail(s, NameToUtf8(e.stored, e.attributes),
+                 "names folder " + std::to_string(e.folder) + ", but cabinet '" + cabinet +
+                     "' has " + std::to_string(h.folderCount) +
+                     (h.folderCount == 1 ? " folder" : " folders") + ": it cannot be extracted");
+        }
+    }
+    return count;
 }
 
 std::string MethodName(uint16_t type) {

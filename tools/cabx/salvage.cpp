@@ -73,6 +73,7 @@ int RunSalvage(Session& s) {
     int64_t base = s.base;
     Head head = s.first;
     std::set<std::string> starts{start};
+    std::vector<std::pair<std::string, int64_t>> walked;  // the cabinets every walk reached
     unsigned brokenCabinets = 0;
     for (;;) {
         s.error = CabError{};
@@ -93,6 +94,7 @@ int RunSalvage(Session& s) {
         Output() = output.get();
         bool ok = ExtractCabinet(s.reader, start.c_str(), s.dir.c_str(), kExtractWholeSet,
                                  ExtractNotify, nullptr, &s);
+        walked.insert(walked.end(), s.visited.begin(), s.visited.end());
         bool written = !output || output->Finish();
         Output() = nullptr;
         if (output) {
@@ -146,6 +148,7 @@ int RunSalvage(Session& s) {
     }
     EndProgress();
     s.salvage = nullptr;
+    s.missed += ReportStrays(s, walked);
     if (s.mode == Session::kTest && !s.args->quiet)
         printf("%s: %u files OK, %u failed\n", s.archive.c_str(), s.extracted,
                salvage.failed + s.missed);
