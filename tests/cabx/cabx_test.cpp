@@ -517,6 +517,29 @@ TEST(CabxCreate, RoundTripsDirectoriesAndSets) {
     EXPECT_EQ(up.status, 1);
 }
 
+// Only names that are UTF-8 are marked so. A Linux file name in a legacy
+// character set used to be marked too: invalid UTF-8, which readers
+// replace or escape; unmarked, readers take it in their character set.
+TEST(CabxCreate, NamesThatAreNotUtf8AreNotMarkedUtf8) {
+    peer::TempDir dir("x-utf8");
+    peer::WriteFile(dir.path() / "src/latin-\xE9", Bytes("latin"));
+    peer::WriteFile(dir.path() / "src/utf8-\xC3\xA9", Bytes("utf-8"));
+    auto r = peer::Run("cd " + peer::Quote(dir.path().string()) + " && " +
+                       peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") + " create n.cab src");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(Contains(r.out, "the name is not UTF-8; stored as it is, unmarked")) << r.out;
+    std::map<std::string, uint16_t> marks;
+    for (const cabinspect::File& f : cabinspect::Parse(peer::ReadFile(dir.path() / "n.cab")).files)
+        marks[f.name] = f.attributes & 0x80;
+    EXPECT_EQ(marks, (std::map<std::string, uint16_t>{{"src\\latin-\xE9", 0}, {"src\\utf8-\xC3\xA9", 0x80}}));
+    // Read back: the unmarked name in Windows-1252, the default.
+    auto x = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(dir / "n.cab"));
+    ASSERT_EQ(x.status, 0) << x.out;
+    EXPECT_EQ(peer::ReadTree(dir.path() / "out/src"),
+              (std::map<std::string, std::vector<uint8_t>>{{"latin-\xC3\xA9", Bytes("latin")},
+                                                           {"utf8-\xC3\xA9", Bytes("utf-8")}}));
+}
+
 TEST(CabxCreate, SetIdsAreRandomUnlessGiven) {
     peer::TempDir dir("x-setid");
     peer::WriteFile(dir.path() / "src/x", peer::RandomBytes(90000, 8));

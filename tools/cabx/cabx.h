@@ -67,6 +67,10 @@ bool IsCommand(const std::string& name);
 // after SetLowercaseNames(true).
 std::string NameToUtf8(const std::string& stored, uint16_t attributes);
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or
+// code points past U+10FFFF).
+bool ValidUtf8(const std::string& s);
+
 // Chooses the legacy character set by its iconv name (CP932, CP1251,
 // ISO-8859-2, ...); false with a reason when iconv does not know it.
 bool SetNameEncoding(const std::string& charset, std::string* error);

@@ -229,8 +229,16 @@ bool Inputs::Take(const Found& f, std::string* error) {
     DosTime(f.st.st_mtime, &e.date, &e.time);
     e.attributes = 0x20;
     if (!(f.st.st_mode & S_IWUSR)) e.attributes |= 0x01;
+    // Attribute 0x80 says the name is UTF-8. A file name that is not (bytes
+    // of a legacy character set) is stored as it is without the attribute,
+    // for readers to take in their legacy character set: marked, it was
+    // invalid UTF-8, which readers replace or escape.
+    bool utf8 = ValidUtf8(f.stored);
     for (unsigned char c : f.stored)
-        if (c >= 0x80) e.attributes |= 0x80;  // the name is UTF-8
+        if (c >= 0x80) e.attributes |= utf8 ? 0x80 : 0;
+    if (!utf8)
+        fprintf(stderr, "cabx: warning: '%s': the name is not UTF-8; stored as it is, unmarked\n",
+                Printable(f.path).c_str());
     storedAs_[f.stored] = {f.st.st_dev, f.st.st_ino, f.path};
     entries_.push_back(std::move(e));
     return true;

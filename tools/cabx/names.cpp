@@ -69,11 +69,15 @@ size_t Utf8SequenceAt(const std::string& s, size_t i) {
     return size_t(n) + 1;
 }
 
+}  // namespace
+
 bool ValidUtf8(const std::string& s) {
     for (size_t i = 0, n; i < s.size(); i += n)
         if ((n = Utf8SequenceAt(s, i)) == 0) return false;
     return true;
 }
+
+namespace {
 
 // The legacy character set of names without the UTF-8 attribute (empty:
 // Windows-1252, by the table above) and whether names are lower-cased.
