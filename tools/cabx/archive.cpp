@@ -185,8 +185,7 @@ int List(const Args& args) {
     // still shown, and the run fails.
     std::string failure;
     Head previous;
-    std::vector<std::pair<std::string, int64_t>> read;  // the cabinets listed, with their offsets
-    size_t strayCount = 0;
+    std::vector<std::pair<std::string, Head>> withStrays;  // listed cabinets that have some
     for (;;) {
         Offsets().cabinetBase = int32_t(base);
         Head head = ReadHead(s.dir + name, base);
@@ -207,8 +206,7 @@ int List(const Args& args) {
             break;
         }
         cabinets.push_back(name);
-        read.push_back({s.dir + name, base});
-        strayCount += head.strays.size();
+        if (!head.strays.empty()) withStrays.push_back({name, head});
         if (!(head.flags & 2) || head.next.empty()) break;
         if (cabinets.size() > 65535) break;
         folderBase += head.folderCount - (head.continuesOut ? 1 : 0);
@@ -226,8 +224,9 @@ int List(const Args& args) {
         return kExitFailure;
     }
     PrintListing(args, entries, cabinets);
-    if (!failure.empty() || strayCount) fflush(stdout);
-    unsigned strays = strayCount ? ReportStrays(s, read) : 0;
+    if (!failure.empty() || !withStrays.empty()) fflush(stdout);
+    unsigned strays = 0;
+    for (const auto& c : withStrays) strays += ReportStrays(s, c.first, c.second);
     if (!failure.empty()) {
         Fail(s, "", failure);
         return kExitFailure;

@@ -151,10 +151,12 @@ std::string FindBadBlock(const std::string& path, int64_t base);
 std::string MethodName(uint16_t type);
 
 struct Session;
-// Reports each entry of the cabinets (paths and offsets) that names a
-// folder its cabinet does not have, and matches the run's patterns, on an
-// error line of its own; returns how many. Such a file cannot be extracted,
-// and without this the run would leave it out in silence.
+// Reports each stray entry of the cabinet named `cabinet` that matches the
+// run's patterns on an error line of its own; returns how many. Such a
+// file cannot be extracted, and without this the run would leave it out in
+// silence.
+unsigned ReportStrays(const Session& s, const std::string& cabinet, const Head& h);
+// The same for each cabinet (path and offset) a run went through, once.
 unsigned ReportStrays(const Session& s, const std::vector<std::pair<std::string, int64_t>>& cabinets);
 
 // ---- session.cpp -------------------------------------------------------------

@@ -111,22 +111,27 @@ std::string FindBadBlock(const std::string& path, int64_t base) {
     return "data block runs past the end of the cabinet " + where;
 }
 
+unsigned ReportStrays(const Session& s, const std::string& cabinet, const Head& h) {
+    unsigned count = 0;
+    for (const Head::Stray& e : h.strays) {
+        if (!MatchesAny(s.args->patterns, e.stored)) continue;
+        ++count;
+        Fail(s, NameToUtf8(e.stored, e.attributes),
+             "names folder " + std::to_string(e.folder) + ", but cabinet '" + cabinet + "' has " +
+                 std::to_string(h.folderCount) + (h.folderCount == 1 ? " folder" : " folders") +
+                 ": it cannot be extracted");
+    }
+    return count;
+}
+
 unsigned ReportStrays(const Session& s, const std::vector<std::pair<std::string, int64_t>>& cabinets) {
     unsigned count = 0;
     std::set<std::pair<std::string, int64_t>> seen;
     for (const auto& c : cabinets) {
         if (!seen.insert(c).second) continue;
-        Head h = ReadHead(c.first, c.second);
         size_t slash = c.first.rfind('/');
-        std::string cabinet = slash == std::string::npos ? c.first : c.first.substr(slash + 1);
-        for (const Head::Stray& e : h.strays) {
-            if (!MatchesAny(s.args->patterns, e.stored)) continue;
-            ++count;
-            Fail(s, NameToUtf8(e.stored, e.attributes),
-                 "names folder " + std::to_string(e.folder) + ", but cabinet '" + cabinet +
-                     "' has " + std::to_string(h.folderCount) +
-                     (h.folderCount == 1 ? " folder" : " folders") + ": it cannot be extracted");
-        }
+        count += ReportStrays(s, slash == std::string::npos ? c.first : c.first.substr(slash + 1),
+                              ReadHead(c.first, c.second));
     }
     return count;
 }

@@ -234,8 +234,8 @@ bool Inputs::Take(const Found& f, std::string* error) {
     // for readers to take in their legacy character set: marked, it was
     // invalid UTF-8, which readers replace or escape.
     bool utf8 = ValidUtf8(f.stored);
-    for (unsigned char c : f.stored)
-        if (c >= 0x80) e.attributes |= utf8 ? 0x80 : 0;
+    if (utf8 && std::any_of(f.stored.begin(), f.stored.end(), [](char c) { return c & 0x80; }))
+        e.attributes |= 0x80;
     if (!utf8)
         fprintf(stderr, "cabx: warning: '%s': the name is not UTF-8; stored as it is, unmarked\n",
                 Printable(f.path).c_str());
