@@ -18,6 +18,23 @@ case "${1:-build}" in
   all) want="$test $windows" ;;
   *) echo "usage: $0 build|test|stub|windows|all" >&2; exit 2 ;;
 esac
+# A mirror or a cache in front of it can be caught mid-sync ("File has
+# unexpected size"): an index then fails, and packages that need a newer
+# library from it cannot be installed. Such failures pass, so both steps are
+# tried again after a pause, asking past any cache for index files addressed
+# by their hash, which a sync never changes under the reader.
+apt_update() {
+  utries=0
+  until $SUDO apt-get update -q ${1:+$1}; do
+    utries=$((utries + 1))
+    if [ "$utries" -ge 3 ]; then
+      echo "apt-get update failed $utries times; going on with the indexes there are" >&2
+      return 0
+    fi
+    sleep $((utries * 10))
+    set -- "-o Acquire::http::No-Cache=true -o Acquire::By-Hash=force"
+  done
+}
 # 32-bit programs (the -m32 tests, 32-bit Wine for the i686 stub): where the
 # kernel has no 32-bit support of its own ("Exec format error"), binfmt_misc
 # hands i386 ELF files to qemu-i386 instead, so they run unchanged. Nothing
@@ -36,7 +53,7 @@ ia32() {
     if [ "$codename" = bookworm ]; then
       echo "deb http://deb.debian.org/debian bookworm-backports main" \
         | $SUDO tee /etc/apt/sources.list.d/bookworm-backports.list >/dev/null
-      $SUDO apt-get update -q || true
+      apt_update
       $SUDO apt-get install -y -q --no-install-recommends -t bookworm-backports qemu-user || true
       # An entry made before holds the old binary open: make it anew.
       [ -e "$dir/qemu-i386" ] && { echo -1 | $SUDO tee "$dir/qemu-i386" >/dev/null; }
@@ -70,7 +87,34 @@ export DEBIAN_FRONTEND=noninteractive
 case "$missing" in
   *:i386*) dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386 ;;
 esac
-$SUDO apt-get update -q || true
+# install TRIES PACKAGE...: each failed try waits, then reads the indexes anew.
+install() {
+  itries=$1; shift
+  # shellcheck disable=SC2086
+  until $SUDO apt-get install -y -q --no-install-recommends "$@"; do
+    itries=$((itries - 1))
+    [ "$itries" -gt 0 ] || return 1
+    sleep 20
+    apt_update "-o Acquire::http::No-Cache=true -o Acquire::By-Hash=force"
+  done
+}
+# 32-bit Wine comes from the i386 indexes, and its libraries must match the
+# installed 64-bit ones version for version, so one stale i386 index in the
+# registry makes it uninstallable while everything else installs. It is
+# installed on its own: failing, the end-to-end test drives the x86-64 build
+# of the stub and says so, and everything else still runs.
+required="" optional=""
+for p in $missing; do
+  case "$p" in wine32:i386) optional="$optional $p" ;; *) required="$required $p" ;; esac
+done
+apt_update
 # shellcheck disable=SC2086
-$SUDO apt-get install -y -q --no-install-recommends $missing
+if [ -n "$required" ] && ! install 4 $required; then
+  echo "apt-get install failed 4 times:$required" >&2
+  exit 1
+fi
+# shellcheck disable=SC2086
+if [ -n "$optional" ] && ! install 2 $optional; then
+  echo "!! could not install$optional from the package registry; 32-bit Windows programs will not run under Wine" >&2
+fi
 case "${1:-build}" in test|windows|all) ia32 ;; esac

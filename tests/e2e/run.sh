@@ -33,7 +33,14 @@ plant_note=""
 # The kernel refusing the 32-bit loader is status 126 with "Exec format
 # error"; any other failure is a broken Wine installation, not a reason to
 # fall back.
+# A missing 32-bit Wine (deps.sh says why it could not install it) falls
+# back the same way, said as loudly.
 status=0
+if [ "$arch" = i686 ] && [ -z "${STUB_E2E_ARCH:-}" ] && [ ! -e /usr/lib/wine/wine ]; then
+  note="NOTE: 32-bit Wine is not installed (the package registry could not supply wine32:i386); the x86-64 build of the same sources was driven"
+  echo "!! $note"
+  arch=x86_64
+fi
 if [ "$arch" = i686 ]; then why=$(/usr/lib/wine/wine --version 2>&1 >/dev/null) || status=$?; fi
 if [ "$status" -ne 0 ]; then
   if [ "$status" -ne 126 ] || [[ "$why" != *"Exec format error"* ]] || [ -n "${STUB_E2E_ARCH:-}" ]; then
