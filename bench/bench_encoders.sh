@@ -15,6 +15,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh" bench >&2
 bench=${BENCH_DIR:-/tmp/stub-bench}
 build=${BUILD_DIR:-$root/build-bench}
 "$root/bench/make_corpus.sh" "$bench/corpus" >&2

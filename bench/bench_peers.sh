@@ -49,6 +49,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh" bench >&2
 runs=${RUNS:-5}
 corpus_mb=${CORPUS_MB:-64}
 read -r -a methods <<< "${METHODS:-none mszip lzx:21 quantum:21}"
