@@ -14,15 +14,10 @@ root="${2:-$here/build-stub}"
 mkdir -p "$root"
 root="$(cd "$root" && pwd)"
 
-need=()
-command -v i686-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-i686)
-command -v x86_64-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-x86-64)
-command -v i686-w64-mingw32-windres >/dev/null || need+=(binutils-mingw-w64)
-command -v cmake >/dev/null || need+=(cmake)
-if [ ${#need[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq && apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
-fi
+# The cross compilers and cmake, installed when missing.
+"$here/scripts/deps.sh" build >&2
+"$here/scripts/deps.sh" stub >&2
+[ "$which_arch" = i686 ] || "$here/scripts/deps.sh" stub64 >&2
 
 # The stub ships the decoders' portable paths: the i686 build has no other,
 # and the x86_64 build takes them too, so that it runs the product's code

@@ -1,25 +1,28 @@
 #!/bin/sh
 # Installs the Debian packages a step needs, only those missing.
-#   scripts/deps.sh build|test|bench|stub|windows|all
+#   scripts/deps.sh build|test|bench|stub|stub64|windows|all
 # bench: the peers and libdeflate (the MSZIP decoder's yardstick) for bench/;
-# stub: the cross compiler for the Windows stub; windows: that and what runs
-# it in the end-to-end test (32-bit Wine needs the i386 architecture).
+# stub, stub64: the cross compilers for the Windows stub (i686, x86-64);
+# windows: both, and what runs the stub in the end-to-end test (32-bit Wine
+# needs the i386 architecture).
 set -eu
 build="cmake make g++ pkg-config zlib1g-dev"
 test="$build bc time libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev llvm \
 cabextract 7zip libarchive-tools gcab g++-multilib zlib1g:i386 qemu-user dpkg-dev file"
 bench="$build libbenchmark-dev libdeflate-dev cabextract 7zip libarchive-tools gcab"
 stub="g++-mingw-w64-i686 binutils-mingw-w64-i686"
-windows="$stub g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 \
+stub64="g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64"
+windows="$stub $stub64 \
 wine wine64 wine32:i386 xvfb xdotool imagemagick x11-utils osslsigncode openssl"
 case "${1:-build}" in
   build) want="$build" ;;
   test) want="$test" ;;
   bench) want="$bench" ;;
   stub) want="$stub" ;;
+  stub64) want="$stub64" ;;
   windows) want="$windows" ;;
   all) want="$test $windows" ;;
-  *) echo "usage: $0 build|test|bench|stub|windows|all" >&2; exit 2 ;;
+  *) echo "usage: $0 build|test|bench|stub|stub64|windows|all" >&2; exit 2 ;;
 esac
 # A mirror or a cache in front of it can be caught mid-sync ("File has
 # unexpected size"): an index then fails, and packages that need a newer
