@@ -96,7 +96,6 @@ esac
 # install TRIES PACKAGE...: each failed try waits, then reads the indexes anew.
 install() {
   itries=$1; shift
-  # shellcheck disable=SC2086
   until $SUDO apt-get install -y -q --no-install-recommends "$@"; do
     itries=$((itries - 1))
     [ "$itries" -gt 0 ] || return 1

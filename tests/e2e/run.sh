@@ -37,7 +37,7 @@ plant_note=""
 # back the same way, said as loudly.
 status=0
 if [ "$arch" = i686 ] && [ -z "${STUB_E2E_ARCH:-}" ] && [ ! -e /usr/lib/wine/wine ]; then
-  note="NOTE: 32-bit Wine is not installed (the package registry could not supply wine32:i386); the x86-64 build of the same sources was driven"
+  note="NOTE: 32-bit Wine is not installed (deps.sh could not install wine32:i386); the x86-64 build of the same sources was driven"
   echo "!! $note"
   arch=x86_64
 fi
