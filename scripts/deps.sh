@@ -29,6 +29,7 @@ esac
 # library from it cannot be installed. Such failures pass, so both steps are
 # tried again after a pause, asking past any cache for index files addressed
 # by their hash, which a sync never changes under the reader.
+fresh_index="-o Acquire::http::No-Cache=true -o Acquire::By-Hash=force"
 apt_update() {
   utries=0
   until $SUDO apt-get update -q ${1:+$1}; do
@@ -38,7 +39,7 @@ apt_update() {
       return 0
     fi
     sleep $((utries * 10))
-    set -- "-o Acquire::http::No-Cache=true -o Acquire::By-Hash=force"
+    set -- "$fresh_index"
   done
 }
 # 32-bit programs (the -m32 tests, 32-bit Wine for the i686 stub): where the
@@ -100,7 +101,7 @@ install() {
     itries=$((itries - 1))
     [ "$itries" -gt 0 ] || return 1
     sleep 20
-    apt_update "-o Acquire::http::No-Cache=true -o Acquire::By-Hash=force"
+    apt_update "$fresh_index"
   done
 }
 # 32-bit Wine comes from the i386 indexes, and its libraries must match the
