@@ -15,7 +15,11 @@
 # (BENCH_DIR; each run into a directory of its own, synced after the run) and
 # the tool's test mode where it has one (cabx test, cabextract -t, 7zz t);
 # the order of all these runs rotates from round to round, so that a change
-# in the machine's load falls on every tool alike. Every run's wall time,
+# in the machine's load falls on every tool alike. The same rounds time
+# bench/write_floor to RAM and to disk: reading the cabinet and creating
+# and writing the corpus's files from memory, decoding nothing, which every
+# extractor pays at least; a tool can be at most the fastest peer's time
+# over the floor's times faster than that peer. Every run's wall time,
 # CPU time (user + system of the whole process tree, threads and children
 # included) and peak resident memory come from bench/run_timed.
 #
@@ -62,13 +66,14 @@ ram=${RAM_DIR:-/dev/shm}/stub-bench-$$
 disk=$bench/out-$$
 
 # --- build -----------------------------------------------------------------
-targets=(cabx run_timed mszip_throughput folder_throughput)
+targets=(cabx run_timed mszip_throughput folder_throughput write_floor)
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 cabx=$build/cabx
 run_timed=$build/bench/run_timed
 folder_throughput=$build/bench/folder_throughput
 mszip_throughput=$build/bench/mszip_throughput
+write_floor=$build/bench/write_floor
 
 available=()
 for tool in "${peers[@]}"; do
@@ -126,7 +131,7 @@ command_for() {
       cabx) argv=("$cabx" test -q "$cab") ;;
       cabextract) argv=(cabextract -q -t "$cab") ;;
       7zz) argv=(7zz t -bd "$cab") ;;
-      *) return 1 ;;
+      *) return 1 ;;  # floor too: it decodes nothing
     esac
     return 0
   fi
@@ -136,6 +141,7 @@ command_for() {
     7zz) argv=(7zz x -y -bd "-o$out" "$cab") ;;
     bsdtar) argv=(bsdtar -xf "$cab" -C "$out") ;;
     gcab) argv=(gcab -x -C "$out" "$cab") ;;
+    floor) argv=("$write_floor" "$ram/floor.txt" "$corpus" "$out" "$cab") ;;
   esac
 }
 
@@ -152,6 +158,14 @@ run() {
   command_for "$1" "$2" "$3" "$out"
   local status=0
   "$run_timed" "$ram/time.txt" "${argv[@]}" >/dev/null 2>"$ram/err.txt" || status=$?
+  if [[ $1 == floor && $status == 0 ]]; then
+    # Its own timing of the part that counts (not the loading of the
+    # corpus), with the peak memory run_timed saw.
+    local w u s m
+    read -r w u s < "$ram/floor.txt"
+    m=$(cut -d' ' -f4 "$ram/time.txt")
+    echo "$w $u $s $m" > "$ram/time.txt"
+  fi
   if [[ ${check:-} == 1 && $status == 0 && $2 != test ]]; then
     local f
     for f in "${files[@]}"; do
@@ -177,11 +191,11 @@ declare -A wall cpu rss best_cpu note
 race() {
   local name=$1 cab=$cabs/$1.cab tool mode status jobs=()
   echo "$name ($(stat -c %s "$cab") bytes): checking" >&2
-  for tool in cabx "${peers[@]}"; do
+  for tool in cabx "${peers[@]}" floor; do
     status=0
     check=1 run "$tool" ram "$cab" || status=$?
     if ((status != 0)); then
-      [[ $tool == cabx ]] && { echo "cabx failed on $cab (status $status):" >&2; cat "$ram/err.txt" >&2; exit 1; }
+      [[ $tool == cabx || $tool == floor ]] && { echo "$tool failed on $cab (status $status):" >&2; cat "$ram/err.txt" >&2; exit 1; }
       if ((status == 250)); then
         note[$name $tool]="wrote wrong data ($(cat "$ram/err.txt")) with exit status 0"
       else
@@ -229,7 +243,7 @@ race() {
 
 # Room for every disk run's output: each cabinet, round and tool once.
 disk_runs=0
-need=$(( ${#cabinets[@]} * runs * (1 + ${#peers[@]}) * corpus_bytes + (1 << 30) ))
+need=$(( ${#cabinets[@]} * runs * (2 + ${#peers[@]}) * corpus_bytes + (1 << 30) ))
 room=$(( $(stat -f -c '%a * %S' "$disk") ))
 keep_disk=${KEEP_DISK:-$(( room > need ? 1 : 0 ))}
 if [[ $keep_disk != 1 ]]; then
@@ -261,13 +275,15 @@ for name in "${cabinets[@]}"; do
 done
 echo
 echo "Cells: median wall / CPU seconds. Fastest peer / cabx: the fastest peer's median over cabx's, by"
-echo "wall and by CPU (each against the peer fastest by that measure; above 1, cabx is faster)."
+echo "wall and by CPU (each against the peer fastest by that measure; above 1, cabx is faster). floor:"
+echo "bench/write_floor, reading the cabinet and writing the files without decoding; fastest peer / floor,"
+echo "CPU: the most any tool could be faster by CPU time than the fastest peer."
 echo
 header="| cabinet | run | cabx"
 rule="|---|---|---"
 for tool in "${peers[@]}"; do header+=" | $tool"; rule+="|---"; done
-echo "$header | fastest peer / cabx, wall | fastest peer / cabx, CPU | cabx peak RSS |"
-echo "$rule|---|---|---|"
+echo "$header | floor | fastest peer / cabx, wall | fastest peer / cabx, CPU | fastest peer / floor, CPU | cabx peak RSS |"
+echo "$rule|---|---|---|---|---|"
 declare -A run_label=([ram]="extract to RAM" [disk]="extract to disk" [test]="test")
 for name in "${cabinets[@]}"; do
   for mode in ram disk test; do
@@ -295,11 +311,22 @@ for name in "${cabinets[@]}"; do
         row+=" | ${note[$name $tool test]:-—}"
       fi
     done
+    floor_key="$name floor $mode"
+    if [[ -n ${wall[$floor_key]:-} ]]; then
+      row+=" | $(printf '%.3f / %.3f' "${wall[$floor_key]}" "${cpu[$floor_key]}")"
+    else
+      row+=" | —"
+    fi
     if [[ -n $fast_wall ]]; then
       row+=" | $(printf '%.2f (%s)' "$(echo "${wall[$name $fast_wall $mode]} / ${wall[$key]}" | bc -l)" "$fast_wall")"
       row+=" | $(printf '%.2f (%s)' "$(echo "${cpu[$name $fast_cpu $mode]} / ${cpu[$key]}" | bc -l)" "$fast_cpu")"
+      if [[ -n ${wall[$floor_key]:-} ]]; then
+        row+=" | $(printf '%.2f' "$(echo "${cpu[$name $fast_cpu $mode]} / ${cpu[$floor_key]}" | bc -l)")"
+      else
+        row+=" | —"
+      fi
     else
-      row+=" | — | —"
+      row+=" | — | — | —"
     fi
     row+=" | $(printf '%.1f MiB' "$(echo "${rss[$key]} / 1024" | bc -l)") |"
     echo "$row"
