@@ -15,17 +15,7 @@
 #include <time.h>
 #include <unistd.h>
 
-namespace {
-
-double Seconds(const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; }
-
-double Now() {
-    timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-}  // namespace
+#include "bench_clock.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {

@@ -25,15 +25,9 @@
 #include <utility>
 #include <vector>
 
+#include "bench_clock.h"
+
 namespace {
-
-double Seconds(const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; }
-
-double Now() {
-    timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
 
 bool WriteAll(int fd, const std::string& data) {
     size_t done = 0;
