@@ -517,6 +517,40 @@ TEST(CabxCreate, RoundTripsDirectoriesAndSets) {
     EXPECT_EQ(up.status, 1);
 }
 
+// Dates outside what an entry can hold (1980-01-01 to 2107-12-31 23:59:58)
+// become the nearest one it can, so that they keep their order; only the
+// year used to be capped, which stored 2200-06-15 as 2107-06-15.
+TEST(CabxCreate, DatesPastTheFormatsRangeBecomeItsEnds) {
+    peer::TempDir dir("x-dates");
+    const std::pair<const char*, const char*> stamps[] = {
+        {"old", "1975-03-04 05:06:07"},    {"first", "1980-01-01 00:00:00"},
+        {"last", "2107-12-31 23:59:58"},   {"next-year", "2108-01-01 00:00:00"},
+        {"far", "2200-06-15 13:14:16"},    {"mid", "2107-06-15 13:14:16"}};
+    std::string touch;
+    for (const auto& [name, stamp] : stamps) {
+        peer::WriteFile(dir.path() / "src" / name, Bytes(name));
+        touch += " && TZ=UTC touch -d '" + std::string(stamp) + "' src/" + name;
+    }
+    auto r = peer::Run("cd " + peer::Quote(dir.path().string()) + touch + " && TZ=UTC " +
+                       peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") + " create d.cab src");
+    ASSERT_EQ(r.status, 0) << r.out;
+    std::map<std::string, std::pair<uint16_t, uint16_t>> got;
+    for (const cabinspect::File& f : cabinspect::Parse(peer::ReadFile(dir.path() / "d.cab")).files)
+        got[f.name] = {f.date, f.time};
+    auto dos = [](int y, int mo, int d, int h, int mi, int s) {
+        return std::pair<uint16_t, uint16_t>(uint16_t((y - 1980) << 9 | mo << 5 | d),
+                                             uint16_t(h << 11 | mi << 5 | s / 2));
+    };
+    const auto first = dos(1980, 1, 1, 0, 0, 0), last = dos(2107, 12, 31, 23, 59, 58);
+    EXPECT_EQ(got, (std::map<std::string, std::pair<uint16_t, uint16_t>>{
+                       {"src\\old", first},
+                       {"src\\first", first},
+                       {"src\\last", last},
+                       {"src\\next-year", last},
+                       {"src\\far", last},
+                       {"src\\mid", dos(2107, 6, 15, 13, 14, 16)}}));
+}
+
 // Only names that are UTF-8 are marked so. A Linux file name in a legacy
 // character set used to be marked too: invalid UTF-8, which readers
 // replace or escape; unmarked, readers take it in their character set.
