@@ -205,4 +205,35 @@ TEST(CabxSets, AnyCabinetWorksFromTheFirst) {
     EXPECT_TRUE(Contains(t.out, "begins in the previous cabinet 'disk1.cab'")) << t.out;
 }
 
+// A file that runs on through several cabinets is listed again in each of
+// them. When the cabinet it begins in is missing, it is reported once,
+// naming that cabinet (each following cabinet used to report it again,
+// naming its own predecessor), and list fails as test and extract do (it
+// used to list nothing and succeed).
+TEST(CabxSets, AFileBegunInAMissingCabinetIsReportedOnce) {
+    peer::TempDir dir("x-begun");
+    peer::WriteFile(dir.path() / "r", peer::RandomBytes(300000, 11));
+    auto made = peer::Run("cd " + peer::Quote(dir.path().string()) + " && " +
+                          peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") +
+                          " create -m none --max-size 50000 s.cab r");
+    ASSERT_EQ(made.status, 0) << made.out;
+    ASSERT_TRUE(fs::exists(dir.path() / "s4.cab"));
+    fs::remove(dir.path() / "s.cab");
+    auto count = [](const std::string& out, const std::string& text) {
+        size_t n = 0;
+        for (size_t at = out.find(text); at != std::string::npos; at = out.find(text, at + 1)) ++n;
+        return n;
+    };
+    const std::string third = dir / "s3.cab";
+    for (const char* command : {"test ", "extract -d out ", "list "}) {
+        auto r = peer::Run("cd " + peer::Quote(dir.path().string()) + " && " +
+                           peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") + " " + command +
+                           peer::Quote(third));
+        EXPECT_EQ(r.status, 1) << command << r.out;
+        EXPECT_EQ(count(r.out, "begins in the previous cabinet"), 1u) << command << r.out;
+        EXPECT_EQ(count(r.out, "'r': begins in the previous cabinet 's.cab'"), 1u) << command << r.out;
+    }
+    EXPECT_FALSE(fs::exists(dir.path() / "out/r"));
+}
+
 }  // namespace

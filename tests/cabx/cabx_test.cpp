@@ -395,8 +395,10 @@ TEST(CabxSets, NeighbourNamesAreShownSafely) {
     EXPECT_TRUE(Contains(j.out, "\"\\u001b]0;t\\u00072%E9.cab\"")) << j.out;
 
     fs::remove(dir.path() / "\x1B]0;t\x07" "3\xE9.cab");
-    for (const char* cmd : {"list", "test", "extract -d out"}) {
-        auto r = Cabx(std::string(cmd) + " " + peer::Quote(first));
+    // (extract into the test's directory, not the one the test runs in)
+    for (const std::string& cmd :
+         std::vector<std::string>{"list", "test", "extract -d " + peer::Quote(dir / "out")}) {
+        auto r = Cabx(cmd + " " + peer::Quote(first));
         EXPECT_EQ(r.status, 1) << cmd;
         EXPECT_TRUE(Contains(r.out, "next cabinet '%1B]0;t%073\xE9.cab' not found")) << cmd << ": " << r.out;
         EXPECT_FALSE(Contains(r.out, "\x1B")) << cmd << ": " << r.out;

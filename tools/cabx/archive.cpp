@@ -142,11 +142,17 @@ struct ListState {
     unsigned folderBase;
     std::string cabinet;
     std::vector<ListRow>* out;
+    // The first cabinet listed continues an earlier one that is not here:
+    // the files that begin before it, as (name, previous cabinet).
+    std::vector<std::pair<std::string, std::string>>* beganBefore;
 };
 
 int ListNotify(NoticeKind kind, CabNotice* n) {
     ListState& l = *static_cast<ListState*>(n->user);
     if (kind == NoticeKind::NeedCabinet) return -1;  // never happens: nothing is decoded
+    if (kind == NoticeKind::ContinuedFile && l.beganBefore &&
+        MatchesAny(l.s->args->patterns, n->text1) && l.s->beganBefore.insert(EntryKey(n)).second)
+        l.beganBefore->push_back({NameToUtf8(n->text1, n->attributes), n->text2 ? n->text2 : ""});
     if (kind != NoticeKind::OfferFile) return 0;
     if (!MatchesAny(l.s->args->patterns, n->text1)) return 0;
     uint16_t f = n->folderIndex;
@@ -186,6 +192,7 @@ int List(const Args& args) {
     std::string failure;
     Head previous;
     std::vector<std::pair<std::string, Head>> withStrays;  // listed cabinets that have some
+    std::vector<std::pair<std::string, std::string>> beganBefore;
     for (;;) {
         Offsets().cabinetBase = int32_t(base);
         Head head = ReadHead(s.dir + name, base);
@@ -195,7 +202,10 @@ int List(const Args& args) {
             failure = "next cabinet '" + name + "': " + CabErrorText(CabErrorCode::SetMismatch);
             break;
         }
-        ListState l{&s, &head, folderBase, name, &entries};
+        // Later cabinets list the files that run on into them again; only
+        // those of the first one cannot be listed from where they begin.
+        ListState l{&s, &head, folderBase, name, &entries,
+                    cabinets.empty() && (head.flags & 1) ? &beganBefore : nullptr};
         size_t listed = entries.size();
         if (!ExtractCabinet(s.reader, name.c_str(), s.dir.c_str(), 0, ListNotify, nullptr, &l)) {
             entries.resize(listed);  // a cabinet is listed whole or not at all
@@ -227,6 +237,9 @@ int List(const Args& args) {
     if (!failure.empty() || !withStrays.empty()) fflush(stdout);
     unsigned strays = 0;
     for (const auto& c : withStrays) strays += ReportStrays(s, c.first, c.second);
+    for (const auto& [file, prev] : beganBefore)
+        Fail(s, file, "begins in the previous cabinet '" + prev + "', which is not here");
+    if (!beganBefore.empty()) return kExitFailure;
     if (!failure.empty()) {
         Fail(s, "", failure);
         return kExitFailure;

@@ -212,6 +212,10 @@ struct Session {
     std::vector<std::pair<std::string, int64_t>> visited;
     bool moved = false;          // crossed into a following cabinet
     unsigned missed = 0;         // wanted files that cannot be extracted from here
+    // Files that begin before the first cabinet here, by EntryKey: each
+    // following cabinet it runs through lists it again, and it is reported
+    // once.
+    std::set<std::string> beganBefore;
 
     // extract and test
     enum Mode { kTest, kExtract, kStdout } mode = kTest;

@@ -167,6 +167,7 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
             return 0;
         case NoticeKind::ContinuedFile:
             if (s.salvage && !s.salvage->settled.insert(EntryKey(n)).second) return 0;
+            if (!s.beganBefore.insert(EntryKey(n)).second) return 0;
             if (MatchesAny(s.args->patterns, n->text1)) {
                 ++s.missed;
                 std::string why = s.salvage && !s.salvage->lostReason.empty()
