@@ -28,10 +28,11 @@
 # fastest peer (a peer's median over cabx's median, by wall and by CPU, each
 # against the peer that is fastest by that measure), and cabx's peak memory.
 # Then, for each MSZIP, LZX and Quantum cabinet, what `cabx test` costs over
-# the decoder alone on the same data in memory, both by CPU time
-# (bench/folder_throughput for LZX and Quantum, least of RUNS, against cabx
-# test's least; bench/mszip_throughput, median of RUNS repetitions, against
-# cabx test's median).
+# the decoders alone on the same folders in memory (bench/folder_throughput,
+# timed as a job of the same rounds, so that the machine's drift during the
+# run falls on both): the median CPU times of the rounds. For MSZIP also the
+# decoder's rate against zlib's and libdeflate's on the same frames
+# (bench/mszip_throughput, median of RUNS repetitions).
 #
 # usage: bench/bench_peers.sh
 #   RUNS       timed rounds (default 5); e.g. RUNS=3 CORPUS_MB=8 for a quick look
@@ -135,6 +136,7 @@ command_for() {
       cabx) argv=("$cabx" test -q "$cab") ;;
       cabextract) argv=(cabextract -q -t "$cab") ;;
       7zz) argv=(7zz t -bd "$cab") ;;
+      decoder) argv=("$folder_throughput" "$cab" 1) ;;
       *) return 1 ;;  # floor too: it decodes nothing
     esac
     return 0
@@ -161,7 +163,17 @@ run() {
   mkdir -p "$out"
   command_for "$1" "$2" "$3" "$out"
   local status=0
-  "$run_timed" "$ram/time.txt" "${argv[@]}" >/dev/null 2>"$ram/err.txt" || status=$?
+  "$run_timed" "$ram/time.txt" "${argv[@]}" >"$ram/stdout.txt" 2>"$ram/err.txt" || status=$?
+  if [[ $1 == decoder && $status == 0 ]]; then
+    # The decoding alone, as the program times it (not the loading of the
+    # cabinet into memory), with the peak memory run_timed saw.
+    local w c m
+    w=$(sed -n 's/.*: best \([0-9.]*\) s,.*/\1/p' "$ram/stdout.txt")
+    c=$(sed -n 's/.*best CPU \([0-9.]*\) s,.*/\1/p' "$ram/stdout.txt")
+    m=$(cut -d' ' -f4 "$ram/time.txt")
+    [[ -n $w && -n $c ]] || { echo "no timing in: $(cat "$ram/stdout.txt")" > "$ram/err.txt"; status=1; }
+    echo "$w $c 0 $m" > "$ram/time.txt"
+  fi
   if [[ $1 == floor && $status == 0 ]]; then
     # Its own timing of the part that counts (not the loading of the
     # corpus), with the peak memory run_timed saw.
@@ -224,6 +236,15 @@ race() {
       fi
     fi
   done
+  # The decoders alone on the same folders, in the same rounds, for what
+  # cabx test costs over them (stored folders have no decoder).
+  if [[ ${label[$name]} != none,* ]]; then
+    if run decoder test "$cab"; then
+      jobs+=("decoder test")
+    else
+      echo "  folder_throughput failed on $cab: $(cat "$ram/err.txt")" >&2
+    fi
+  fi
   declare -A walls=() cpus=() rsses=()
   local round k n=${#jobs[@]} job
   for ((round = 0; round < runs; round++)); do
@@ -355,34 +376,31 @@ for name in "${cabinets[@]}"; do
   method=${label[$name]%%,*}
   cab=$cabs/$name.cab
   case $method in
-    lzx:* | quantum:*)
-      result=$("$folder_throughput" "$cab" "$runs")
-      decoder=$(echo "$result" | sed -n 's/.*best CPU \([0-9.]*\) s, \([0-9.]* MB\/s\).*/\1/p')
-      decoded=$(echo "$result" | sed -n 's/.*best CPU \([0-9.]*\) s, \([0-9.]* MB\/s\).*/\2/p')
-      test_cpu=${best_cpu[$name cabx test]}
-      how="least CPU time of $runs, both"
-      ;;
-    mszip | mszip:*)
-      [[ $name == mszip-gcab ]] && continue   # another encoder than the one mszip_throughput times
-      level=6
-      [[ $method == mszip:* ]] && level=${method#mszip:}
-      if [[ -z ${mszip_rate[$level]:-} ]]; then
-        # Median of RUNS repetitions of each benchmark; rates are bytes of
-        # output per second of CPU time. The program prints its own console
-        # table (with the libdeflate ratio), so the figures are read from the
-        # file the benchmark library writes beside it.
-        "$mszip_throughput" "$corpus" --level="$level" --benchmark_repetitions="$runs" \
-          --benchmark_report_aggregates_only=true --benchmark_out="$ram/mszip.csv" \
-          --benchmark_out_format=csv >/dev/null 2>&1
-        mszip_rate[$level]=$(awk -F, '$1 ~ /^"Mszip.*_median"$/ { printf "%.0f", $6; exit }' "$ram/mszip.csv")
-        mszip_others[$level]=$(awk -F, '$1 ~ /_median"$/ && $1 !~ /^"Mszip/ { gsub(/"|_median/, "", $1);
-          printf "%s%s %.0f MB/s", sep, $1, $6 / 1e6; sep = ", " }' "$ram/mszip.csv")
-      fi
-      decoder=$(echo "$corpus_bytes / ${mszip_rate[$level]}" | bc -l)
-      decoded="$(printf '%.0f MB/s' "$(echo "${mszip_rate[$level]} / 1000000" | bc -l)")"
-      [[ -n ${mszip_others[$level]} ]] && decoded+=" (for reference: ${mszip_others[$level]})"
+    lzx:* | quantum:* | mszip | mszip:*)
+      [[ -n ${cpu[$name decoder test]:-} ]] || continue
+      decoder=${cpu[$name decoder test]}
       test_cpu=${cpu[$name cabx test]}
-      how="median CPU time of $runs, both"
+      how="median CPU time of the same $runs rounds, both"
+      decoded="$(printf '%.0f MB/s' "$(echo "$corpus_bytes / $decoder / 1000000" | bc -l)")"
+      if [[ $method == mszip* && $name != mszip-gcab ]]; then
+        level=6
+        [[ $method == mszip:* ]] && level=${method#mszip:}
+        if [[ -z ${mszip_rate[$level]:-} ]]; then
+          # The MSZIP decoder against zlib and libdeflate on frames of
+          # cabx's own encoder (median of RUNS repetitions; rates are bytes
+          # of output per second of CPU time). The program prints its own
+          # console table, so the figures are read from the file the
+          # benchmark library writes beside it.
+          "$mszip_throughput" "$corpus" --level="$level" --benchmark_repetitions="$runs" \
+            --benchmark_report_aggregates_only=true --benchmark_out="$ram/mszip.csv" \
+            --benchmark_out_format=csv >/dev/null 2>&1
+          mszip_rate[$level]=$(awk -F, '$1 ~ /^"Mszip.*_median"$/ { printf "%.0f", $6; exit }' "$ram/mszip.csv")
+          mszip_others[$level]=$(awk -F, '$1 ~ /_median"$/ && $1 !~ /^"Mszip/ { gsub(/"|_median/, "", $1);
+            printf "%s%s %.0f MB/s", sep, $1, $6 / 1e6; sep = ", " }' "$ram/mszip.csv")
+        fi
+        decoded+="; on its own frames $(printf '%.0f MB/s' "$(echo "${mszip_rate[$level]} / 1000000" | bc -l)")"
+        [[ -n ${mszip_others[$level]} ]] && decoded+=" (for reference: ${mszip_others[$level]})"
+      fi
       ;;
     *)
       echo "- ${label[$name]}: no in-memory decoder benchmark for $method"
