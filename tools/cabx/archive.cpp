@@ -239,12 +239,11 @@ int List(const Args& args) {
     for (const auto& c : withStrays) strays += ReportStrays(s, c.first, c.second);
     for (const auto& [file, prev] : beganBefore)
         Fail(s, file, "begins in the previous cabinet '" + prev + "', which is not here");
-    if (!beganBefore.empty()) return kExitFailure;
     if (!failure.empty()) {
         Fail(s, "", failure);
         return kExitFailure;
     }
-    if (strays) return kExitFailure;
+    if (strays || !beganBefore.empty()) return kExitFailure;
     if (!args.patterns.empty() && entries.empty()) {
         fflush(stdout);
         Fail(s, "", "no file matches the given patterns");

@@ -39,10 +39,19 @@ namespace {
 void DosTime(time_t t, uint16_t* date, uint16_t* time) {
     struct tm tm = {};
     bool known = localtime_r(&t, &tm) != nullptr;  // not for years past an int
-    if (known ? tm.tm_year < 80 : t < 0) tm = {}, tm.tm_year = 80, tm.tm_mday = 1;
-    else if (!known || tm.tm_year > 207)
-        tm = {}, tm.tm_year = 207, tm.tm_mon = 11, tm.tm_mday = 31, tm.tm_hour = 23, tm.tm_min = 59,
+    if (known ? tm.tm_year < 80 : t < 0) {
+        tm = {};
+        tm.tm_year = 80;  // 1980-01-01 00:00:00
+        tm.tm_mday = 1;
+    } else if (!known || tm.tm_year > 207) {
+        tm = {};
+        tm.tm_year = 207;  // 2107-12-31 23:59:58
+        tm.tm_mon = 11;
+        tm.tm_mday = 31;
+        tm.tm_hour = 23;
+        tm.tm_min = 59;
         tm.tm_sec = 58;
+    }
     *date = uint16_t((tm.tm_year - 80) << 9 | (tm.tm_mon + 1) << 5 | tm.tm_mday);
     *time = uint16_t(tm.tm_hour << 11 | tm.tm_min << 5 | tm.tm_sec / 2);
 }
