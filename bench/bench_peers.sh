@@ -164,22 +164,18 @@ run() {
   command_for "$1" "$2" "$3" "$out"
   local status=0
   "$run_timed" "$ram/time.txt" "${argv[@]}" >"$ram/stdout.txt" 2>"$ram/err.txt" || status=$?
-  if [[ $1 == decoder && $status == 0 ]]; then
-    # The decoding alone, as the program times it (not the loading of the
-    # cabinet into memory), with the peak memory run_timed saw.
-    local w c m
-    w=$(sed -n 's/.*: best \([0-9.]*\) s,.*/\1/p' "$ram/stdout.txt")
-    c=$(sed -n 's/.*best CPU \([0-9.]*\) s,.*/\1/p' "$ram/stdout.txt")
+  if [[ ($1 == floor || $1 == decoder) && $status == 0 ]]; then
+    # Their own timing of the part that counts, not of loading the corpus
+    # or the cabinet into memory, with the peak memory run_timed saw.
+    local w u s=0 m
+    if [[ $1 == floor ]]; then
+      read -r w u s < "$ram/floor.txt"
+    else
+      w=$(sed -n 's/.*: best \([0-9.]*\) s,.*/\1/p' "$ram/stdout.txt")
+      u=$(sed -n 's/.*best CPU \([0-9.]*\) s,.*/\1/p' "$ram/stdout.txt")
+    fi
     m=$(cut -d' ' -f4 "$ram/time.txt")
-    [[ -n $w && -n $c ]] || { echo "no timing in: $(cat "$ram/stdout.txt")" > "$ram/err.txt"; status=1; }
-    echo "$w $c 0 $m" > "$ram/time.txt"
-  fi
-  if [[ $1 == floor && $status == 0 ]]; then
-    # Its own timing of the part that counts (not the loading of the
-    # corpus), with the peak memory run_timed saw.
-    local w u s m
-    read -r w u s < "$ram/floor.txt"
-    m=$(cut -d' ' -f4 "$ram/time.txt")
+    [[ -n $w && -n $u ]] || { echo "no timing in: $(cat "$ram/stdout.txt")" > "$ram/err.txt"; status=1; }
     echo "$w $u $s $m" > "$ram/time.txt"
   fi
   if [[ ${check:-} == 1 && $status == 0 && $2 != test ]]; then
@@ -202,11 +198,10 @@ run() {
 }
 
 median() { sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-least() { sort -g | head -1; }
 
-declare -A wall cpu rss best_cpu note
+declare -A wall cpu rss note
 # race CABINET: the check round and the timed rounds of one cabinet; sets
-# wall, cpu, best_cpu and rss["CABINET TOOL MODE"] (medians; least CPU;
+# wall, cpu and rss["CABINET TOOL MODE"] (medians, and the
 # greatest peak memory) and note["CABINET TOOL"] for a tool left out.
 race() {
   local name=$1 cab=$cabs/$1.cab tool mode status jobs=()
@@ -265,7 +260,6 @@ race() {
   for job in "${jobs[@]}"; do
     wall[$name $job]=$(printf '%s\n' ${walls[$job]} | median)
     cpu[$name $job]=$(printf '%s\n' ${cpus[$job]} | median)
-    best_cpu[$name $job]=$(printf '%s\n' ${cpus[$job]} | least)
     rss[$name $job]=$(printf '%s\n' ${rsses[$job]} | sort -g | tail -1)
   done
 }
