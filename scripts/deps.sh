@@ -119,8 +119,54 @@ if [ -n "$required" ] && ! install 4 $required; then
   echo "apt-get install failed 4 times:$required" >&2
   exit 1
 fi
+# matched PACKAGE...: installs i386 packages whose libraries the plain
+# install could not match. The usual cause is the security suite's i386 index
+# failing to download while its 64-bit one did: the 64-bit libraries are then
+# at versions the i386 side cannot have. Here the security suite is put below
+# the installed versions, so that both sides are taken from the main suites,
+# and each i386 library the resolver gave up on is named, together with its
+# installed 64-bit twin at the i386 version (a downgrade when the twin came
+# from the security suite). The plan is simulated until it removes nothing;
+# what cannot be planned that way is left uninstalled.
+matched() {
+  pref=$(mktemp)
+  printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 50\n' >"$pref"
+  opts="-o Dir::Etc::Preferences=$pref --no-install-recommends --allow-downgrades"
+  native=$(dpkg --print-architecture)
+  extra=""
+  rounds=0
+  # shellcheck disable=SC2086
+  until plan=$(apt-get install -s $opts "$@" $extra 2>&1) && ! printf '%s\n' "$plan" | grep -q '^Remv '; do
+    rounds=$((rounds + 1))
+    added=""
+    names=$(printf '%s\n' "$plan" | sed -n \
+      -e 's/.*Depends: \([^ :]*\):i386 .*but it is not going to be installed.*/\1/p' \
+      -e 's/^Remv \([^ :]*\)[: ].*/\1/p' | sort -u)
+    for name in $names; do
+      case " $extra " in *" $name:i386 "*) continue ;; esac
+      version=$(apt-cache policy -o Dir::Etc::Preferences="$pref" "$name:i386" 2>/dev/null \
+        | sed -n 's/^ *Candidate: //p')
+      [ -n "$version" ] && [ "$version" != "(none)" ] || continue
+      extra="$extra $name:i386"
+      if dpkg-query -W -f='${Status}' "$name:$native" 2>/dev/null | grep -q "install ok installed"; then
+        extra="$extra $name:$native=$version"
+      fi
+      added=1
+    done
+    if [ -z "$added" ] || [ "$rounds" -ge 6 ]; then
+      rm -f "$pref"
+      return 1
+    fi
+  done
+  echo "installing$* with the main suites' versions:$extra"
+  # shellcheck disable=SC2086
+  status=0
+  $SUDO apt-get install -y -q $opts "$@" $extra || status=1
+  rm -f "$pref"
+  return $status
+}
 # shellcheck disable=SC2086
-if [ -n "$optional" ] && ! install 2 $optional; then
+if [ -n "$optional" ] && ! install 2 $optional && ! matched $optional; then
   echo "!! could not install$optional from the package registry; 32-bit Windows programs will not run under Wine" >&2
 fi
 case "${1:-build}" in test|windows|all) ia32 ;; esac
