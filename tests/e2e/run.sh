@@ -450,6 +450,35 @@ for method in mszip lzx:21 quantum:21; do
   fi
 done
 
+# --- 3c: names that Windows takes for devices ---------------------------------
+# Written under a '_' in place of the stem's last letter, not opened as the
+# device (which would write nowhere, or fail the extraction).
+echo "== names of devices"
+devices="$work/cases/devices"
+mkdir -p "$devices/sub"
+printf 'aux\n' > "$devices/AUX"
+printf 'console\n' > "$devices/CON"
+printf 'nothing\n' > "$devices/nul.txt"
+printf 'port\n' > "$devices/sub/COM1.log"
+sfx --folder 'C:\e2e\devices' "$work/cases/devices.exe" "$devices/AUX" "$devices/CON" \
+  "$devices/nul.txt" "$devices/sub" >/dev/null
+start "$work/cases/devices.exe"
+if dlg=$(wait_window "$dialog_title"); then
+  activate "$dlg"
+  press "$dlg" Return
+  check "devices: the dialog is idle again" settle "$dlg"
+  check "devices: no error" no_window Error
+  out="$drive/e2e/devices"
+  check "devices: AUX written as AU_" same "$devices/AUX" "$out/AU_"
+  check "devices: CON written as CO_" same "$devices/CON" "$out/CO_"
+  check "devices: nul.txt written as nu_.txt" same "$devices/nul.txt" "$out/nu_.txt"
+  check "devices: sub\\COM1.log written as sub\\COM_.log" same "$devices/sub/COM1.log" "$out/sub/COM_.log"
+  cancel_btn "$dlg"
+  check "devices: Cancel ends the program" wait_exit
+else
+  check "devices: dialog shown" false
+fi
+
 # --- 4: failures are said, leave nothing half-written, open nothing -----------
 # expect_error NAME EXE: the archive's extraction fails with the message.
 expect_error() {

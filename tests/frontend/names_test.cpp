@@ -55,6 +55,23 @@ TEST_F(NamesTest, DotComponentsCannotClimbOut) {
     EXPECT_FALSE(Exists("../__"));
 }
 
+TEST_F(NamesTest, DeviceNamesGetAnUnderscore) {
+    // Whatever follows the stem, in any case, and in directories too.
+    EXPECT_EQ(Clean("CON"), "CO_");
+    EXPECT_EQ(Clean("aux.c"), "au_.c");
+    EXPECT_EQ(Clean("Nul.tar.gz"), "Nu_.tar.gz");
+    EXPECT_EQ(Clean("prn ."), "pr_ .");
+    EXPECT_EQ(Clean("COM1.log"), "COM_.log");
+    EXPECT_EQ(Clean("lpt0"), "lpt_");
+    EXPECT_EQ(Clean("com\xB9.txt"), "com_.txt");  // superscript one
+    EXPECT_EQ(Clean("src/NUL/x.h"), "src\\NU_\\x.h");
+    EXPECT_TRUE(IsDir("src/NU_"));
+    // Names that only look alike stay.
+    for (const char* kept : {"COM", "CON1", "console", "COMA", "LPT10", "xaux", " con", "a.con",
+                             "auxx.c", "com\xB4"})
+        EXPECT_EQ(Clean(kept), kept);
+}
+
 TEST_F(NamesTest, DoubleByteNames) {
     // "so" in code page 932 is 0x83 0x5C: its trail byte is '\'.
     const std::string so = "\x83\x5C";

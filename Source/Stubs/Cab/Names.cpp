@@ -9,8 +9,9 @@
 // A stored name comes from the archive and is not trusted: cleaning makes it
 // a relative path below the destination folder. Leading separators, '?' and
 // a drive prefix are skipped, control and reserved characters become '_',
-// '/' becomes '\', and a component made only of dots (and spaces, which the
-// platform trims) gets its dots replaced, so ".." can never climb out.
+// '/' becomes '\', a component made only of dots (and spaces, which the
+// platform trims) gets its dots replaced, so ".." can never climb out, and
+// a component named like a device gets a '_' (GuardDevice).
 #include <string.h>
 
 #include "FrontEnd.h"
@@ -48,6 +49,33 @@ void GuardDots(char* begin, char* end) {
         if (*p == '.') *p = '_';
 }
 
+// A component whose stem (the text before its first dot, less trailing
+// spaces) is a device name opens that device instead of a file, wherever it
+// stands in a path: "aux.c" or "NUL" would write nowhere, "COM1" to a
+// port. The device names are CON, PRN, AUX, NUL, and COM and LPT followed by
+// a digit or by superscript 1, 2 or 3 (0xB9, 0xB2, 0xB3 in the Western code
+// page), in any case. The stem's last character becomes '_'.
+void GuardDevice(char* begin, char* end) {
+    static const char kDevices[] = "CONPRNAUXNULCOMLPT";  // 3-letter names first
+    char* stem = begin;
+    while (stem < end && *stem != '.') ++stem;
+    while (stem > begin && stem[-1] == ' ') --stem;
+    const uint32_t n = (uint32_t)(stem - begin);
+    if (n != 3 && n != 4) return;
+    for (const char* d = kDevices; *d; d += 3) {
+        uint32_t k = 0;
+        while (k < 3 && (begin[k] & ~0x20) == d[k]) ++k;  // ASCII letters in any case
+        if (k < 3) continue;
+        const bool numbered = d >= kDevices + 12;
+        const uint8_t last = (uint8_t)begin[3];
+        if (n == 3 ? !numbered
+                   : numbered && ((last >= '0' && last <= '9') || last == 0xB9 || last == 0xB2 ||
+                                  last == 0xB3))
+            stem[-1] = '_';
+        return;
+    }
+}
+
 }  // namespace
 
 bool AppendText(char* dst, uint32_t cap, const char* src) {
@@ -78,6 +106,7 @@ char* CleanTargetName(char* name) {
         uint8_t c = (uint8_t)*p;
         if (c == '\\' || c == '/') {
             GuardDots(component, p);
+            GuardDevice(component, p);
             *p = 0;
             PlatformCreateDirectory(s);
             *p = '\\';
@@ -88,6 +117,7 @@ char* CleanTargetName(char* name) {
         }
     }
     GuardDots(component, p);
+    GuardDevice(component, p);
     return s;
 }
 
