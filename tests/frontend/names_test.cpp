@@ -1,4 +1,6 @@
 // Name walking and cleaning in a single-byte and a double-byte code page.
+#include <random>
+
 #include "frontend_harness.h"
 
 namespace {
@@ -70,6 +72,49 @@ TEST_F(NamesTest, DeviceNamesGetAnUnderscore) {
     for (const char* kept : {"COM", "CON1", "console", "COMA", "LPT10", "xaux", " con", "a.con",
                              "auxx.c", "com\xB4"})
         EXPECT_EQ(Clean(kept), kept);
+}
+
+// Random names made of the characters that matter, checked against how
+// Windows reads a path: no absolute or drive-relative start, no reserved or
+// control character, no component that means this folder or its parent once
+// trailing dots and spaces are trimmed, and none that names a device.
+TEST_F(NamesTest, RandomNamesStayPlainRelativeFileNames) {
+    static const char* const kPieces[] = {".",   "..",  "/",    "\\",   ":",       "?",   "*",
+                                          " ",   "\"",  "C:",   "CON",  "aux",     "Prn", "nUl",
+                                          "COM", "1",   "lpt9", "COM0", "com\xB9", "a",   "x",
+                                          "\x01", "\x7F", "\xE0"};
+    std::mt19937 rng(17);
+    auto isDevice = [](std::string stem) {
+        while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+        for (char& c : stem) c = (char)toupper((unsigned char)c);
+        if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+        if (stem.size() != 4 || (stem.compare(0, 3, "COM") != 0 && stem.compare(0, 3, "LPT") != 0))
+            return false;
+        const unsigned char d = (unsigned char)stem[3];
+        return (d >= '0' && d <= '9') || d == 0xB9 || d == 0xB2 || d == 0xB3;
+    };
+    for (int round = 0; round < 5000; ++round) {
+        std::string name;
+        for (int n = (int)(rng() % 10); n > 0; --n) name += kPieces[rng() % std::size(kPieces)];
+        const std::string clean = Clean(name);
+        SCOPED_TRACE("name \"" + name + "\" -> \"" + clean + "\"");
+        ASSERT_TRUE(clean.empty() || clean[0] != '\\');
+        for (unsigned char c : clean)
+            ASSERT_TRUE(c >= 0x20 && !(c >= 0x7F && c <= 0x9F) && c < 0xE0 &&
+                        !strchr(":*?\"<>|/", c));
+        size_t start = 0;
+        for (;;) {
+            const size_t end = std::min(clean.find('\\', start), clean.size());
+            std::string part = clean.substr(start, end - start);
+            std::string trimmed = part;
+            while (!trimmed.empty() && (trimmed.back() == '.' || trimmed.back() == ' '))
+                trimmed.pop_back();
+            ASSERT_FALSE(trimmed.empty() && part.find('.') != std::string::npos);
+            ASSERT_FALSE(isDevice(part.substr(0, part.find('.'))));
+            if (end == clean.size()) break;
+            start = end + 1;
+        }
+    }
 }
 
 TEST_F(NamesTest, DoubleByteNames) {
