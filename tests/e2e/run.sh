@@ -450,18 +450,22 @@ for method in mszip lzx:21 quantum:21; do
   fi
 done
 
-# --- 3c: names that Windows takes for devices ---------------------------------
-# Written under a '_' in place of the stem's last letter, not opened as the
-# device (which would write nowhere, or fail the extraction).
-echo "== names of devices"
+# --- 3c: names that Windows reads otherwise -----------------------------------
+# A device's name is written with '_' for its first letter, not opened as
+# the device (which would write nowhere, or fail the extraction); a
+# directory's trailing space becomes '_', where Windows would create the
+# directory without it and then not find it.
+echo "== names of devices, a directory ending in a space"
 devices="$work/cases/devices"
-mkdir -p "$devices/sub"
+mkdir -p "$devices/sub" "$devices/dir "
 printf 'aux\n' > "$devices/AUX"
 printf 'console\n' > "$devices/CON"
 printf 'nothing\n' > "$devices/nul.txt"
-printf 'port\n' > "$devices/sub/COM1.log"
+printf 'port one\n' > "$devices/sub/COM1.log"
+printf 'port two\n' > "$devices/sub/COM2.log"
+printf 'spaced\n' > "$devices/dir /f.txt"
 sfx --folder 'C:\e2e\devices' "$work/cases/devices.exe" "$devices/AUX" "$devices/CON" \
-  "$devices/nul.txt" "$devices/sub" >/dev/null
+  "$devices/nul.txt" "$devices/sub" "$devices/dir " >/dev/null
 start "$work/cases/devices.exe"
 if dlg=$(wait_window "$dialog_title"); then
   activate "$dlg"
@@ -469,10 +473,12 @@ if dlg=$(wait_window "$dialog_title"); then
   check "devices: the dialog is idle again" settle "$dlg"
   check "devices: no error" no_window Error
   out="$drive/e2e/devices"
-  check "devices: AUX written as AU_" same "$devices/AUX" "$out/AU_"
-  check "devices: CON written as CO_" same "$devices/CON" "$out/CO_"
-  check "devices: nul.txt written as nu_.txt" same "$devices/nul.txt" "$out/nu_.txt"
-  check "devices: sub\\COM1.log written as sub\\COM_.log" same "$devices/sub/COM1.log" "$out/sub/COM_.log"
+  check "devices: AUX written as _UX" same "$devices/AUX" "$out/_UX"
+  check "devices: CON written as _ON" same "$devices/CON" "$out/_ON"
+  check "devices: nul.txt written as _ul.txt" same "$devices/nul.txt" "$out/_ul.txt"
+  check "devices: sub\\COM1.log written as sub\\_OM1.log" same "$devices/sub/COM1.log" "$out/sub/_OM1.log"
+  check "devices: sub\\COM2.log written as sub\\_OM2.log" same "$devices/sub/COM2.log" "$out/sub/_OM2.log"
+  check "devices: 'dir \\f.txt' written as dir_\\f.txt" same "$devices/dir /f.txt" "$out/dir_/f.txt"
   cancel_btn "$dlg"
   check "devices: Cancel ends the program" wait_exit
 else

@@ -59,35 +59,53 @@ TEST_F(NamesTest, DotComponentsCannotClimbOut) {
 
 TEST_F(NamesTest, DeviceNamesGetAnUnderscore) {
     // Whatever follows the stem, in any case, and in directories too.
-    EXPECT_EQ(Clean("CON"), "CO_");
-    EXPECT_EQ(Clean("aux.c"), "au_.c");
-    EXPECT_EQ(Clean("Nul.tar.gz"), "Nu_.tar.gz");
-    EXPECT_EQ(Clean("prn ."), "pr_ .");
-    EXPECT_EQ(Clean("COM1.log"), "COM_.log");
-    EXPECT_EQ(Clean("lpt0"), "lpt_");
-    EXPECT_EQ(Clean("com\xB9.txt"), "com_.txt");  // superscript one
-    EXPECT_EQ(Clean("src/NUL/x.h"), "src\\NU_\\x.h");
-    EXPECT_TRUE(IsDir("src/NU_"));
+    EXPECT_EQ(Clean("CON"), "_ON");
+    EXPECT_EQ(Clean("aux.c"), "_ux.c");
+    EXPECT_EQ(Clean("Nul.tar.gz"), "_ul.tar.gz");
+    EXPECT_EQ(Clean("prn ."), "_rn .");
+    EXPECT_EQ(Clean("conout$.log"), "_onout$.log");
+    EXPECT_EQ(Clean("CONIN$"), "_ONIN$");
+    EXPECT_EQ(Clean("src/NUL/x.h"), "src\\_UL\\x.h");
+    EXPECT_TRUE(IsDir("src/_UL"));
+    // Numbered ones keep their number, so that two of them stay two files.
+    EXPECT_EQ(Clean("COM1.log"), "_OM1.log");
+    EXPECT_EQ(Clean("COM2.log"), "_OM2.log");
+    EXPECT_EQ(Clean("lpt0"), "_pt0");
+    EXPECT_EQ(Clean("com\xB9.txt"), "_om\xB9.txt");  // superscript one
     // Names that only look alike stay.
     for (const char* kept : {"COM", "CON1", "console", "COMA", "LPT10", "xaux", " con", "a.con",
-                             "auxx.c", "com\xB4"})
+                             "auxx.c", "com\xB4", "CONIN", "conin$$", "clock$"})
         EXPECT_EQ(Clean(kept), kept);
+}
+
+TEST_F(NamesTest, DirectoryNamesLoseTrailingDotsAndSpaces) {
+    // Where Windows would create the directory without them and then look
+    // for the file below the name with them.
+    EXPECT_EQ(Clean("dir \\f"), "dir_\\f");
+    EXPECT_TRUE(IsDir("dir_"));
+    EXPECT_EQ(Clean("v1.. \\w. /x"), "v1___\\w__\\x");
+    EXPECT_EQ(Clean("   /sp"), "___\\sp");
+    // A file's own name keeps them: Windows drops them at every use alike.
+    EXPECT_EQ(Clean("d/file. "), "d\\file. ");
 }
 
 // Random names made of the characters that matter, checked against how
 // Windows reads a path: no absolute or drive-relative start, no reserved or
 // control character, no component that means this folder or its parent once
-// trailing dots and spaces are trimmed, and none that names a device.
+// trailing dots and spaces are trimmed, none that names a device, and no
+// directory whose name ends in a dot or a space.
 TEST_F(NamesTest, RandomNamesStayPlainRelativeFileNames) {
     static const char* const kPieces[] = {".",   "..",  "/",    "\\",   ":",       "?",   "*",
                                           " ",   "\"",  "C:",   "CON",  "aux",     "Prn", "nUl",
-                                          "COM", "1",   "lpt9", "COM0", "com\xB9", "a",   "x",
+                                          "COM", "1",   "lpt9", "COM0", "com\xB9", "a",   "x", "conin$", "CONOUT$",
                                           "\x01", "\x7F", "\xE0"};
     std::mt19937 rng(17);
     auto isDevice = [](std::string stem) {
         while (!stem.empty() && stem.back() == ' ') stem.pop_back();
         for (char& c : stem) c = (char)toupper((unsigned char)c);
-        if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+        if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" ||
+            stem == "CONOUT$")
+            return true;
         if (stem.size() != 4 || (stem.compare(0, 3, "COM") != 0 && stem.compare(0, 3, "LPT") != 0))
             return false;
         const unsigned char d = (unsigned char)stem[3];
@@ -112,6 +130,8 @@ TEST_F(NamesTest, RandomNamesStayPlainRelativeFileNames) {
             ASSERT_FALSE(trimmed.empty() && part.find('.') != std::string::npos);
             ASSERT_FALSE(isDevice(part.substr(0, part.find('.'))));
             if (end == clean.size()) break;
+            // A directory's name is the same with and without them.
+            ASSERT_TRUE(part.empty() || (part.back() != '.' && part.back() != ' '));
             start = end + 1;
         }
     }

@@ -163,6 +163,51 @@ TEST_F(SfxToolTest, NamesAndTextsInTheArchivesCodePage) {
     EXPECT_NE(access(exe.c_str(), F_OK), 0);
 }
 
+// Names the stub would write to one file are refused: the later would
+// silently replace the earlier when a user extracts the archive.
+TEST_F(SfxToolTest, RefusesNamesTheStubWouldWriteToOneFile) {
+    const std::string exe = dir.path + "/x.exe";
+    const std::string base = "sfx --stub " + stub + " -m none " + exe + " ";
+    auto made = [&] { return access(exe.c_str(), F_OK) == 0; };
+    ASSERT_EQ(system(("mkdir -p " + dir.path + "/p/A " + dir.path + "/p/a").c_str()), 0);
+    dir.Write("p/caf\xC3\xA9.txt", {'e'});
+    dir.Write("p/caf\xC3\xA8.txt", {'g'});
+    dir.Write("p/com1.txt", {'1'});
+    dir.Write("p/com2.txt", {'2'});
+    dir.Write("p/A/x", {'A'});
+    dir.Write("p/a/x", {'a'});
+    dir.Write("p/x. ", {'t'});
+    const std::string p = dir.path + "/p/";
+    EXPECT_EQ(Run(base + p + "caf\xC3\xA9.txt " + p + "caf\xC3\xA8.txt"), 1);
+    EXPECT_NE(Output().find("'caf\xC3\xA9.txt' and 'caf\xC3\xA8.txt' would both be extracted as "
+                            "'caf_.txt'"),
+              std::string::npos)
+        << Output();
+    EXPECT_FALSE(made());
+    EXPECT_EQ(Run(base + p + "A " + p + "a"), 1);  // Windows names ignore case
+    EXPECT_EQ(Run(base + p + "A/x " + p + "x. "), 1) << Output();  // nor trailing dots and spaces
+    EXPECT_FALSE(made());
+    // Device names keep what tells them apart.
+    EXPECT_EQ(Run(base + p + "com1.txt " + p + "com2.txt"), 0) << Output();
+    EXPECT_NE(Output().find("'com2.txt' is extracted as '_om2.txt'"), std::string::npos) << Output();
+    ASSERT_EQ(unlink(exe.c_str()), 0);
+
+    // The same for a ready cabinet, and its names in UTF-8, which the stub
+    // would read as the code page's bytes.
+    const std::string twice = dir.Write(
+        "twice.cab", BuildMiniCabinet(SimpleCabinet({{"d\\AUX", "1"}, {"D/aux", "2"}})));
+    EXPECT_EQ(Run(base + twice), 1);
+    EXPECT_NE(Output().find("'d\\AUX' and 'D/aux' would both be extracted"), std::string::npos)
+        << Output();
+    const std::string utf8 = dir.Write(
+        "utf8.cab", BuildMiniCabinet(SimpleCabinet({{"\xC3\x96l.txt", "1", 0xA0}})));
+    EXPECT_EQ(Run(base + utf8), 1);
+    EXPECT_NE(Output().find("is stored in UTF-8, which the stub does not read"), std::string::npos)
+        << Output();
+    EXPECT_FALSE(made());
+    EXPECT_EQ(Run("sfx --stub " + stub + " --encoding UTF-8 " + exe + " " + utf8), 0) << Output();
+}
+
 TEST_F(SfxToolTest, InfoEscapesControlBytesInStoredNames) {
     // A name that would clear the terminal and ring its bell.
     MiniCabinet cab = SimpleCabinet({{"a\x1b[2J\x07" "b\x7f.txt", "x"}});

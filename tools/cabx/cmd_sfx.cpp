@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -98,12 +99,15 @@ std::string FromCodePage(const std::string& bytes, const std::string& charset) {
     return shown;
 }
 
-// The name the stub writes for a stored name (both in the code page): it
-// takes control bytes, bytes 0x7F to 0x9F and 0xE0 to 0xFF standing alone
-// (not the halves of a double-byte character) and the characters Windows
-// forbids in names as unsafe, and writes '_' for them. Lead bytes are those
-// a double-byte code page cannot end a text with; UTF-8 has none for the
-// stub (Windows names no lead bytes there).
+// The name the stub writes for a stored name (both in the code page), as
+// its name cleaning makes it. Leading separators, '?' and a drive prefix
+// are skipped. Control bytes, bytes 0x7F to 0x9F and 0xE0 to 0xFF standing
+// alone (not the halves of a double-byte character) and the characters
+// Windows forbids in names become '_', and '/' becomes '\\'. Then, part by
+// part: one of only dots and spaces has its dots replaced, one whose stem
+// names a device its first letter, and a directory its trailing dots and
+// spaces. Lead bytes are those a double-byte code page cannot end a text
+// with; UTF-8 has none for the stub (Windows names no lead bytes there).
 bool IsUtf8Charset(const std::string& charset);
 std::string AsTheStubWrites(const std::string& name, const std::string& charset) {
     iconv_t cd = IsUtf8Charset(charset) ? iconv_t(-1) : iconv_open("UTF-16LE", charset.c_str());
@@ -115,15 +119,45 @@ std::string AsTheStubWrites(const std::string& name, const std::string& charset)
         size_t left = 1, room = sizeof two;
         return iconv(cd, &from, &left, &to, &room) == size_t(-1) && errno == EINVAL;
     };
-    std::string out = name;
+    auto skippedLead = [](char c) { return c == '/' || c == '\\' || c == '?'; };
+    size_t at = 0;
+    while (at < name.size() && skippedLead(name[at])) ++at;
+    if (at + 1 < name.size() && name[at + 1] == ':') at += 2;
+    while (at < name.size() && skippedLead(name[at])) ++at;
+    std::string out = name.substr(at);
+    auto guard = [&out](size_t begin, size_t end, bool directory) {
+        const std::string part = out.substr(begin, end - begin);
+        if (part.find_first_not_of(". ") == std::string::npos)
+            for (size_t k = begin; k < end; ++k)
+                if (out[k] == '.') out[k] = '_';
+        std::string stem = part.substr(0, part.find('.'));
+        stem.erase(stem.find_last_not_of(' ') + 1);
+        for (char& c : stem) c = char(toupper(static_cast<unsigned char>(c)));
+        const bool numbered = stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 ||
+                                                   stem.compare(0, 3, "LPT") == 0);
+        const unsigned char digit = numbered ? stem[3] : 0;
+        if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" ||
+            stem == "CONIN$" || stem == "CONOUT$" ||
+            (numbered && ((digit >= '0' && digit <= '9') || digit == 0xB9 || digit == 0xB2 ||
+                          digit == 0xB3)))
+            out[begin] = '_';
+        while (directory && end > begin && (out[end - 1] == '.' || out[end - 1] == ' '))
+            out[--end] = '_';
+    };
+    size_t part = 0;
     for (size_t i = 0; i < out.size(); ++i) {
         unsigned char c = out[i];
         if (lead(c) && i + 1 < out.size()) {
             ++i;
+        } else if (c == '/' || c == '\\') {
+            out[i] = '\\';
+            guard(part, i, true);
+            part = i + 1;
         } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c >= 0xE0 || strchr(":*?\"<>|", c)) {
             out[i] = '_';
         }
     }
+    guard(part, out.size(), false);
     if (cd != iconv_t(-1)) iconv_close(cd);
     return out;
 }
@@ -148,6 +182,69 @@ std::string WindowsKey(const std::string& name) {
         key += char(c >= 'A' && c <= 'Z' ? c + 32 : c);
     }
     return key;
+}
+
+// Warns of each name the stub writes otherwise, and refuses two names it
+// would write to one file (as Windows compares names, less the trailing
+// dots and spaces it drops): the later would silently replace the earlier.
+// Each name is given for display (UTF-8) and as the stored bytes.
+bool CheckStubNames(const std::vector<std::pair<std::string, std::string>>& names,
+                    const std::string& charset, const std::string& outPath) {
+    std::map<std::string, std::string> taken;
+    for (const auto& [shown, bytes] : names) {
+        std::string written = AsTheStubWrites(bytes, charset);
+        const std::string writtenShown = FromCodePage(written, charset);
+        if (written != bytes)
+            fprintf(stderr, "cabx sfx: warning: %s: '%s' is extracted as '%s' (the stub writes '_' "
+                    "for characters and names that are unsafe on Windows)\n",
+                    Printable(outPath).c_str(), Printable(shown).c_str(),
+                    Printable(writtenShown).c_str());
+        while (!written.empty() && (written.back() == '.' || written.back() == ' '))
+            written.pop_back();
+        const auto [it, fresh] = taken.emplace(WindowsKey(written), shown);
+        if (!fresh) {
+            fprintf(stderr, "cabx sfx: %s: '%s' and '%s' would both be extracted as '%s': one of "
+                    "them would be lost\n", Printable(outPath).c_str(), Printable(it->second).c_str(),
+                    Printable(shown).c_str(), Printable(writtenShown).c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// The stored names of a ready cabinet, for CheckStubNames; false (said)
+// when one is in UTF-8 with characters outside ASCII and the archive is not
+// for a UTF-8 code page: the stub would take its bytes for the code page's
+// and write another name. A cabinet whose directory does not read gives no
+// names: it is taken as it is.
+bool ReadyCabinetNames(const std::vector<uint8_t>& cabinet, const std::string& charset,
+                       const std::string& outPath,
+                       std::vector<std::pair<std::string, std::string>>* names) {
+    CabSource source;
+    CabSourceFromMemory(&source, cabinet.data(),
+                        cabinet.size() > UINT32_MAX ? UINT32_MAX : uint32_t(cabinet.size()));
+    CabDirectory dir;
+    int detail;
+    if (ReadCabDirectory(&source, &dir, &detail) != CabErrorCode::None) return true;
+    uint32_t pos = dir.header.firstFileOffset;
+    for (uint32_t i = 0; i < dir.header.fileCount; ++i) {
+        FileEntry e;
+        char stored[kNameBufferSize];
+        if (ReadCabFile(&source, &pos, &e, stored) != CabErrorCode::None) break;
+        const std::string bytes = stored;
+        const bool utf8 = (e.attributes & 0x80) != 0;
+        bool ascii = true;
+        for (unsigned char c : bytes) ascii = ascii && c < 0x80;
+        if (utf8 && !ascii && !IsUtf8Charset(charset)) {
+            fprintf(stderr, "cabx sfx: %s: '%s' is stored in UTF-8, which the stub does not read "
+                    "(it takes names in the system's code page): give the files themselves, or "
+                    "--encoding UTF-8 for systems whose code page is UTF-8\n",
+                    Printable(outPath).c_str(), Printable(bytes).c_str());
+            return false;
+        }
+        names->push_back({utf8 ? bytes : FromCodePage(bytes, charset), bytes});
+    }
+    return true;
 }
 
 // Whether the cabinet lists a file of that name: the stub opens the file
@@ -324,9 +421,11 @@ int SfxCommand(int argc, char** argv) {
     }
     struct stat st;
     bool oneFile = rest.size() == 2 && stat(rest[1].c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    std::vector<std::pair<std::string, std::string>> names;  // shown, stored
     if (oneFile && ReadAll(rest[1], size_t(st.st_size), &cabinet) && cabinet.size() >= 4 &&
         memcmp(cabinet.data(), "MSCF", 4) == 0) {
         // Taken as it is.
+        if (!ReadyCabinetNames(cabinet, charset, outPath, &names)) return 1;
     } else {
         Inputs inputs(outPath);
         for (size_t i = 1; i < rest.size(); ++i) {
@@ -350,11 +449,7 @@ int SfxCommand(int argc, char** argv) {
                         charset.c_str());
                 return 1;
             }
-            std::string written = AsTheStubWrites(name, charset);
-            if (written != name)
-                fprintf(stderr, "cabx sfx: warning: %s: '%s' is extracted as '%s' (the stub writes '_' "
-                        "for characters it takes as unsafe)\n", Printable(outPath).c_str(),
-                        Printable(e.name).c_str(), Printable(FromCodePage(written, charset)).c_str());
+            names.push_back({e.name, name});
             e.name = name;
             if (!IsUtf8Charset(charset)) e.attributes &= ~0x80;
         }
@@ -369,6 +464,7 @@ int SfxCommand(int argc, char** argv) {
         }
         cabinet = std::move(cabinets[0].bytes);
     }
+    if (!CheckStubNames(names, charset, outPath)) return 1;
     if (!spec.openAfterExtract.empty() && !CabinetHolds(cabinet, spec.openAfterExtract))
         fprintf(stderr, "cabx sfx: warning: %s: --open '%s': the archive holds no file of that name\n",
                 Printable(outPath).c_str(), Printable(spec.openAfterExtract).c_str());

@@ -128,7 +128,13 @@ const Command kCommands[] = {
      "                   the Windows code page the archive is for, by its iconv name\n"
      "                   (default CP1252): the stub takes names and texts in the\n"
      "                   system's code page, so they are written in it; UTF-8 keeps\n"
-     "                   them as given\n"},
+     "                   them as given\n"
+     "\n"
+     "The stub writes '_' for what is unsafe in a name on Windows (bytes from 0xE0\n"
+     "up, ':*?\"<>|', the first letter of a device such as AUX or COM1, a directory's\n"
+     "trailing dots and spaces); a warning names such files. Two names it would\n"
+     "write to one file are refused, as is a ready cabinet with UTF-8 names outside\n"
+     "ASCII unless --encoding is UTF-8.\n"},
     {"info", "cabx info ARCHIVE",
      "Describe a self-extracting archive or a cabinet: the settings block, the\n"
      "cabinet's header, folders and files.\n"},

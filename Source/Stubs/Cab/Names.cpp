@@ -10,8 +10,9 @@
 // a relative path below the destination folder. Leading separators, '?' and
 // a drive prefix are skipped, control and reserved characters become '_',
 // '/' becomes '\', a component made only of dots (and spaces, which the
-// platform trims) gets its dots replaced, so ".." can never climb out, and
-// a component named like a device gets a '_' (GuardDevice).
+// platform trims) gets its dots replaced, so ".." can never climb out, a
+// component named like a device gets a '_' (GuardDevice), and so do the
+// trailing dots and spaces of a directory's name (GuardTrailing).
 #include <string.h>
 
 #include "FrontEnd.h"
@@ -51,29 +52,39 @@ void GuardDots(char* begin, char* end) {
 
 // A component whose stem (the text before its first dot, less trailing
 // spaces) is a device name opens that device instead of a file, wherever it
-// stands in a path: "aux.c" or "NUL" would write nowhere, "COM1" to a
-// port. The device names are CON, PRN, AUX, NUL, and COM and LPT followed by
-// a digit or by superscript 1, 2 or 3 (0xB9, 0xB2, 0xB3 in the Western code
-// page), in any case. The stem's last character becomes '_'.
+// stands in a path: "aux.c" or "NUL" would write nowhere, "COM1" to a port.
+// The device names, in any case: CON, PRN, AUX, NUL, CONIN$, CONOUT$, and
+// COM and LPT followed by a digit or by superscript 1, 2 or 3 (0xB9, 0xB2,
+// 0xB3 in the Western code page; '#' below). The stem's first letter becomes
+// '_', which keeps apart names that differ in the rest ("_OM1", "_OM2").
 void GuardDevice(char* begin, char* end) {
-    static const char kDevices[] = "CONPRNAUXNULCOMLPT";  // 3-letter names first
+    static const char kDevices[] = "CON\0PRN\0AUX\0NUL\0COM#\0LPT#\0CONIN$\0CONOUT$\0";
     char* stem = begin;
     while (stem < end && *stem != '.') ++stem;
     while (stem > begin && stem[-1] == ' ') --stem;
-    const uint32_t n = (uint32_t)(stem - begin);
-    if (n != 3 && n != 4) return;
-    for (const char* d = kDevices; *d; d += 3) {
-        uint32_t k = 0;
-        while (k < 3 && (begin[k] & ~0x20) == d[k]) ++k;  // ASCII letters in any case
-        if (k < 3) continue;
-        const bool numbered = d >= kDevices + 12;
-        const uint8_t last = (uint8_t)begin[3];
-        if (n == 3 ? !numbered
-                   : numbered && ((last >= '0' && last <= '9') || last == 0xB9 || last == 0xB2 ||
-                                  last == 0xB3))
-            stem[-1] = '_';
-        return;
+    const size_t n = (size_t)(stem - begin);
+    for (const char* d = kDevices; *d; d += strlen(d) + 1) {
+        if (strlen(d) != n) continue;
+        size_t k = 0;
+        for (; k < n; ++k) {
+            const uint8_t c = (uint8_t)begin[k];
+            if (d[k] == '#' ? !((c >= '0' && c <= '9') || c == 0xB9 || c == 0xB2 || c == 0xB3)
+                            : (c & ~0x20) != (d[k] & ~0x20))  // letters in any case
+                break;
+        }
+        if (k == n) {
+            *begin = '_';
+            return;
+        }
     }
+}
+
+// Windows drops the trailing dots and spaces of the directory it creates
+// but not of a directory named on the way to a file, so "dir \f" would
+// create "dir" and then fail to open "dir \f": in a directory's name they
+// become '_'. (A file's own name loses them in both places alike.)
+void GuardTrailing(char* begin, char* end) {
+    while (end > begin && (end[-1] == '.' || end[-1] == ' ')) *--end = '_';
 }
 
 }  // namespace
@@ -107,6 +118,7 @@ char* CleanTargetName(char* name) {
         if (c == '\\' || c == '/') {
             GuardDots(component, p);
             GuardDevice(component, p);
+            GuardTrailing(component, p);
             *p = 0;
             PlatformCreateDirectory(s);
             *p = '\\';
