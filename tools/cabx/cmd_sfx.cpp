@@ -212,6 +212,27 @@ bool CheckStubNames(const std::vector<std::pair<std::string, std::string>>& name
     return true;
 }
 
+// Calls `each` with every file entry and stored name of a cabinet in
+// memory while it returns true; false when the directory or an entry does
+// not read.
+template <typename Each>
+bool ForEachStoredFile(const std::vector<uint8_t>& cabinet, Each each) {
+    CabSource source;
+    CabSourceFromMemory(&source, cabinet.data(),
+                        cabinet.size() > UINT32_MAX ? UINT32_MAX : uint32_t(cabinet.size()));
+    CabDirectory dir;
+    int detail;
+    if (ReadCabDirectory(&source, &dir, &detail) != CabErrorCode::None) return false;
+    uint32_t pos = dir.header.firstFileOffset;
+    for (uint32_t i = 0; i < dir.header.fileCount; ++i) {
+        FileEntry e;
+        char stored[kNameBufferSize];
+        if (ReadCabFile(&source, &pos, &e, stored) != CabErrorCode::None) return false;
+        if (!each(e, std::string(stored))) break;
+    }
+    return true;
+}
+
 // The stored names of a ready cabinet, for CheckStubNames; false (said)
 // when one is in UTF-8 with characters outside ASCII and the archive is not
 // for a UTF-8 code page: the stub would take its bytes for the code page's
@@ -220,18 +241,8 @@ bool CheckStubNames(const std::vector<std::pair<std::string, std::string>>& name
 bool ReadyCabinetNames(const std::vector<uint8_t>& cabinet, const std::string& charset,
                        const std::string& outPath,
                        std::vector<std::pair<std::string, std::string>>* names) {
-    CabSource source;
-    CabSourceFromMemory(&source, cabinet.data(),
-                        cabinet.size() > UINT32_MAX ? UINT32_MAX : uint32_t(cabinet.size()));
-    CabDirectory dir;
-    int detail;
-    if (ReadCabDirectory(&source, &dir, &detail) != CabErrorCode::None) return true;
-    uint32_t pos = dir.header.firstFileOffset;
-    for (uint32_t i = 0; i < dir.header.fileCount; ++i) {
-        FileEntry e;
-        char stored[kNameBufferSize];
-        if (ReadCabFile(&source, &pos, &e, stored) != CabErrorCode::None) break;
-        const std::string bytes = stored;
+    bool ok = true;
+    ForEachStoredFile(cabinet, [&](const FileEntry& e, const std::string& bytes) {
         const bool utf8 = (e.attributes & 0x80) != 0;
         bool ascii = true;
         for (unsigned char c : bytes) ascii = ascii && c < 0x80;
@@ -240,32 +251,26 @@ bool ReadyCabinetNames(const std::vector<uint8_t>& cabinet, const std::string& c
                     "(it takes names in the system's code page): give the files themselves, or "
                     "--encoding UTF-8 for systems whose code page is UTF-8\n",
                     Printable(outPath).c_str(), Printable(bytes).c_str());
+            ok = false;
             return false;
         }
         names->push_back({utf8 ? bytes : FromCodePage(bytes, charset), bytes});
-    }
-    return true;
+        return true;
+    });
+    return ok;
 }
 
 // Whether the cabinet lists a file of that name: the stub opens the file
 // after extraction by its name below the destination, and a name that is
 // not in the archive opens nothing, without a word to the user.
 bool CabinetHolds(const std::vector<uint8_t>& cabinet, const std::string& name) {
-    CabSource source;
-    CabSourceFromMemory(&source, cabinet.data(),
-                        cabinet.size() > UINT32_MAX ? UINT32_MAX : uint32_t(cabinet.size()));
-    CabDirectory dir;
-    int detail;
-    if (ReadCabDirectory(&source, &dir, &detail) != CabErrorCode::None) return false;
-    std::string want = WindowsKey(name);
-    uint32_t pos = dir.header.firstFileOffset;
-    for (uint32_t i = 0; i < dir.header.fileCount; ++i) {
-        FileEntry e;
-        char stored[kNameBufferSize];
-        if (ReadCabFile(&source, &pos, &e, stored) != CabErrorCode::None) return false;
-        if (WindowsKey(stored) == want) return true;
-    }
-    return false;
+    const std::string want = WindowsKey(name);
+    bool found = false;
+    ForEachStoredFile(cabinet, [&](const FileEntry&, const std::string& stored) {
+        found = WindowsKey(stored) == want;
+        return !found;
+    });
+    return found;
 }
 
 // Where the stub may be, in order: $CABX_STUB alone when it is set; else
