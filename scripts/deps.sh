@@ -123,11 +123,15 @@ fi
 # install could not match. The usual cause is the security suite's i386 index
 # failing to download while its 64-bit one did: the 64-bit libraries are then
 # at versions the i386 side cannot have. Here the security suite is put below
-# the installed versions, so that both sides are taken from the main suites,
-# and each i386 library the resolver gave up on is named, together with its
-# installed 64-bit twin at the i386 version (a downgrade when the twin came
-# from the security suite). The plan is simulated until it removes nothing;
-# what cannot be planned that way is left uninstalled.
+# the installed versions, so that both sides are taken from the main suites.
+# The install is simulated, and the plan grown until it removes nothing:
+#  - an i386 library the resolver gave up on is named, with its installed
+#    64-bit twin at the i386 version (a downgrade when the twin came from the
+#    security suite);
+#  - a 64-bit package the plan would remove is kept by naming it at the
+#    newest version the main suites have: a library at its i386 twin's
+#    version, a program along with the library it needs.
+# What cannot be planned that way is left uninstalled.
 matched() {
   pref=$(mktemp)
   printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 50\n' >"$pref"
@@ -135,32 +139,35 @@ matched() {
   native=$(dpkg --print-architecture)
   extra=""
   rounds=0
+  installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+  candidate() { apt-cache policy -o Dir::Etc::Preferences="$pref" "$1" 2>/dev/null | sed -n 's/^ *Candidate: //p'; }
+  # name PACKAGE VERSION: adds it to the plan once
+  name() { case " $extra " in *" $1 "* | *" $1="*) return 1 ;; esac; extra="$extra $1${2:+=$2}"; }
   # shellcheck disable=SC2086
   until plan=$(apt-get install -s $opts "$@" $extra 2>&1) && ! printf '%s\n' "$plan" | grep -q '^Remv '; do
     rounds=$((rounds + 1))
     added=""
-    names=$(printf '%s\n' "$plan" | sed -n \
-      -e 's/.*Depends: \([^ :]*\):i386 .*but it is not going to be installed.*/\1/p' \
-      -e 's/^Remv \([^ :]*\)[: ].*/\1/p' | sort -u)
-    for name in $names; do
-      case " $extra " in *" $name:i386 "*) continue ;; esac
-      version=$(apt-cache policy -o Dir::Etc::Preferences="$pref" "$name:i386" 2>/dev/null \
-        | sed -n 's/^ *Candidate: //p')
+    gave_up=$(printf '%s\n' "$plan" | sed -n 's/.*Depends: \([^ :]*\):i386 .*but it is not going to be installed.*/\1/p' | sort -u)
+    removed=$(printf '%s\n' "$plan" | sed -n 's/^Remv \([^ :]*\) .*/\1/p' | sort -u)  # 64-bit ones
+    for lib in $gave_up; do
+      version=$(candidate "$lib:i386")
       [ -n "$version" ] && [ "$version" != "(none)" ] || continue
-      extra="$extra $name:i386"
-      if dpkg-query -W -f='${Status}' "$name:$native" 2>/dev/null | grep -q "install ok installed"; then
-        extra="$extra $name:$native=$version"
-      fi
-      added=1
+      name "$lib:i386" && added=1
+      installed "$lib:$native" && name "$lib:$native" "$version" && added=1
     done
-    if [ -z "$added" ] || [ "$rounds" -ge 6 ]; then
+    for pkg in $removed; do
+      main=$(apt-cache madison "$pkg:$native" 2>/dev/null | grep -v -e '-security' -e '-backports' | head -1 \
+        | awk -F'|' '{ gsub(/ /, "", $2); print $2 }')
+      [ -n "$main" ] && name "$pkg:$native" "$main" && added=1
+    done
+    if [ -z "$added" ] || [ "$rounds" -ge 8 ]; then
       rm -f "$pref"
       return 1
     fi
   done
-  echo "installing$* with the main suites' versions:$extra"
-  # shellcheck disable=SC2086
+  echo "installing $* with the main suites' versions:$extra"
   status=0
+  # shellcheck disable=SC2086
   $SUDO apt-get install -y -q $opts "$@" $extra || status=1
   rm -f "$pref"
   return $status
