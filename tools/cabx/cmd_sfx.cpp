@@ -75,10 +75,12 @@ bool Recode(const std::string& text, const char* to, const char* from, std::stri
 // --encoding says otherwise); "UTF-8" keeps it as it is, for systems whose
 // code page is UTF-8. ASCII is the same in all of them. False when the text
 // is not UTF-8 or holds a character the code page lacks.
+bool IsAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; });
+}
+
 bool ToCodePage(const std::string& utf8, const std::string& charset, std::string* out) {
-    bool ascii = true;
-    for (unsigned char c : utf8) ascii = ascii && c < 0x80;
-    if (ascii) {
+    if (IsAscii(utf8)) {
         *out = utf8;
         return true;
     }
@@ -244,9 +246,7 @@ bool ReadyCabinetNames(const std::vector<uint8_t>& cabinet, const std::string& c
     bool ok = true;
     ForEachStoredFile(cabinet, [&](const FileEntry& e, const std::string& bytes) {
         const bool utf8 = (e.attributes & 0x80) != 0;
-        bool ascii = true;
-        for (unsigned char c : bytes) ascii = ascii && c < 0x80;
-        if (utf8 && !ascii && !IsUtf8Charset(charset)) {
+        if (utf8 && !IsAscii(bytes) && !IsUtf8Charset(charset)) {
             fprintf(stderr, "cabx sfx: %s: '%s' is stored in UTF-8, which the stub does not read "
                     "(it takes names in the system's code page): give the files themselves, or "
                     "--encoding UTF-8 for systems whose code page is UTF-8\n",
