@@ -163,13 +163,10 @@ LZX_INLINE int32_t PeekWide(uint64_t bits, const int16_t* table, const LzxNode* 
 // packed table's bits, and the plain table and its overflow nodes decide.
 enum : uint32_t { kLzxPackedLong = 0x8000 };
 
-// Decodes one symbol of a tree and consumes its code: one load for codes
-// that fit the table, the node walk of PeekWide for longer ones.
-LZX_INLINE uint32_t DecodeWide(LzxWideBits* w, const uint16_t* packed, uint32_t packedBits,
-                               const int16_t* table, const LzxNode* nodes, const uint8_t* lengths,
-                               uint32_t tableBits) {
-    assert(w->have >= kLzxMaxCodeLength);  // the longest code is in the buffer
-    const uint32_t entry = packed[w->bits >> (64 - packedBits)];
+// DecodeWide with its packed entry already looked up from the bits held.
+LZX_INLINE uint32_t DecodeEntry(LzxWideBits* w, uint32_t entry, const int16_t* table,
+                                const LzxNode* nodes, const uint8_t* lengths, uint32_t tableBits) {
+    assert(w->have >= kLzxMaxCodeLength);
     if (__builtin_expect(!(entry & kLzxPackedLong), 1)) {
         TakeWide(w, entry >> 10);
         return entry & 0x3FF;
@@ -177,6 +174,15 @@ LZX_INLINE uint32_t DecodeWide(LzxWideBits* w, const uint16_t* packed, uint32_t 
     const uint32_t symbol = (uint32_t)PeekWide(w->bits, table, nodes, tableBits);
     TakeWide(w, lengths[symbol]);
     return symbol;
+}
+
+// Decodes one symbol of a tree and consumes its code: one load for codes
+// that fit the table, the node walk of PeekWide for longer ones.
+LZX_INLINE uint32_t DecodeWide(LzxWideBits* w, const uint16_t* packed, uint32_t packedBits,
+                               const int16_t* table, const LzxNode* nodes, const uint8_t* lengths,
+                               uint32_t tableBits) {
+    assert(w->have >= kLzxMaxCodeLength);  // the longest code is in the buffer
+    return DecodeEntry(w, packed[w->bits >> (64 - packedBits)], table, nodes, lengths, tableBits);
 }
 
 // `swapped` is the swapped copy of the input from `start` on, where the

@@ -164,35 +164,47 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         // last few symbols.
         const uint32_t literalEnd = target - 2;
         bool tooLong = false;
+        // Each pass begins refilled, with the main-tree entry of its first
+        // symbol already looked up. Every load of an entry comes before the
+        // branches it would otherwise wait for, so that a mispredicted one
+        // does not throw it away (it comes first in program order): after
+        // a literal's code the next entry is looked up before the test for
+        // a match (which leaves it unused), and a match refills and looks
+        // up the next entry before its copy.
+        RefillWide(&w);
+        uint32_t entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
         do {
-            // Each refill reads 8 bytes at the cursor; fastEnd keeps those
-            // of one pass and NarrowBits' inside the input.
+            // Each refill reads 8 bytes at the cursor and moves it on by at
+            // most 7. A pass begins with the cursor at fastEnd or before and
+            // refills at most twice; NarrowBits refills once more: all
+            // within the 32 bytes past fastEnd.
             assert(w.cursor + 8 <= swappedEnd);
-            RefillWide(&w);
-            // 56 bits: up to three symbols (codes have 16 bits at most), or
-            // a match whole (16 + 16 + 21, see below).
+            // 56 bits: up to three symbols (codes have 16 bits at most).
+            assert(w.have >= 56);
             // Three literals fit before target (see literalEnd).
             assert(i + 3 <= target);
-            uint32_t sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
-                                      mainLengths, kLzxMainBits);
+            uint32_t sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
+            entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
             if (sym < kLzxNumChars) {
                 window[i++] = (uint8_t)sym;
-                sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
-                                 mainLengths, kLzxMainBits);
+                sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
+                entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
                 if (sym < kLzxNumChars) {
                     window[i++] = (uint8_t)sym;
-                    sym = DecodeWide(&w, mainPacked, kLzxMainPackedBits, mainTable, mainNodes,
-                                     mainLengths, kLzxMainBits);
+                    sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
                     if (sym < kLzxNumChars) {
                         window[i++] = (uint8_t)sym;
+                        RefillWide(&w);
+                        entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
                         continue;
                     }
                 }
             }
             // The rest of the match: a length code of up to 16 bits and a
             // footer of up to 21 (17 verbatim bits, or 14 and an
-            // aligned-offset code of up to 7).
-            if (w.have < 16 + 21) RefillWide(&w);
+            // aligned-offset code of up to 7). The refill costs no more than
+            // a test whether it is needed.
+            RefillWide(&w);
             assert(w.have >= 16 + 21 && w.cursor + 8 <= swappedEnd);
             sym -= kLzxNumChars;
             uint32_t length = sym & 7, slot = sym >> 3, distance;
@@ -226,6 +238,8 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                 break;
             }
             const uint32_t from = (i - distance) & mask;
+            RefillWide(&w);
+            entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
             // The match ends inside the window, its source inside the mirror.
             assert(i >= kLzxMirrorSize);
             assert(i + length <= windowSize && from + length <= windowSize + kLzxMirrorSize);
