@@ -175,9 +175,11 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         uint32_t entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
         do {
             // Each refill reads 8 bytes at the cursor and moves it on by at
-            // most 7. A pass begins with the cursor at fastEnd or before and
-            // refills at most twice; NarrowBits refills once more: all
-            // within the 32 bytes past fastEnd.
+            // most 7. A pass begins with the cursor at most 7 bytes past
+            // fastEnd (the first after the refill before the loop, the others
+            // by the loop's test) and refills at most twice; NarrowBits
+            // refills once more. So no load ends more than 7 * 3 + 8 = 29
+            // bytes past fastEnd, within the 32 bytes there.
             assert(w.cursor + 8 <= swappedEnd);
             // 56 bits: up to three symbols (codes have 16 bits at most).
             assert(w.have >= 56);
