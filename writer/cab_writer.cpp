@@ -540,7 +540,14 @@ bool WriteCabinets(const std::vector<Entry>& entries, const Options& options,
         if (!closeAtCuts || !SplitAtFirstCut(entries, offsets, folders)) break;
     }
     std::vector<Cab>& cabs = layout->cabs();
-    if (cabs.size() > 1 && options.maxCabinetSize == 0) return fail("internal: split without limit");
+    if (cabs.size() > 1 && options.maxCabinetSize == 0)
+        return fail("more than 4 GiB for one cabinet; a maximum cabinet size makes a set");
+    // A set's names are written into its cabinets, in fields of at most
+    // 255 bytes; checked before anything is written.
+    for (size_t c = 0; cabs.size() > 1 && c < cabs.size(); ++c)
+        if (CabName(options, c).size() > 255 || CabName(options, c).find('\0') != std::string::npos)
+            return fail("cabinet name '" + CabName(options, c) +
+                        "' must be 1 to 255 bytes without zero bytes");
 
     // Where each file is listed, and with which folder index.
     std::vector<std::vector<uint16_t>> localIndex(cabs.size());

@@ -731,6 +731,66 @@ TEST(CabxCreate, AnArchiveAppearsWholeOrNotAtAll) {
     }
 }
 
+// Runs that would destroy or replace the wrong thing are refused before
+// anything is written: the archive named among its own inputs, a set whose
+// names do not fit the cabinets, a set into a pipe, nothing to store.
+TEST(CabxCreate, RefusesWhatWouldLoseOrReplaceTheWrongThing) {
+    peer::TempDir dir("x-refuse");
+    peer::WriteFile(dir.path() / "notes.txt", Bytes("important"));
+    peer::WriteFile(dir.path() / "r.bin", peer::RandomBytes(100000, 9));
+    fs::create_directories(dir.path() / "empty");
+    const std::string longName = std::string(251, 'N') + ".cab";
+    peer::WriteFile(dir.path() / longName, Bytes("old"));
+    ASSERT_EQ(peer::Run("mkfifo " + peer::Quote((dir.path() / "pipe").string())).status, 0);
+    const std::string in = "cd " + peer::Quote(dir.path().string()) + " && " +
+                           peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx");
+    const std::pair<std::string, std::string> cases[] = {
+        {" create notes.txt notes.txt", "'notes.txt' is the archive being written"},
+        {" create e.cab empty", "nothing to store"},
+        {" sfx e.exe empty", "nothing to store"},
+        {" create -m none --max-size 30000 pipe r.bin", "the cabinets of a set must be"},
+        {" create -m none --max-size 30000 " + longName + " r.bin", "must be 1 to 255 bytes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        auto r = peer::Run(in + c.first);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(Contains(r.out, c.second)) << r.out;
+    }
+    EXPECT_EQ(peer::ReadFile(dir.path() / longName), Bytes("old"));
+    EXPECT_EQ(peer::ReadFile(dir.path() / "notes.txt"), Bytes("important"));
+    std::set<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir.path())) left.insert(e.path().filename());
+    EXPECT_EQ(left, (std::set<std::string>{"notes.txt", "r.bin", "empty", longName, "pipe"}));
+    EXPECT_TRUE(fs::is_fifo(dir.path() / "pipe"));
+}
+
+// A lone archive goes into a pipe (or a device) as it stands, with the
+// summary kept out of it, and through a link into the file it leads to.
+TEST(CabxCreate, WritesIntoPipesAndThroughLinks) {
+    peer::TempDir dir("x-through");
+    peer::WriteFile(dir.path() / "notes.txt", Bytes("important"));
+    peer::WriteFile(dir.path() / "target.cab", Bytes("old"));
+    fs::create_symlink("target.cab", dir.path() / "link.cab");
+    fs::create_symlink("/proc/self/fd/1", dir.path() / "stdout");  // as /dev/stdout is
+    ASSERT_EQ(peer::Run("mkfifo " + peer::Quote((dir.path() / "pipe").string())).status, 0);
+    const std::string cd = "cd " + peer::Quote(dir.path().string()) + " && ";
+    const std::string cabx = peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx");
+    auto r = peer::Run(cd + "(timeout 20 cat pipe > got.cab &) && " + cabx +
+                       " create pipe notes.txt 2>/dev/null && sleep 0.2 && " + cabx + " create " +
+                       "link.cab notes.txt && " + cabx + " create stdout notes.txt > out.cab");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(fs::is_fifo(dir.path() / "pipe"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "link.cab"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "stdout"));
+    for (const char* made : {"got.cab", "target.cab", "out.cab"}) {
+        SCOPED_TRACE(made);
+        r = Cabx("test " + peer::Quote((dir.path() / made).string()));
+        EXPECT_EQ(r.status, 0) << r.out;
+        EXPECT_TRUE(Contains(r.out, "1 files OK")) << r.out;
+    }
+}
+
 // A file whose size a cabinet cannot record is refused before it is read
 // (it was read whole into memory first), and a lack of memory ends the run
 // with a message instead of an abort, leaving no file behind. Sparse files:

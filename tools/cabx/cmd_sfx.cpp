@@ -446,6 +446,12 @@ int SfxCommand(int argc, char** argv) {
             }
         }
         std::vector<cabwriter::Entry>& entries = inputs.entries();
+        if (entries.empty()) {
+            fprintf(stderr, "cabx sfx: %s\n",
+                    Printable(outPath + ": nothing to store (no regular files in the paths given)")
+                        .c_str());
+            return 1;
+        }
         for (cabwriter::Entry& e : entries) {
             std::string name;
             if (!ToCodePage(e.name, charset, &name)) {

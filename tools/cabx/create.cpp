@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -146,6 +147,12 @@ int Create(int argc, char** argv) {
             return kExitFailure;
         }
     std::vector<cabwriter::Entry>& entries = inputs.entries();
+    if (entries.empty()) {
+        // A cabinet must list a file: readers refuse one that lists none.
+        fprintf(stderr, "cabx: %s\n",
+                Printable(out + ": nothing to store (no regular files in the paths given)").c_str());
+        return kExitFailure;
+    }
     options.folders.assign(AssignFolders(&entries, folderSize), spec);
     // Names of a set: OUT.cab first, then OUT2.cab, OUT3.cab, ...
     fs::path outPath(out);
@@ -163,6 +170,15 @@ int Create(int argc, char** argv) {
         fprintf(stderr, "cabx: %s\n", Printable(out + ": " + error).c_str());
         return kExitFailure;
     }
+    // Into a pipe, a device or standard output's own file (/dev/stdout),
+    // the summary would join the cabinet's bytes: it goes to the error
+    // stream there. Decided before the file is replaced.
+    struct stat st, std;
+    FILE* summary = stdout;
+    if (stat(out.c_str(), &st) == 0 &&
+        (!S_ISREG(st.st_mode) || (fstat(STDOUT_FILENO, &std) == 0 && std.st_dev == st.st_dev &&
+                                  std.st_ino == st.st_ino)))
+        summary = stderr;
     fs::path dir = outPath.parent_path();
     MadeFiles made;
     for (const cabwriter::Cabinet& c : cabinets) {
@@ -177,7 +193,7 @@ int Create(int argc, char** argv) {
         return kExitFailure;
     }
     for (const cabwriter::Cabinet& c : cabinets)
-        printf("%s: %zu bytes\n", (dir / c.name).c_str(), c.bytes.size());
+        fprintf(summary, "%s: %zu bytes\n", (dir / c.name).c_str(), c.bytes.size());
     return kExitOk;
 }
 

@@ -147,6 +147,13 @@ bool Inputs::Add(const std::string& path, const std::string& stored, std::string
             *error = "'" + path + "': no name to store it under";
             return false;
         }
+        // Met in a directory, the archive is passed over (an earlier run's
+        // output); named as an input, it is most likely a forgotten archive
+        // name, and the file would be replaced by an archive without it.
+        if (made_ && st.st_dev == madeDev_ && st.st_ino == madeIno_) {
+            *error = "'" + path + "' is the archive being written; it cannot be an input too";
+            return false;
+        }
         found.push_back({path, stored, st});
     } else {
         *error = "'" + path + "': not a regular file or a directory";
@@ -260,12 +267,62 @@ bool Inputs::Take(const Found& f, std::string* error) {
 MadeFiles::~MadeFiles() {
     for (Staged& f : staged_) {
         DropPending(&f.file);
-        close(f.dirFd);
+        if (f.dirFd >= 0) close(f.dirFd);
     }
 }
 
-bool MadeFiles::Stage(const std::string& path, const std::vector<uint8_t>& bytes, mode_t mode,
+// Writes bytes into the existing device or pipe at path, as they come.
+static bool WriteThrough(const std::string& path, const std::vector<uint8_t>& bytes,
+                         std::string* error) {
+    int fd = open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *error = std::string("cannot open: ") + strerror(errno);
+        return false;
+    }
+    for (size_t done = 0; done < bytes.size();) {
+        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            *error = std::string("cannot write: ") + strerror(n < 0 ? errno : ENOSPC);
+            close(fd);
+            return false;
+        }
+        done += size_t(n);
+    }
+    if (close(fd) != 0) {
+        *error = std::string("cannot write: ") + strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+bool MadeFiles::Stage(const std::string& given, const std::vector<uint8_t>& bytes, mode_t mode,
                       std::string* error) {
+    Staged f;
+    std::string path = given;
+    struct stat st, link;
+    if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+        // A device, a pipe or a socket (or a link to one) is written to as
+        // it stands, at Commit: replacing it with a file would take the
+        // device's name away (as root, even under /dev).
+        f.path = path;
+        f.direct = bytes;
+        f.isDirect = true;
+        staged_.push_back(std::move(f));
+        return true;
+    }
+    if (lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && stat(path.c_str(), &st) == 0 &&
+        S_ISREG(st.st_mode)) {
+        // A link to a file: the file it leads to is replaced, beside it,
+        // and the link stays (as /dev/stdout redirected into a file).
+        char* real = realpath(path.c_str(), nullptr);
+        if (!real) {
+            *error = std::string("cannot follow the link: ") + strerror(errno);
+            return false;
+        }
+        path = real;
+        free(real);
+    }
     std::string dir = ".", leaf = path;
     size_t slash = path.rfind('/');
     if (slash != std::string::npos) {
@@ -276,7 +333,6 @@ bool MadeFiles::Stage(const std::string& path, const std::vector<uint8_t>& bytes
         *error = "not a file name";
         return false;
     }
-    Staged f;
     f.dirFd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (f.dirFd < 0) {
         *error = "'" + dir + "': " + strerror(errno);
@@ -318,6 +374,15 @@ bool MadeFiles::Stage(const std::string& path, const std::vector<uint8_t>& bytes
 }
 
 bool MadeFiles::Commit(std::string* error) {
+    if (staged_.size() == 1 && staged_[0].isDirect) {
+        // Nothing to rename; a pipe without a reader may keep the write
+        // waiting, so signals are not held back for it.
+        std::string why;
+        bool ok = WriteThrough(staged_[0].path, staged_[0].direct, &why);
+        if (!ok) *error = "'" + staged_[0].path + "': " + why;
+        staged_.clear();
+        return ok;
+    }
     // The renames of a set are not interrupted half-way, which would leave
     // some cabinets under their names and not the others: a signal that
     // comes meanwhile takes effect once they are done.
@@ -326,6 +391,11 @@ bool MadeFiles::Commit(std::string* error) {
     for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&stop, sig);
     pthread_sigmask(SIG_BLOCK, &stop, &old);
     bool ok = true;
+    for (const Staged& f : staged_)
+        if (f.isDirect && staged_.size() > 1) {
+            *error = "'" + f.path + "' is not a regular file; the cabinets of a set must be";
+            ok = false;
+        }
     for (Staged& f : staged_) {
         bool skipped = false;
         std::string why;
@@ -334,7 +404,7 @@ bool MadeFiles::Commit(std::string* error) {
             ok = false;
         }
         DropPending(&f.file);
-        close(f.dirFd);
+        if (f.dirFd >= 0) close(f.dirFd);
     }
     staged_.clear();
     pthread_sigmask(SIG_SETMASK, &old, nullptr);

@@ -71,7 +71,9 @@ private:
 // whole under a temporary name beside its place, given the permission
 // bits `mode` less the umask; Commit renames them all into place once all
 // are complete. Until then, and after any failure, nothing is left and the
-// files already at those paths are kept.
+// files already at those paths are kept. A path that names a device, a pipe
+// or a socket (a lone archive only) is written to at Commit instead; one
+// that is a link to a file replaces the file the link leads to.
 class MadeFiles {
 public:
     MadeFiles() = default;
@@ -90,6 +92,8 @@ private:
         std::string path;
         int dirFd = -1;
         PendingFile file;
+        bool isDirect = false;      // path is not a regular file: written to at Commit
+        std::vector<uint8_t> direct;  // what is written to it then
     };
     std::vector<Staged> staged_;
 };
