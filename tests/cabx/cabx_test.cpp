@@ -791,6 +791,17 @@ TEST(CabxCreate, WritesIntoPipesAndThroughLinks) {
     }
 }
 
+// A file whose size differs between listing and reading (here one whose
+// size the kernel gives as 0) is stored as read, with a warning.
+TEST(CabxCreate, WarnsOfAFileThatChangedWhileRead) {
+    peer::TempDir dir("x-changed");
+    auto r = Cabx("create " + peer::Quote((dir.path() / "p.cab").string()) + " /proc/self/status");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(Contains(r.out, "0 bytes when listed")) << r.out;
+    r = Cabx("extract -p " + peer::Quote((dir.path() / "p.cab").string()));
+    EXPECT_TRUE(Contains(r.out, "State:")) << r.out;
+}
+
 // A file whose size a cabinet cannot record is refused before it is read
 // (it was read whole into memory first), and a lack of memory ends the run
 // with a message instead of an abort, leaving no file behind. Sparse files:

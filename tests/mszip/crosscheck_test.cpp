@@ -13,10 +13,6 @@ namespace {
 
 using peer::Quote;
 
-
-#define REQUIRE_TOOL(name)                                                     \
-    if (!peer::HaveTool(name)) GTEST_SKIP() << name " is not installed; cross-check skipped"
-
 std::string Cabx() { return Quote(std::string(STUB_BINARY_DIR) + "/cabx"); }
 
 // Files of the kinds real folders hold, with the sizes that matter to MSZIP:

@@ -246,6 +246,10 @@ bool Inputs::Take(const Found& f, std::string* error) {
         *error = "'" + f.path + "': " + strerror(errno);
         return false;
     }
+    if (e.data.size() != uint64_t(f.st.st_size))
+        fprintf(stderr, "cabx: warning: '%s': %llu bytes when listed, %zu when read (it changed "
+                "meanwhile); stored as read\n", Printable(f.path).c_str(),
+                (unsigned long long)f.st.st_size, e.data.size());
     DosTime(f.st.st_mtime, &e.date, &e.time);
     e.attributes = 0x20;
     if (!(f.st.st_mode & S_IWUSR)) e.attributes |= 0x01;
