@@ -61,6 +61,11 @@ struct InflateState {
     uint32_t remaining;
     // The handle's maxOutput.
     uint32_t outputLimit;
+    // 1 when this call may produce the whole frame (up to outputLimit): the
+    // frame's data must then end within it. A frame that would produce more
+    // than the limit is invalid data, not cut short; a caller's smaller
+    // request still cuts the frame where it ends.
+    uint32_t wholeFrame;
     // 1 when the buffer's tail holds the 32 KiB of output just before this
     // frame: the folder's previous frame succeeded and filled the whole
     // buffer. Otherwise (the folder's first frame, or one after a short or
@@ -106,8 +111,11 @@ bool startFrame(InflateState* s, const uint8_t* block, uint32_t blockSize, uint8
                 uint32_t outputLimit);
 
 // Decodes up to *count bytes (at most outputLimit) of the frame: blocks one
-// after another until a final block has ended or the limit is reached. On
-// success *count is the number of bytes produced; on failure it is left.
+// after another until a final block has ended or *count is reached. Where
+// *count is outputLimit or more, data that would run past the limit (a match
+// or stored block cut by it, or anything but the end of the block right
+// after it) fails. On success *count is the number of bytes produced; on
+// failure it is left.
 bool inflateFrame(InflateState* s, uint32_t* count);
 
 // One Huffman-coded block, with the given tables and root widths.

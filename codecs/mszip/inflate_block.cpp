@@ -12,7 +12,8 @@
 // Nothing carries from frame to frame here except the output buffer: the
 // state is set up afresh by startFrame, and a dynamic block's tables are
 // rebuilt in the state's pool for each block. A frame stops early once the
-// caller's output limit is reached, even inside a block.
+// caller's output limit is reached, even inside a block; at the frame's own
+// limit (32 KiB) its data must end: the block's end-of-block code comes next.
 #include "inflate.h"
 
 void BitsRefillSlow(BitReader& b) {
@@ -69,6 +70,7 @@ static bool inflateStored(InflateState* s) {
     // cannot match), so the position lies within the input.
     pos = in.inputPos + in.overrun - in.bitCount / 8;
     INFLATE_CHECK(pos <= in.inputSize && len <= in.inputSize - pos);
+    INFLATE_CHECK(len <= s->remaining || !s->wholeFrame);  // more than the frame may hold
     copy = len < s->remaining ? len : s->remaining;
     memcpy(s->outCursor, in.input + pos, copy);
     s->outCursor += copy;
@@ -169,6 +171,7 @@ static bool inflateBlock(InflateState* s) {
 bool inflateFrame(InflateState* s, uint32_t* count) {
     uint32_t target = *count < s->outputLimit ? *count : s->outputLimit;
     s->remaining = target;
+    s->wholeFrame = target == s->outputLimit;
     while (!s->lastBlock && s->remaining > 0)
         if (!inflateBlock(s)) return false;
     *count = target - s->remaining;

@@ -422,7 +422,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
         BitsDrop(in, entry.bits);
         if (entry.kind == kKindLiteral) {
             *out++ = (uint8_t)entry.value;
-            if (--remaining == 0) break;
+            if (--remaining == 0) goto full;
             continue;
         }
         if (entry.kind == kKindEndOfBlock) goto blockEnd;
@@ -445,6 +445,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
         dist = entry.value + BitsPeek(in, entry.kind);
         BitsDrop(in, entry.kind);
 
+        INFLATE_CHECK(length <= remaining || !s->wholeFrame);  // runs past the frame's limit
         n = length < remaining ? length : remaining;
         remaining -= n;
         if ((uintptr_t)out - dist >= (uintptr_t)window) {
@@ -461,7 +462,22 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
             copyMatch(out + first, window, n - first);
             out += n;
         }
-        if (remaining == 0) break;
+        if (remaining == 0) goto full;
+    }
+full:
+    // The limit is reached. At the frame's own limit the block must end
+    // here: any further literal or match would be more than a frame holds.
+    if (s->wholeFrame) {
+        BitsNeed(in, literalWidth);
+        entry = literal[BitsPeek(in, literalWidth)];
+        while (entry.kind > kKindLiteral) {
+            INFLATE_CHECK(entry.kind != kKindInvalid);
+            BitsDrop(in, entry.bits);
+            BitsNeed(in, entry.kind - kKindSubTable);
+            entry = literal[entry.value + BitsPeek(in, entry.kind - kKindSubTable)];
+        }
+        INFLATE_CHECK(entry.kind == kKindEndOfBlock);
+        BitsDrop(in, entry.bits);
     }
 blockEnd:
     s->in = in;

@@ -146,11 +146,14 @@ TEST(MszipCodec, OutputLimits) {
     // The caller's smaller request cuts the frame.
     EXPECT_EQ(d.DecodeOk(StoredFrame(data), 10), std::vector<uint8_t>(data.begin(), data.begin() + 10));
 
-    // A decoder created with maxOutput 100 never produces more, and accepts
-    // blocks of up to 112 bytes.
+    // A decoder created with maxOutput 100 takes frames of up to 100 bytes
+    // (more is invalid data), and blocks of up to 112 bytes.
     Decoder small(100);
     std::vector<uint8_t> hundred(data.begin(), data.begin() + 105);
-    EXPECT_EQ(small.DecodeOk(StoredFrame(hundred)).size(), 100u);
+    EXPECT_EQ(small.Status(StoredFrame(hundred)), CodecResult::BadData);
+    hundred.resize(100);
+    EXPECT_EQ(small.DecodeOk(StoredFrame(hundred)), hundred);
+    hundred.resize(105);
     std::vector<uint8_t> block = StoredFrame(hundred);  // 112 bytes
     ASSERT_EQ(block.size(), 112u);
     block.push_back(0);

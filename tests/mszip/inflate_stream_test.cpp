@@ -84,10 +84,13 @@ TEST(InflateStream, StoredBlocks) {
     }
 }
 
-TEST(InflateStream, FrameCutAt32768InsideAStoredBlockAndInsideAMatch) {
+// A frame holds at most 32768 bytes: data that would run past them (a
+// stored block or a match cut by the limit, or any code but the block's end
+// right after it) is invalid. A caller's smaller request still cuts a frame.
+TEST(InflateStream, FrameDataPast32768IsInvalid) {
     Decoder d;
     {  // 'y' then matches of 258 at distance 1 up to 1033 bytes; then a stored
-       // block of 32000 bytes: the frame stops at 32768, inside it.
+       // block of 32000 bytes, which the limit would cut.
         BitWriter w;
         FixedHeader(w, false);
         kLit.put(w, 'y');
@@ -99,8 +102,9 @@ TEST(InflateStream, FrameCutAt32768InsideAStoredBlockAndInsideAMatch) {
         std::vector<uint8_t> raw(32000);
         for (size_t i = 0; i < raw.size(); i++) raw[i] = uint8_t(i % 251);
         StoredBlock(w, true, 32000, uint16_t(~32000), raw);
-        std::vector<uint8_t> out = d.DecodeOk(w.frame());
-        ASSERT_EQ(out.size(), 32768u);
+        EXPECT_EQ(d.Status(w.frame()), CodecResult::BadData);
+        std::vector<uint8_t> out = d.DecodeOk(w.frame(), 2000);
+        ASSERT_EQ(out.size(), 2000u);
         EXPECT_EQ(std::vector<uint8_t>(out.begin(), out.begin() + 1033),
                   std::vector<uint8_t>(1033, 'y'));
         EXPECT_TRUE(std::equal(out.begin() + 1033, out.end(), raw.begin()));
@@ -114,9 +118,27 @@ TEST(InflateStream, FrameCutAt32768InsideAStoredBlockAndInsideAMatch) {
             PutDistance(w, kDist, 1);
         }
         kLit.put(w, 256);
-        EXPECT_EQ(d.DecodeOk(w.frame()), std::vector<uint8_t>(32768, 'z'));
+        EXPECT_EQ(d.Status(w.frame()), CodecResult::BadData);
         // The caller's limit cuts a match after exactly that many bytes.
         EXPECT_EQ(d.DecodeOk(w.frame(), 100), std::vector<uint8_t>(100, 'z'));
+    }
+    // 'z', matches and 'z' up to exactly 32768 bytes (1 + 127 * 258 + 1),
+    // then the end of the block, or one literal more.
+    for (bool more : {false, true}) {
+        BitWriter w;
+        FixedHeader(w, true);
+        kLit.put(w, 'z');
+        for (int i = 0; i < 127; i++) {
+            PutLength(w, kLit, 258);
+            PutDistance(w, kDist, 1);
+        }
+        kLit.put(w, 'z');
+        if (more) kLit.put(w, 'z');
+        kLit.put(w, 256);
+        if (more)
+            EXPECT_EQ(d.Status(w.frame()), CodecResult::BadData);
+        else
+            EXPECT_EQ(d.DecodeOk(w.frame()), std::vector<uint8_t>(32768, 'z'));
     }
 }
 
