@@ -103,7 +103,7 @@ CabErrorCode CheckCabBlocks(CabSource* s, const CabDirectory* dir, uint8_t* data
     // blocks again (folders that point at the same blocks): it ends there,
     // which keeps its work linear in the cabinet's size whatever the counts.
     uint64_t budget = s->read ? 0x7FFFFFFFu : s->size;
-    for (*folder = 0; *folder < dir->header.folderCount; ++*folder) {
+    for (; *folder < dir->header.folderCount; ++*folder) {
         FolderEntry entry;
         *block = 0;
         CabErrorCode code = ReadCabFolder(s, dir, *folder, &entry, nullptr);

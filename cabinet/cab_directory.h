@@ -103,10 +103,11 @@ struct CabBlock {
 CabErrorCode ReadCabBlock(CabSource* source, const CabDirectory* dir, uint32_t* pos,
                           CabBlock* block, uint8_t* reserve, uint8_t* data);
 
-// The checksum walk: every block of every folder, in order. Stops at the
-// first block that is cut short (Corrupt) or whose checksum does not match
-// (Corrupt, *mismatch set); *folder and *block then name it. Reads at
-// most as many block bytes as the source holds (2^31 - 1 for a handle).
+// The checksum walk: every block of every folder from *folder on, in
+// order. Stops at the first block that is cut short (Corrupt) or whose
+// checksum does not match (Corrupt, *mismatch set); *folder and *block then
+// name it. Reads at most as many block bytes as the source holds (2^31 - 1
+// for a handle).
 CabErrorCode CheckCabBlocks(CabSource* source, const CabDirectory* dir, uint8_t* data,
                             uint32_t* folder, uint32_t* block, int* mismatch);
 

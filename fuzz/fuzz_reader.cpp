@@ -119,7 +119,7 @@ void WalkDirectory() {
         gSink += (uint32_t)strlen(name);
     }
     static uint8_t data[kMaxBlockData];
-    uint32_t f, b;
+    uint32_t f = 0, b;
     int mismatch;
     CheckCabBlocks(&s, &dir, data, &f, &b, &mismatch);
 }

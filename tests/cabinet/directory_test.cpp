@@ -299,7 +299,7 @@ TEST(CabDirectory, CountsAndOffsetsBeyondTheBytesPresent) {
     }
     more = bytes;
     more[whole.dir.firstFolderPos + 4] = 4;  // folder 0: four blocks
-    uint32_t folder, block;
+    uint32_t folder = 0, block;
     int mismatch;
     std::vector<uint8_t> data(kMaxBlockData);
     CabSourceFromMemory(&s, more.data(), uint32_t(more.size()));
@@ -325,9 +325,10 @@ TEST(CabDirectory, ChecksumWalkNamesTheDamagedBlock) {
     std::vector<uint8_t> data(kMaxBlockData);
     uint32_t folder, block;
     int mismatch;
-    auto check = [&](const std::vector<uint8_t>& b) {
+    auto check = [&](const std::vector<uint8_t>& b, uint32_t from = 0) {
         CabSource s;
         CabSourceFromMemory(&s, b.data(), uint32_t(b.size()));
+        folder = from;
         return CheckCabBlocks(&s, &whole.dir, data.data(), &folder, &block, &mismatch);
     };
     EXPECT_EQ(check(bytes), CabErrorCode::None);
@@ -339,6 +340,9 @@ TEST(CabDirectory, ChecksumWalkNamesTheDamagedBlock) {
         EXPECT_EQ(mismatch, 1);
         EXPECT_EQ(at < whole.blocks[2].dataPos - 2 ? 0u : 1u, folder);
         EXPECT_EQ(at < whole.blocks[2].dataPos - 2 ? 1u : 0u, block);
+        // A walk from folder 1 on passes folder 0's damage by.
+        EXPECT_EQ(check(bad, 1), at < whole.blocks[2].dataPos - 2 ? CabErrorCode::None
+                                                                 : CabErrorCode::Corrupt);
         // A stored checksum of 0 accepts the block whatever it holds.
         uint32_t header = at < whole.blocks[2].dataPos - 2 ? whole.blocks[1].dataPos - 10
                                                           : whole.blocks[2].dataPos - 10;
@@ -364,7 +368,7 @@ TEST(CabDirectory, ChecksumWalkStaysLinearWhenFoldersShareBlocks) {
     CabSource s;
     CabSourceFromMemory(&s, bytes.data(), uint32_t(bytes.size()));
     std::vector<uint8_t> data(kMaxBlockData);
-    uint32_t folder, block;
+    uint32_t folder = 0, block;
     int mismatch;
     EXPECT_EQ(CheckCabBlocks(&s, &whole.dir, data.data(), &folder, &block, &mismatch),
               CabErrorCode::Corrupt);
@@ -372,6 +376,7 @@ TEST(CabDirectory, ChecksumWalkStaysLinearWhenFoldersShareBlocks) {
     EXPECT_EQ(folder, 0u);
     EXPECT_EQ(block, 199u);
     bytes.back() ^= 1;
+    folder = 0;
     EXPECT_EQ(CheckCabBlocks(&s, &whole.dir, data.data(), &folder, &block, &mismatch),
               CabErrorCode::None);
     EXPECT_EQ(folder, 1u);  // ended in the second folder: the bytes were used up

@@ -87,6 +87,20 @@ TEST(CabxSalvage, OneDamagedFolderAmongThree) {
     auto g = Cabx("extract -q --keep-going -d " + peer::Quote(dir / "g") + " " + peer::Quote(good));
     EXPECT_EQ(g.status, 0) << g.out;
     EXPECT_EQ(peer::ReadTree(dir.path() / "g").size(), es.size());
+
+    // Damage in folders 0 and 2: each failure names its own folder's block
+    // (the second was reported with the first's), and an empty file after
+    // the damage, which needs none of the data, is still written.
+    std::vector<Entry> more = es;
+    more.push_back(MakeEntry("empty", {}, 0x20, 2));
+    std::string two = WriteOne(dir, "two.cab", more, MszipFolders(3));
+    DamageBlock(two, 0, 0);
+    DamageBlock(two, 2, 0);
+    t = Cabx("extract -q --keep-going -d " + peer::Quote(dir / "two") + " " + peer::Quote(two));
+    EXPECT_TRUE(Contains(t.out, "'a': block checksum mismatch (folder 0, block 0)")) << t.out;
+    EXPECT_TRUE(Contains(t.out, "'e': block checksum mismatch (folder 2, block 0)")) << t.out;
+    EachFileExactOrReported(more, t, dir.path() / "two");
+    EXPECT_EQ(peer::ReadTree(dir.path() / "two").count("empty"), 1u);
 }
 
 // A set of four cabinets: four folders of two files, each beginning in one

@@ -145,7 +145,7 @@ Head ReadHead(const std::string& path, int64_t base);
 // Looks for a block whose checksum does not match, or that runs past the
 // end of the cabinet, to say more than "corrupt". Returns a description,
 // or "".
-std::string FindBadBlock(const std::string& path, int64_t base);
+std::string FindBadBlock(const std::string& path, int64_t base, uint32_t firstFolder);
 
 // A folder's compression type as list shows it.
 std::string MethodName(uint16_t type);
@@ -210,6 +210,11 @@ struct Session {
     std::string currentCabinet;  // the cabinet being read
     std::string reason;          // set when a notice answered -1 on purpose
     std::vector<std::pair<std::string, int64_t>> visited;
+    // Where the file being written begins: its cabinet (an index into
+    // visited) and that cabinet's folder, where a search for its bad block
+    // starts.
+    size_t fileCabinet = 0;
+    uint32_t fileFolder = 0;
     bool moved = false;          // crossed into a following cabinet
     unsigned missed = 0;         // wanted files that cannot be extracted from here
     // Files that begin before the first cabinet here, by EntryKey: each

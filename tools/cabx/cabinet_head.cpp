@@ -93,14 +93,14 @@ Head ReadHead(const std::string& path, int64_t base) {
     return h;
 }
 
-std::string FindBadBlock(const std::string& path, int64_t base) {
+std::string FindBadBlock(const std::string& path, int64_t base, uint32_t firstFolder) {
     MappedCabinet cab(path, base);
     CabSource* src = cab.Source();
     CabDirectory dir;
     int detail;
     if (!cab.Opened() || ReadCabDirectory(src, &dir, &detail) != CabErrorCode::None) return "";
     std::vector<uint8_t> data(kMaxBlockData);
-    uint32_t folder, block;
+    uint32_t folder = firstFolder, block;
     int mismatch;
     CabErrorCode code = CheckCabBlocks(src, &dir, data.data(), &folder, &block, &mismatch);
     if (code == CabErrorCode::None) return "";

@@ -96,8 +96,11 @@ std::string ReasonFor(Session& s) {
         text += " " + std::string(v);
     }
     if (s.error.code == CabErrorCode::Corrupt || s.error.code == CabErrorCode::DecoderFailed) {
-        for (auto& v : s.visited) {
-            std::string bad = FindBadBlock(v.first, v.second);
+        // From the failed file's own folder on: earlier folders and
+        // cabinets may hold other damage, which is not this file's.
+        for (size_t i = s.fileCabinet; i < s.visited.size(); ++i) {
+            const auto& v = s.visited[i];
+            std::string bad = FindBadBlock(v.first, v.second, i == s.fileCabinet ? s.fileFolder : 0);
             if (!bad.empty()) {
                 size_t slash = v.first.rfind('/');
                 return bad + " in cabinet '" +
@@ -202,7 +205,8 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
             if (s.salvage) {
                 s.currentKey = EntryKey(n);
                 s.currentFolder = FolderKey(s, n->folderIndex);
-                bool lost = s.salvage->damaged.count(s.currentFolder) != 0;
+                // An empty file needs none of its folder's data.
+                bool lost = n->size != 0 && s.salvage->damaged.count(s.currentFolder) != 0;
                 if (lost || InContinuedFolder(s, n->folderIndex)) {
                     ++s.missed;
                     s.salvage->settled.insert(s.currentKey);
@@ -222,6 +226,14 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
             }
             s.currentFile = utf8;
             s.inFile = true;
+            s.fileCabinet = s.visited.empty() ? 0 : s.visited.size() - 1;
+            // A file that runs on into the next cabinet lies in the last
+            // folder of the one the walk began with (files that begin in a
+            // later cabinet are not offered).
+            s.fileFolder = n->folderIndex == 0xFFFE && s.first.folderCount
+                               ? s.first.folderCount - 1u
+                           : n->folderIndex >= 0xFFFD ? 0u
+                                                      : n->folderIndex;
             ShowProgress(true, &utf8);
             if (s.mode == Session::kTest || discard) return kTestHandle;
             std::vector<std::string> parts;
