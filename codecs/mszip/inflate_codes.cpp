@@ -388,6 +388,21 @@ static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainin
 #undef ENTRY_VALUE
 #endif
 
+// The entry of the next code of a table (its root of `width` bits, then
+// sub-tables), with the code's bits consumed; kind kKindInvalid for a bit
+// pattern that belongs to no code.
+static inline HuffmanEntry takeEntry(BitReader& in, const HuffmanEntry* table, uint32_t width) {
+    BitsNeed(in, width);
+    HuffmanEntry entry = table[BitsPeek(in, width)];
+    while (entry.kind > kKindLiteral && entry.kind != kKindInvalid) {
+        BitsDrop(in, entry.bits);
+        BitsNeed(in, entry.kind - kKindSubTable);
+        entry = table[entry.value + BitsPeek(in, entry.kind - kKindSubTable)];
+    }
+    if (entry.kind != kKindInvalid) BitsDrop(in, entry.bits);
+    return entry;
+}
+
 bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEntry* distance,
                   uint32_t literalWidth, uint32_t distanceWidth) {
     BitReader in = s->in;
@@ -411,15 +426,8 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
     }
 #endif
     for (;;) {
-        BitsNeed(in, literalWidth);
-        entry = literal[BitsPeek(in, literalWidth)];
-        while (entry.kind > kKindLiteral) {
-            INFLATE_CHECK(entry.kind != kKindInvalid);
-            BitsDrop(in, entry.bits);
-            BitsNeed(in, entry.kind - kKindSubTable);
-            entry = literal[entry.value + BitsPeek(in, entry.kind - kKindSubTable)];
-        }
-        BitsDrop(in, entry.bits);
+        entry = takeEntry(in, literal, literalWidth);
+        INFLATE_CHECK(entry.kind != kKindInvalid);
         if (entry.kind == kKindLiteral) {
             *out++ = (uint8_t)entry.value;
             if (--remaining == 0) goto full;
@@ -432,15 +440,8 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
         BitsDrop(in, entry.kind);
 
         INFLATE_CHECK(distanceWidth > 0);
-        BitsNeed(in, distanceWidth);
-        entry = distance[BitsPeek(in, distanceWidth)];
-        while (entry.kind > kKindLiteral) {
-            INFLATE_CHECK(entry.kind != kKindInvalid);
-            BitsDrop(in, entry.bits);
-            BitsNeed(in, entry.kind - kKindSubTable);
-            entry = distance[entry.value + BitsPeek(in, entry.kind - kKindSubTable)];
-        }
-        BitsDrop(in, entry.bits);
+        entry = takeEntry(in, distance, distanceWidth);
+        INFLATE_CHECK(entry.kind != kKindInvalid);
         BitsNeed(in, entry.kind);
         dist = entry.value + BitsPeek(in, entry.kind);
         BitsDrop(in, entry.kind);
@@ -467,18 +468,7 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
 full:
     // The limit is reached. At the frame's own limit the block must end
     // here: any further literal or match would be more than a frame holds.
-    if (s->wholeFrame) {
-        BitsNeed(in, literalWidth);
-        entry = literal[BitsPeek(in, literalWidth)];
-        while (entry.kind > kKindLiteral) {
-            INFLATE_CHECK(entry.kind != kKindInvalid);
-            BitsDrop(in, entry.bits);
-            BitsNeed(in, entry.kind - kKindSubTable);
-            entry = literal[entry.value + BitsPeek(in, entry.kind - kKindSubTable)];
-        }
-        INFLATE_CHECK(entry.kind == kKindEndOfBlock);
-        BitsDrop(in, entry.bits);
-    }
+    if (s->wholeFrame) INFLATE_CHECK(takeEntry(in, literal, literalWidth).kind == kKindEndOfBlock);
 blockEnd:
     s->in = in;
     s->outCursor = out;
