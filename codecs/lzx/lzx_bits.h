@@ -163,6 +163,11 @@ LZX_INLINE int32_t PeekWide(uint64_t bits, const int16_t* table, const LzxNode* 
 // packed table's bits, and the plain table and its overflow nodes decide.
 enum : uint32_t { kLzxPackedLong = 0x8000 };
 
+// The packed entry (a table of packedBits bits) that the next bits select.
+LZX_INLINE uint32_t PackedEntry(const LzxWideBits* w, const uint16_t* packed, uint32_t packedBits) {
+    return packed[w->bits >> (64 - packedBits)];
+}
+
 // DecodeWide with its packed entry already looked up from the bits held.
 LZX_INLINE uint32_t DecodeEntry(LzxWideBits* w, uint32_t entry, const int16_t* table,
                                 const LzxNode* nodes, const uint8_t* lengths, uint32_t tableBits) {
@@ -182,7 +187,7 @@ LZX_INLINE uint32_t DecodeWide(LzxWideBits* w, const uint16_t* packed, uint32_t 
                                const int16_t* table, const LzxNode* nodes, const uint8_t* lengths,
                                uint32_t tableBits) {
     assert(w->have >= kLzxMaxCodeLength);  // the longest code is in the buffer
-    return DecodeEntry(w, packed[w->bits >> (64 - packedBits)], table, nodes, lengths, tableBits);
+    return DecodeEntry(w, PackedEntry(w, packed, packedBits), table, nodes, lengths, tableBits);
 }
 
 // `swapped` is the swapped copy of the input from `start` on, where the

@@ -172,7 +172,7 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         // a match (which leaves it unused), and a match refills and looks
         // up the next entry before its copy.
         RefillWide(&w);
-        uint32_t entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
+        uint32_t entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
         do {
             // Each refill reads 8 bytes at the cursor and moves it on by at
             // most 7. A pass begins with the cursor at most 7 bytes past
@@ -186,18 +186,18 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             // Three literals fit before target (see literalEnd).
             assert(i + 3 <= target);
             uint32_t sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
-            entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
+            entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
             if (sym < kLzxNumChars) {
                 window[i++] = (uint8_t)sym;
                 sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
-                entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
+                entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
                 if (sym < kLzxNumChars) {
                     window[i++] = (uint8_t)sym;
                     sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
                     if (sym < kLzxNumChars) {
                         window[i++] = (uint8_t)sym;
                         RefillWide(&w);
-                        entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
+                        entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
                         continue;
                     }
                 }
@@ -241,7 +241,7 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             }
             const uint32_t from = (i - distance) & mask;
             RefillWide(&w);
-            entry = mainPacked[w.bits >> (64 - kLzxMainPackedBits)];
+            entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
             // The match ends inside the window, its source inside the mirror.
             assert(i >= kLzxMirrorSize);
             assert(i + length <= windowSize && from + length <= windowSize + kLzxMirrorSize);
