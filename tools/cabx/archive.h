@@ -193,6 +193,10 @@ struct Salvage {
 std::string EntryKey(const CabNotice* n);
 // A folder of the set: its cabinet and its index there.
 std::string FolderKey(Session& s, uint16_t folderIndex);
+// A file entry's folder as an index into its cabinet's folders: the last
+// for one that runs on into the next cabinet (0xFFFE), the first for one
+// that comes from the previous (0xFFFD, 0xFFFF).
+unsigned LocalFolder(uint16_t folderIndex, unsigned folderCount);
 
 struct Session {
     const Args* args = nullptr;

@@ -120,6 +120,9 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
 bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::string* error);
 // Closes and removes an incomplete file.
 void DropPending(PendingFile* file);
+// Writes n bytes to fd whole (on after interruptions and short writes);
+// false with errno when it cannot (EIO for a write that took nothing).
+bool WriteAll(int fd, const uint8_t* p, size_t n);
 // Makes SIGINT, SIGTERM and SIGHUP remove the temporary files being written
 // before the process ends as the signal would end it.
 void RemoveTemporaryFilesOnSignals();

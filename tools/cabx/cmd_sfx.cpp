@@ -68,6 +68,10 @@ bool Recode(const std::string& text, const char* to, const char* from, std::stri
     return ok;
 }
 
+bool IsAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; });
+}
+
 // The stub calls the ANSI interfaces of Windows: it takes the settings
 // texts and the stored names as bytes of the system's code page, whatever
 // a name's UTF-8 attribute says. What is given here in UTF-8 is therefore
@@ -75,10 +79,6 @@ bool Recode(const std::string& text, const char* to, const char* from, std::stri
 // --encoding says otherwise); "UTF-8" keeps it as it is, for systems whose
 // code page is UTF-8. ASCII is the same in all of them. False when the text
 // is not UTF-8 or holds a character the code page lacks.
-bool IsAscii(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; });
-}
-
 bool ToCodePage(const std::string& utf8, const std::string& charset, std::string* out) {
     if (IsAscii(utf8)) {
         *out = utf8;

@@ -283,15 +283,10 @@ static bool WriteThrough(const std::string& path, const std::vector<uint8_t>& by
         *error = std::string("cannot open: ") + strerror(errno);
         return false;
     }
-    for (size_t done = 0; done < bytes.size();) {
-        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            *error = std::string("cannot write: ") + strerror(n < 0 ? errno : ENOSPC);
-            close(fd);
-            return false;
-        }
-        done += size_t(n);
+    if (!WriteAll(fd, bytes.data(), bytes.size())) {
+        *error = std::string("cannot write: ") + strerror(errno);
+        close(fd);
+        return false;
     }
     if (close(fd) != 0) {
         *error = std::string("cannot write: ") + strerror(errno);

@@ -537,6 +537,20 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
     return ok || *skipped;
 }
 
+bool WriteAll(int fd, const uint8_t* p, size_t n) {
+    while (n > 0) {
+        ssize_t w = write(fd, p, n);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            if (w == 0) errno = EIO;
+            return false;
+        }
+        p += w;
+        n -= size_t(w);
+    }
+    return true;
+}
+
 void DropPending(PendingFile* file) {
     if (file->fd >= 0) close(file->fd);
     if (!file->temp.empty() && file->dirFd >= 0) unlinkat(file->dirFd, file->temp.c_str(), 0);

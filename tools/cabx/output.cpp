@@ -69,20 +69,6 @@ void SetTimeAndMode(int fd, uint16_t date, uint16_t time, uint16_t attributes) {
     }
 }
 
-bool WriteAll(int fd, const uint8_t* p, size_t n) {
-    while (n > 0) {
-        ssize_t w = write(fd, p, n);
-        if (w < 0 && errno == EINTR) continue;
-        if (w <= 0) {
-            if (w == 0) errno = EIO;
-            return false;
-        }
-        p += w;
-        n -= size_t(w);
-    }
-    return true;
-}
-
 std::string JoinedPath(const std::vector<std::string>& parts) {
     std::string key;
     for (const std::string& p : parts) {

@@ -59,10 +59,13 @@ std::string InCabinet(const std::string& reason, const std::string& cabinet) {
 
 std::string FolderKey(Session& s, uint16_t folderIndex) {
     const Head& h = HeadOf(s, s.currentCabinet);
-    unsigned local = folderIndex;
-    if (folderIndex == 0xFFFE) local = h.folderCount ? h.folderCount - 1u : 0;
-    if (folderIndex == 0xFFFD || folderIndex == 0xFFFF) local = 0;
-    return s.currentCabinet + "\n" + std::to_string(local);
+    return s.currentCabinet + "\n" + std::to_string(LocalFolder(folderIndex, h.folderCount));
+}
+
+unsigned LocalFolder(uint16_t folderIndex, unsigned folderCount) {
+    if (folderIndex == 0xFFFE) return folderCount ? folderCount - 1u : 0;
+    if (folderIndex == 0xFFFD || folderIndex == 0xFFFF) return 0;
+    return folderIndex;
 }
 
 int RunSalvage(Session& s) {

@@ -230,10 +230,7 @@ int ExtractNotify(NoticeKind kind, CabNotice* n) {
             // A file that runs on into the next cabinet lies in the last
             // folder of the one the walk began with (files that begin in a
             // later cabinet are not offered).
-            s.fileFolder = n->folderIndex == 0xFFFE && s.first.folderCount
-                               ? s.first.folderCount - 1u
-                           : n->folderIndex >= 0xFFFD ? 0u
-                                                      : n->folderIndex;
+            s.fileFolder = LocalFolder(n->folderIndex, s.first.folderCount);
             ShowProgress(true, &utf8);
             if (s.mode == Session::kTest || discard) return kTestHandle;
             std::vector<std::string> parts;
