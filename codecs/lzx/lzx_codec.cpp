@@ -149,6 +149,23 @@ static void DeliverOutput(LzxState* s, uint32_t count) {
     if (s->e8Size != 0 && s->frameCount < kLzxE8MaxFrames) TranslateE8(s, s->output, count);
 }
 
+// Whether the codes decoded so far lie inside the frame's data. The data
+// holds whole 16-bit words; the zeros the reader loads past its end are
+// look-ahead only. A frame that consumed them was cut short: a byte or two
+// missing may decode into other bytes without any other sign of damage. An
+// odd last byte is a word whose first-read (high) byte is missing, so a code
+// that reaches into that word is cut short too. Raw bytes of an uncompressed
+// block are checked as they are copied.
+static bool CodesWithinInput(const LzxState* s) {
+    if (s->blockType == Uncompressed) return true;
+    // The reader's words start at offsets of the cursor's parity.
+    const uint8_t* const wordEnd = s->inputEnd - ((s->inputEnd - s->inputCursor) & 1);
+    if (s->inputCursor <= wordEnd) return true;
+    // Bytes loaded past the last whole word (at most the 4-byte slack) must
+    // all still be unread; an exhausted reader holds fewer than 16 bits.
+    return !s->inputExhausted && (int32_t)(s->inputCursor - wordEnd) * 8 <= s->bitCount + 16;
+}
+
 CodecResult LzxDecompress(LzxDecoder* decoder, const uint8_t* input, uint32_t inputSize,
                           uint8_t* output, uint32_t* outputSize) {
     static const uint8_t kNoInput[1] = {0};
@@ -179,7 +196,7 @@ CodecResult LzxDecompress(LzxDecoder* decoder, const uint8_t* input, uint32_t in
     // A frame that would cross the window's end (only a damaged cabinet
     // declares a short block before the last) is refused.
     bool ok = count <= s->windowSize - s->windowPosition && (count == 0 || output) &&
-              DecodeFrame(s, count);
+              DecodeFrame(s, count) && CodesWithinInput(s);
     if (ok && count) DeliverOutput(s, count);
     s->frameCount++;
     if (!ok) {

@@ -797,6 +797,56 @@ TEST(LzxDamaged, ReadsStayInsideTheCallersInput) {
     EXPECT_EQ(d4.Frame(shortHeader, 8, &out), CodecResult::BadData);
 }
 
+TEST(LzxDamaged, FramesCutShortFailWhereTheZerosWouldDecode) {
+    // A frame a byte or a word short: its last codes would come from the
+    // zeros past its data, and code 0 is literal 0 here (flat trees), so
+    // they decode without another sign of damage, into the wrong bytes.
+    // Words at even offsets of the data block, and at odd ones after an
+    // uncompressed block that ends at an odd offset of it (the lone first
+    // byte of a cut word is then its low byte, read second).
+    auto frames = [](bool oddWords, std::vector<uint8_t>* ref) {
+        Stream s;
+        std::vector<std::vector<uint8_t>> f;
+        s.E8Header(0);
+        if (oddWords) {
+            // 301 literals, then raw bytes to the frame's end and 5 more.
+            FlatBlock(&s, Verbatim, 301);
+            for (int k = 0; k < 301; ++k) s.Main('r');
+            s.BlockHeader(Uncompressed, 32768 - 301 + 5);  // even: no pad byte
+            s.UncompressedStart(1, 1, 1);
+            s.Raw(std::vector<uint8_t>(32768 - 301, 9));
+            f.push_back(s.Take());
+            s.Raw(std::vector<uint8_t>(5, 9));
+        }
+        const int literals = oddWords ? 295 : 300;
+        FlatBlock(&s, Verbatim, literals);
+        ref->assign(oddWords ? 5 : 0, 9);
+        for (int k = 0; k < literals; ++k) {
+            ref->push_back(uint8_t('a' + k % 26));
+            s.Main(ref->back());
+        }
+        f.push_back(s.Take());
+        return f;
+    };
+    for (bool oddWords : {false, true}) {
+        std::vector<uint8_t> ref, out;
+        const std::vector<std::vector<uint8_t>> f = frames(oddWords, &ref);
+        ASSERT_EQ(f.back().size() % 2, oddWords ? 1u : 0u);
+        for (size_t cut = 0; cut <= 3; ++cut) {
+            Decoder d(1u << 15);
+            if (oddWords) ASSERT_EQ(d.Frame(f[0], 32768, &out), CodecResult::Ok);
+            std::vector<uint8_t> in(f.back().begin(), f.back().end() - cut);
+            const CodecResult r = d.Frame(in, 300, &out);
+            if (cut == 0) {
+                ASSERT_EQ(r, CodecResult::Ok) << "odd " << oddWords;
+                EXPECT_EQ(out, ref);
+            } else {
+                EXPECT_EQ(r, CodecResult::BadData) << "odd " << oddWords << ", cut " << cut;
+            }
+        }
+    }
+}
+
 TEST(LzxDamaged, FrameCrossingTheWindowEndIsRefused) {
     Decoder d(1u << 15);
     std::vector<uint8_t> out;
