@@ -407,6 +407,27 @@ TEST_F(ExtractTest, ExtractTwiceMeetsFirstOutput) {
     EXPECT_EQ(boxes[0].caption, "Overwrite?");
 }
 
+TEST_F(ExtractTest, RelativeFolderIsTakenFromTheStartingDirectoryEveryTime) {
+    // Each extraction enters its folder: a second one, and the file to
+    // open, must not take the relative folder again from inside it.
+    Settings s;
+    s.openAfterExtract = "sub\\setup.txt";
+    UseArchive(s, BuildMiniCabinet(SimpleCabinet({{"sub\\setup.txt", "run me"}})));
+    ASSERT_EQ(chdir(dir.path.c_str()), 0);
+    Init();
+    const std::string expected = PosixToFrontEndPath(dir.path + "/relout") + "\\sub\\setup.txt";
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        ExtractTo("relout");
+        EXPECT_TRUE(boxes.empty()) << boxes[0].text;
+        ASSERT_EQ(opened.size(), size_t(run + 1));
+        EXPECT_EQ(opened[run], expected);
+    }
+    EXPECT_EQ(ReadFileBytes(dir.path + "/relout/sub/setup.txt").size(), 6u);
+    struct stat st;
+    EXPECT_NE(stat((dir.path + "/relout/relout").c_str(), &st), 0);
+}
+
 }  // namespace
 
 namespace {

@@ -31,6 +31,11 @@ int32_t targetHandle = -1;
 char targetName[PathMax];
 char pendingTemp[PathMax];
 
+// The current directory when the dialog opened (empty if unknown). Each
+// extraction enters its folder; a relative folder is taken from here every
+// time, not from inside the folder the extraction before it entered.
+char startDirectory[PathMax];
+
 void ShowError(const char* text) { PlatformMessageBox(text, kErrorCaption, BoxIconError); }
 
 // Creates a fresh temporary file beside the cleaned name; its name goes to
@@ -226,7 +231,12 @@ done:
     return ok;
 }
 
+void RememberStartDirectory() {
+    if (!PlatformGetCurrentDirectory(startDirectory)) startDirectory[0] = 0;
+}
+
 void RunExtraction(DialogHandle dialog, const char* folder) {
+    if (startDirectory[0]) PlatformSetCurrentDirectory(startDirectory);
     char ownPath[PathMax];
     if (!PlatformModulePath(ownPath)) ownPath[0] = 0;
     progressDialog = dialog;
@@ -241,9 +251,12 @@ void RunExtraction(DialogHandle dialog, const char* folder) {
     PlatformFocusItem(dialog, IdExtract);
     // Only a complete extraction is opened: after a failure the file may be
     // missing, truncated or stale, and running a setup program then is wrong.
+    // The file is named from the current directory, which ExtractDriver
+    // left in the folder, so that a relative folder is not taken twice.
     if (ok && sfxSettings.openAfterExtract && sfxSettings.openAfterExtract[0]) {
-        char path[PathMax] = "";
-        if (AppendText(path, PathMax, folder) &&
+        char path[PathMax];
+        if (PlatformGetCurrentDirectory(path) &&
+            (SplitPath(path) == (int)strlen(path) - 1 || AppendText(path, PathMax, "\\")) &&
             AppendText(path, PathMax, sfxSettings.openAfterExtract))
             PlatformShellOpen(path);
     }

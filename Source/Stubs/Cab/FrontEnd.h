@@ -78,6 +78,8 @@ int HandleNotice(NoticeKind kind, CabNotice* notice);
 // Extracts the archive into the folder; false after a failure, which it has
 // reported.
 bool ExtractDriver(const char* ownPath, const char* folder);
+// Notes the current directory as the one a relative folder is taken from.
+void RememberStartDirectory();
 void RunExtraction(DialogHandle dialog, const char* folder);
 
 // The dialog procedure of template 103; answers nonzero when it handled the

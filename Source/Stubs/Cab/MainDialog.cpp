@@ -53,6 +53,7 @@ bool BrowseForFolder(DialogHandle dialog, char* path) {
 intptr_t STUB_CALLBACK MainDialog(DialogHandle dialog, unsigned message, uintptr_t wParam,
                                   intptr_t) {
     if (message == MsgInitDialog) {
+        RememberStartDirectory();
         LoadSettings(dialog);
         return 1;
     }
