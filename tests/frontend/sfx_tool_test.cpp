@@ -160,6 +160,9 @@ TEST_F(SfxToolTest, NamesAndTextsInTheArchivesCodePage) {
     EXPECT_EQ(Run(base + "--message '\xE6\x97\xA5' " + exe + " " + dir.path + "/w"), 2);
     EXPECT_NE(Output().find("--message cannot be written in CP1252"), std::string::npos) << Output();
     EXPECT_EQ(Run(base + "--encoding NO-SUCH-SET " + exe + " " + dir.path + "/w"), 2);
+    // Texts the stub reads as a code page's bytes, cut at a zero byte.
+    EXPECT_EQ(Run(base + "--encoding UTF-16LE " + exe + " " + dir.path + "/w"), 2);
+    EXPECT_NE(Output().find("does not write ASCII as ASCII"), std::string::npos) << Output();
     EXPECT_NE(access(exe.c_str(), F_OK), 0);
 }
 
@@ -204,6 +207,18 @@ TEST_F(SfxToolTest, RefusesNamesTheStubWouldWriteToOneFile) {
     EXPECT_EQ(Run(base + utf8), 1);
     EXPECT_NE(Output().find("is stored in UTF-8, which the stub does not read"), std::string::npos)
         << Output();
+    EXPECT_FALSE(made());
+    // A file where another entry needs a directory of that name (either
+    // order; "." parts become '_'): the stub would stop there.
+    for (auto order : {std::vector<std::string>{"fd\\A", "fd\\a\\x"},
+                       std::vector<std::string>{"fd\\a\\x", "fd\\A"},
+                       std::vector<std::string>{"..\\..\\x", ".."}}) {
+        const std::string clash = dir.Write(
+            "clash.cab", BuildMiniCabinet(SimpleCabinet({{order[0], "1"}, {order[1], "2"}})));
+        EXPECT_EQ(Run(base + clash), 1) << order[0];
+        EXPECT_NE(Output().find("needs a directory: the archive would not extract"), std::string::npos)
+            << Output();
+    }
     EXPECT_FALSE(made());
     EXPECT_EQ(Run("sfx --stub " + stub + " --encoding UTF-8 " + exe + " " + utf8), 0) << Output();
 }

@@ -189,10 +189,12 @@ std::string WindowsKey(const std::string& name) {
 // Warns of each name the stub writes otherwise, and refuses two names it
 // would write to one file (as Windows compares names, less the trailing
 // dots and spaces it drops): the later would silently replace the earlier.
+// Also refuses a name that is a file for one entry and a directory for
+// another.
 // Each name is given for display (UTF-8) and as the stored bytes.
 bool CheckStubNames(const std::vector<std::pair<std::string, std::string>>& names,
                     const std::string& charset, const std::string& outPath) {
-    std::map<std::string, std::string> taken;
+    std::map<std::string, std::string> taken, directories;  // key -> a name shown
     for (const auto& [shown, bytes] : names) {
         std::string written = AsTheStubWrites(bytes, charset);
         const std::string writtenShown = FromCodePage(written, charset);
@@ -203,12 +205,27 @@ bool CheckStubNames(const std::vector<std::pair<std::string, std::string>>& name
                     Printable(writtenShown).c_str());
         while (!written.empty() && (written.back() == '.' || written.back() == ' '))
             written.pop_back();
-        const auto [it, fresh] = taken.emplace(WindowsKey(written), shown);
+        const std::string key = WindowsKey(written);
+        const auto [it, fresh] = taken.emplace(key, shown);
         if (!fresh) {
             fprintf(stderr, "cabx sfx: %s: '%s' and '%s' would both be extracted as '%s': one of "
                     "them would be lost\n", Printable(outPath).c_str(), Printable(it->second).c_str(),
                     Printable(shown).c_str(), Printable(writtenShown).c_str());
             return false;
+        }
+        // A file and a directory of one name cannot both be made: the stub
+        // would stop there, leaving the files after it unextracted.
+        auto clash = [&](const std::string& file, const std::string& other) {
+            fprintf(stderr, "cabx sfx: %s: '%s' would be extracted as a file where '%s' needs a "
+                    "directory: the archive would not extract\n", Printable(outPath).c_str(),
+                    Printable(file).c_str(), Printable(other).c_str());
+            return false;
+        };
+        if (const auto d = directories.find(key); d != directories.end()) return clash(shown, d->second);
+        for (size_t cut = key.find('\\'); cut != std::string::npos; cut = key.find('\\', cut + 1)) {
+            const std::string directory = key.substr(0, cut);
+            if (const auto f = taken.find(directory); f != taken.end()) return clash(f->second, shown);
+            directories.emplace(directory, shown);
         }
     }
     return true;
@@ -388,6 +405,14 @@ int SfxCommand(int argc, char** argv) {
             iconv_t cd = iconv_open(charset.c_str(), "UTF-8");
             if (cd == iconv_t(-1)) return Usage("unknown character set '" + charset + "' (see iconv --list)");
             iconv_close(cd);
+            // The stub reads texts and names as bytes of a Windows code page,
+            // in which ASCII is itself (UTF-16 and the like would be cut at
+            // their first zero byte).
+            std::string ascii, coded;
+            for (char c = ' '; c < 0x7F; ++c) ascii += c;
+            if (!Recode(ascii, charset.c_str(), "UTF-8", &coded) || coded != ascii)
+                return Usage("'" + charset + "' is not a code page the stub can use: it does not "
+                             "write ASCII as ASCII");
         } else if (a == "--confirm-overwrite") {
             spec.confirmOverwrite = true;
         } else if (a.size() > 1 && a[0] == '-') {

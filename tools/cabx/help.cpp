@@ -134,8 +134,8 @@ const Command kCommands[] = {
      "The stub writes '_' for what is unsafe in a name on Windows (bytes from 0xE0\n"
      "up, ':*?\"<>|', the first letter of a device such as AUX or COM1, a directory's\n"
      "trailing dots and spaces); a warning names such files. Two names it would\n"
-     "write to one file are refused, as is a ready cabinet with UTF-8 names outside\n"
-     "ASCII unless --encoding is UTF-8.\n"},
+     "write to one file, or as a file and a directory, are refused, as is a ready\n"
+     "cabinet with UTF-8 names outside ASCII unless --encoding is UTF-8.\n"},
     {"info", "cabx info ARCHIVE",
      "Describe a self-extracting archive or a cabinet: the settings block, the\n"
      "cabinet's header, folders and files.\n"},
