@@ -405,6 +405,31 @@ else
   check "focus: dialog shown" false
 fi
 
+# --- 2c: a relative folder, twice --------------------------------------------
+# Taken from the directory the program started in, on every extraction; the
+# file to open is found in it (an extraction enters its folder).
+echo "== a relative folder, extracted twice"
+sfx -m none --folder 'relout' --open opened.exe "$work/cases/relative.exe" "$in/a.txt" \
+    "$in/opened.exe"
+mkdir -p "$drive/e2e/start"
+pushd "$drive/e2e/start" >/dev/null
+start "$work/cases/relative.exe"
+popd >/dev/null
+if dlg=$(wait_window "$dialog_title"); then
+  out="$drive/e2e/start/relout"
+  for run in first second; do
+    extract_btn "$dlg"
+    check "relative: the $run extraction opens the file" opened_again
+    check "the dialog is idle again" settle "$dlg"
+  done
+  check "relative: extracted beside the start" same "$in/a.txt" "$out/a.txt"
+  check "relative: nothing in a folder inside it" test ! -e "$out/relout"
+  cancel_btn "$dlg"
+  check "relative: Cancel ends the program" wait_exit
+else
+  check "relative: dialog shown" false
+fi
+
 # --- 3: each decoder, an information message, the read-only attribute -------
 for method in mszip lzx quantum; do
   echo "== $method archive with an information message"
