@@ -74,9 +74,14 @@ bool ReadAll(const std::string& path, size_t expected, std::vector<uint8_t>* out
     if (fd < 0) return false;
     out->assign(expected, 0);
     size_t got = 0;
+    // Bytes past the expected size (the file grew meanwhile) come through a
+    // small buffer, so that a file read at its listed size holds no spare
+    // capacity: every file's data stay in memory until the archive is
+    // written, and a spare 64 KiB each made gigabytes of many small files.
+    uint8_t more[4096];
     for (;;) {
-        if (got == out->size()) out->resize(out->size() + 65536);  // it grew meanwhile
-        ssize_t n = read(fd, out->data() + got, out->size() - got);
+        const bool past = got >= out->size();
+        ssize_t n = read(fd, past ? more : out->data() + got, past ? sizeof more : out->size() - got);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             int e = errno;
@@ -85,6 +90,7 @@ bool ReadAll(const std::string& path, size_t expected, std::vector<uint8_t>* out
             errno = e;
             return n == 0;
         }
+        if (past) out->insert(out->end(), more, more + n);
         got += size_t(n);
     }
 }
