@@ -154,6 +154,7 @@ Compressor::Choice Compressor::Best(size_t pos, size_t end, int depth) {
     // match is longer than 4, only longer ones are looked at (a length-3 or
     // length-4 match has position models of its own and may still win).
     unsigned longest = 4;
+    unsigned shortWeighed = 0;  // bit 3 or 4: a match of that length was weighed
     if (limit >= 4) {
         uint32_t cands[MatchFinder::kWays];
         const int count = std::min<int>(int(finder_.Candidates(pos, windowSize_, cands)), depth);
@@ -164,13 +165,20 @@ Compressor::Choice Compressor::Best(size_t pos, size_t end, int depth) {
             // limit 4.
             if (longest != 4 && data_[c + longest] != data_[pos + longest]) continue;
             const unsigned len = finder_.Length(c, pos, limit);
-            if (len > longest || (len >= 3 && len <= 4)) {
+            if (len > longest) {
                 Consider(pos, len, (uint32_t)(pos - c), literalCosts, &costed, &best);
-                if (len > longest) {
-                    if (len >= kGoodLength && longest < kGoodLength) depth = k + (depth - k + 3) / 4;
-                    longest = len;
-                }
+                if (len >= kGoodLength && longest < kGoodLength) depth = k + (depth - k + 3) / 4;
+                longest = len;
                 if (len >= kNiceLength || len == limit) break;
+            } else if (len >= 3 && len <= 4 && !(shortWeighed & (1u << len))) {
+                // Of the length-3 and length-4 matches only the nearest of
+                // each is weighed: candidates come newest first, and a
+                // nearer position costs no more bits. (Data full of such
+                // short matches weighed every candidate twice over at
+                // every byte.)
+                shortWeighed |= 1u << len;
+                Consider(pos, len, (uint32_t)(pos - c), literalCosts, &costed, &best);
+                if (len == limit) break;
             }
         }
     }
