@@ -419,8 +419,10 @@ static bool ReadBlockHeader(LzxState* s) {
         }
     }
     if (s->blockType == Uncompressed) {
-        // After an uncompressed block: its pad byte, then a fresh reader.
-        if ((s->blockSize & 1) && b.cursor < b.limit) b.cursor++;
+        // After an uncompressed block: its pad byte (unless DecodeFrame
+        // passed it already), then a fresh reader.
+        if ((s->blockSize & 1) && !s->padTaken && b.cursor < b.limit) b.cursor++;
+        s->padTaken = 0;
         s->blockType = kLzxBlockNone;
         PrimeBits(&b);
     }
@@ -463,7 +465,19 @@ bool DecodeFrame(LzxState* s, uint32_t count) {
             s->blockRemaining -= (int32_t)chunk;
             count -= chunk;
         }
-        if (s->blockRemaining == 0) s->blockState = kLzxHeaderDue;
+        if (s->blockRemaining == 0) {
+            s->blockState = kLzxHeaderDue;
+            // An uncompressed block of odd size is followed by a pad byte.
+            // When the block's bytes end a data block, producers put the pad
+            // either as that data block's last byte or as the next one's
+            // first: a byte still left here is the pad, and the next data
+            // block then starts with a header.
+            if (s->blockType == Uncompressed && (s->blockSize & 1) &&
+                s->inputCursor < s->inputEnd) {
+                s->inputCursor++;
+                s->padTaken = 1;
+            }
+        }
     }
     return true;
 fail:

@@ -30,6 +30,7 @@ CodecResult LzxReset(LzxDecoder* decoder) {
     s->e8Size = 0;
     s->e8Position = 0;
     s->inputExhausted = 0;
+    s->padTaken = 0;
     s->frameCount = 0;
     return CodecResult::Ok;
 }

@@ -69,6 +69,7 @@ struct LzxState {
     uint8_t positionSlots;   // 30 to 50, from the window size
     uint8_t e8HeaderPending; // the stream's E8 header comes with the next block header
     uint8_t inputExhausted;  // the bit reader wanted a word at inputLimit; until reset
+    uint8_t padTaken;        // an odd uncompressed block's pad byte was its data block's last
     uint32_t windowPosition; // window index of the next byte to decode
     uint32_t e8Size;         // E8 translation size; 0 = translation off
     uint32_t e8Position;     // folder offset of the next delivered byte

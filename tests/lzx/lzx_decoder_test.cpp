@@ -449,23 +449,27 @@ TEST(LzxBlocks, UncompressedBlocksPadBytesAndFrameContinuation) {
     // and its 7 raw bytes end exactly at the frame's end.
     ASSERT_EQ(d.Frame({'3', '4', '5', '6', '7', '8', '9'}, 7, &out), CodecResult::Ok);
     EXPECT_EQ(std::string(out.begin(), out.end()), "3456789");
-    // A block of odd size that ended with the frame: its pad byte is the
-    // first byte of the next data block, then a fresh header.
-    Decoder d2(1u << 15);
-    Stream a;
-    a.E8Header(0);
-    a.BlockHeader(Uncompressed, 3);
-    a.UncompressedStart(1, 1, 1);
-    a.Raw({'a', 'b', 'c'});
-    ASSERT_EQ(d2.Frame(a.Take(), 3, &out), CodecResult::Ok);
-    Stream b;
-    b.Raw({0x55});  // pad
-    b.BlockHeader(Uncompressed, 2);
-    b.UncompressedStart(1, 1, 1);
-    b.Raw({'d', 'e'});
-    std::vector<uint8_t> second = b.Take();
-    ASSERT_EQ(d2.Frame(second, 2, &out), CodecResult::Ok);
-    EXPECT_EQ(std::string(out.begin(), out.end()), "de");
+    // A block of odd size whose bytes end the frame: its pad byte is the
+    // first byte of the next data block, or the last of its own (producers
+    // do both), then a fresh header; a verbatim block, so that a byte
+    // skipped wrongly would shift its bits.
+    for (bool padInFirst : {false, true}) {
+        SCOPED_TRACE(padInFirst);
+        Decoder d2(1u << 15);
+        Stream a;
+        a.E8Header(0);
+        a.BlockHeader(Uncompressed, 3);
+        a.UncompressedStart(1, 1, 1);
+        a.Raw({'a', 'b', 'c'});
+        if (padInFirst) a.Raw({0x55});
+        ASSERT_EQ(d2.Frame(a.Take(), 3, &out), CodecResult::Ok);
+        Stream b;
+        if (!padInFirst) b.Raw({0x55});
+        FlatBlock(&b, Verbatim, 3);
+        for (char c : {'d', 'e', 'f'}) b.Main(uint8_t(c));
+        ASSERT_EQ(d2.Frame(b.Take(), 3, &out), CodecResult::Ok);
+        EXPECT_EQ(std::string(out.begin(), out.end()), "def");
+    }
 }
 
 TEST(LzxBlocks, BlockWhoseWordsLieAtOddOffsetsOfItsDataBlock) {
