@@ -220,6 +220,15 @@ TEST_F(SfxToolTest, RefusesNamesTheStubWouldWriteToOneFile) {
             << Output();
     }
     EXPECT_FALSE(made());
+    // In CP932 these differ only in a second byte that would be a capital
+    // (89 45) or small (89 65) letter alone: two names, not one.
+    ASSERT_EQ(system(("mkdir -p " + dir.path + "/k/\xE5\x8F\xB3").c_str()), 0);
+    dir.Write("k/\xE5\x8F\xB3/f.txt", {'1'});
+    dir.Write("k/\xE5\xBD\xB1", {'2'});
+    dir.Write("k/\xE5\xBD\xB1.txt", {'3'});
+    dir.Write("k/\xE5\x8F\xB3.txt", {'4'});
+    EXPECT_EQ(Run(base + "--encoding CP932 " + dir.path + "/k"), 0) << Output();
+    ASSERT_EQ(unlink(exe.c_str()), 0);
     EXPECT_EQ(Run("sfx --stub " + stub + " --encoding UTF-8 " + exe + " " + utf8), 0) << Output();
 }
 

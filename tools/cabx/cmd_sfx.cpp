@@ -4,6 +4,7 @@
 // their base name, directories with their contents below the directory's
 // name). The stub is padded to its fixed size so that the settings block
 // lands where the stub reads it.
+#include <errno.h>
 #include <iconv.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <string>
 #include <utility>
@@ -101,6 +103,27 @@ std::string FromCodePage(const std::string& bytes, const std::string& charset) {
     return shown;
 }
 
+// The bytes that begin a double-byte character in the code page: those
+// that convert only together with a byte after them. None for single-byte
+// code pages and for UTF-8, for which Windows names no lead bytes.
+using LeadBytes = std::array<bool, 256>;
+bool IsUtf8Charset(const std::string& charset);
+LeadBytes LeadBytesOf(const std::string& charset) {
+    LeadBytes lead{};
+    iconv_t cd = IsUtf8Charset(charset) ? iconv_t(-1) : iconv_open("UTF-16LE", charset.c_str());
+    if (cd == iconv_t(-1)) return lead;
+    for (unsigned c = 0x80; c < 256; ++c) {
+        char one = char(c), two[8];
+        char* from = &one;
+        char* to = two;
+        size_t left = 1, room = sizeof two;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        lead[c] = iconv(cd, &from, &left, &to, &room) == size_t(-1) && errno == EINVAL;
+    }
+    iconv_close(cd);
+    return lead;
+}
+
 // The name the stub writes for a stored name (both in the code page), as
 // its name cleaning makes it. Leading separators, '?' and a drive prefix
 // are skipped. Control bytes, bytes 0x7F to 0x9F and 0xE0 to 0xFF standing
@@ -109,18 +132,8 @@ std::string FromCodePage(const std::string& bytes, const std::string& charset) {
 // part: one of only dots and spaces has its dots replaced, one whose stem
 // names a device its first letter, and a directory its trailing dots and
 // spaces. Lead bytes are those a double-byte code page cannot end a text
-// with; UTF-8 has none for the stub (Windows names no lead bytes there).
-bool IsUtf8Charset(const std::string& charset);
-std::string AsTheStubWrites(const std::string& name, const std::string& charset) {
-    iconv_t cd = IsUtf8Charset(charset) ? iconv_t(-1) : iconv_open("UTF-16LE", charset.c_str());
-    auto lead = [&](unsigned char c) {
-        if (cd == iconv_t(-1) || c < 0x80) return false;
-        char one = char(c), two[8];
-        char* from = &one;
-        char* to = two;
-        size_t left = 1, room = sizeof two;
-        return iconv(cd, &from, &left, &to, &room) == size_t(-1) && errno == EINVAL;
-    };
+// with.
+std::string AsTheStubWrites(const std::string& name, const LeadBytes& lead) {
     auto skippedLead = [](char c) { return c == '/' || c == '\\' || c == '?'; };
     size_t at = 0;
     while (at < name.size() && skippedLead(name[at])) ++at;
@@ -149,7 +162,7 @@ std::string AsTheStubWrites(const std::string& name, const std::string& charset)
     size_t part = 0;
     for (size_t i = 0; i < out.size(); ++i) {
         unsigned char c = out[i];
-        if (lead(c) && i + 1 < out.size()) {
+        if (lead[c] && i + 1 < out.size()) {
             ++i;
         } else if (c == '/' || c == '\\') {
             out[i] = '\\';
@@ -160,7 +173,6 @@ std::string AsTheStubWrites(const std::string& name, const std::string& charset)
         }
     }
     guard(part, out.size(), false);
-    if (cd != iconv_t(-1)) iconv_close(cd);
     return out;
 }
 
@@ -175,10 +187,17 @@ bool IsUtf8Charset(const std::string& charset) {
 constexpr size_t kSfxMaxFolder = 258;
 
 // A name as Windows compares it: '/' and '\\' alike, leading separators
-// gone, ASCII letters in either case alike.
-std::string WindowsKey(const std::string& name) {
+// gone, ASCII letters in either case alike (a double-byte character's
+// second byte is no letter, whatever its value).
+std::string WindowsKey(const std::string& name, const LeadBytes& lead) {
     std::string key;
-    for (char c : name) {
+    for (size_t i = 0; i < name.size(); ++i) {
+        char c = name[i];
+        if (lead[static_cast<unsigned char>(c)] && i + 1 < name.size()) {
+            key += c;
+            key += name[++i];
+            continue;
+        }
         if (c == '/') c = '\\';
         if (c == '\\' && key.empty()) continue;
         key += char(c >= 'A' && c <= 'Z' ? c + 32 : c);
@@ -195,8 +214,9 @@ std::string WindowsKey(const std::string& name) {
 bool CheckStubNames(const std::vector<std::pair<std::string, std::string>>& names,
                     const std::string& charset, const std::string& outPath) {
     std::map<std::string, std::string> taken, directories;  // key -> a name shown
+    const LeadBytes lead = LeadBytesOf(charset);
     for (const auto& [shown, bytes] : names) {
-        std::string written = AsTheStubWrites(bytes, charset);
+        std::string written = AsTheStubWrites(bytes, lead);
         const std::string writtenShown = FromCodePage(written, charset);
         if (written != bytes)
             fprintf(stderr, "cabx sfx: warning: %s: '%s' is extracted as '%s' (the stub writes '_' "
@@ -205,7 +225,7 @@ bool CheckStubNames(const std::vector<std::pair<std::string, std::string>>& name
                     Printable(writtenShown).c_str());
         while (!written.empty() && (written.back() == '.' || written.back() == ' '))
             written.pop_back();
-        const std::string key = WindowsKey(written);
+        const std::string key = WindowsKey(written, lead);
         const auto [it, fresh] = taken.emplace(key, shown);
         if (!fresh) {
             fprintf(stderr, "cabx sfx: %s: '%s' and '%s' would both be extracted as '%s': one of "
@@ -280,11 +300,13 @@ bool ReadyCabinetNames(const std::vector<uint8_t>& cabinet, const std::string& c
 // Whether the cabinet lists a file of that name: the stub opens the file
 // after extraction by its name below the destination, and a name that is
 // not in the archive opens nothing, without a word to the user.
-bool CabinetHolds(const std::vector<uint8_t>& cabinet, const std::string& name) {
-    const std::string want = WindowsKey(name);
+bool CabinetHolds(const std::vector<uint8_t>& cabinet, const std::string& name,
+                  const std::string& charset) {
+    const LeadBytes lead = LeadBytesOf(charset);
+    const std::string want = WindowsKey(name, lead);
     bool found = false;
     ForEachStoredFile(cabinet, [&](const FileEntry&, const std::string& stored) {
-        found = WindowsKey(stored) == want;
+        found = WindowsKey(stored, lead) == want;
         return !found;
     });
     return found;
@@ -501,7 +523,7 @@ int SfxCommand(int argc, char** argv) {
         cabinet = std::move(cabinets[0].bytes);
     }
     if (!CheckStubNames(names, charset, outPath)) return 1;
-    if (!spec.openAfterExtract.empty() && !CabinetHolds(cabinet, spec.openAfterExtract))
+    if (!spec.openAfterExtract.empty() && !CabinetHolds(cabinet, spec.openAfterExtract, charset))
         fprintf(stderr, "cabx sfx: warning: %s: --open '%s': the archive holds no file of that name\n",
                 Printable(outPath).c_str(), Printable(spec.openAfterExtract).c_str());
     std::vector<uint8_t> out;
