@@ -215,6 +215,14 @@ bool CheckStubNames(const std::vector<std::pair<std::string, std::string>>& name
                     const std::string& charset, const std::string& outPath) {
     std::map<std::string, std::string> taken, directories;  // key -> a name shown
     const LeadBytes lead = LeadBytesOf(charset);
+    // A file and a directory of one name cannot both be made: the stub
+    // would stop there, leaving the files after it unextracted.
+    auto clash = [&outPath](const std::string& file, const std::string& other) {
+        fprintf(stderr, "cabx sfx: %s: '%s' would be extracted as a file where '%s' needs a "
+                "directory: the archive would not extract\n", Printable(outPath).c_str(),
+                Printable(file).c_str(), Printable(other).c_str());
+        return false;
+    };
     for (const auto& [shown, bytes] : names) {
         std::string written = AsTheStubWrites(bytes, lead);
         const std::string writtenShown = FromCodePage(written, charset);
@@ -233,14 +241,6 @@ bool CheckStubNames(const std::vector<std::pair<std::string, std::string>>& name
                     Printable(shown).c_str(), Printable(writtenShown).c_str());
             return false;
         }
-        // A file and a directory of one name cannot both be made: the stub
-        // would stop there, leaving the files after it unextracted.
-        auto clash = [&](const std::string& file, const std::string& other) {
-            fprintf(stderr, "cabx sfx: %s: '%s' would be extracted as a file where '%s' needs a "
-                    "directory: the archive would not extract\n", Printable(outPath).c_str(),
-                    Printable(file).c_str(), Printable(other).c_str());
-            return false;
-        };
         if (const auto d = directories.find(key); d != directories.end()) return clash(shown, d->second);
         for (size_t cut = key.find('\\'); cut != std::string::npos; cut = key.find('\\', cut + 1)) {
             const std::string directory = key.substr(0, cut);

@@ -38,6 +38,14 @@ char startDirectory[PathMax];
 
 void ShowError(const char* text) { PlatformMessageBox(text, kErrorCaption, BoxIconError); }
 
+// The path of a name in the current directory (PathMax bytes); false when
+// it does not fit, never cut into another name.
+bool InCurrentDirectory(char* path, const char* name) {
+    bool fits = PlatformGetCurrentDirectory(path);
+    if (fits && SplitPath(path) != (int)strlen(path) - 1) fits = AppendText(path, PathMax, "\\");
+    return fits && AppendText(path, PathMax, name);
+}
+
 // Creates a fresh temporary file beside the cleaned name; its name goes to
 // temp. Returns the handle or -1.
 int32_t OpenTemporary(const char* name, char* temp) {
@@ -70,10 +78,7 @@ int OfferFile(CabNotice* notice) {
     // destination folder) and the cleaned name. A path that does not fit
     // is refused, never cut into another name.
     char target[PathMax];
-    bool fits = PlatformGetCurrentDirectory(target);
-    if (fits && SplitPath(target) != (int)strlen(target) - 1)
-        fits = AppendText(target, PathMax, "\\");
-    if (!fits || !AppendText(target, PathMax, name)) {
+    if (!InCurrentDirectory(target, name)) {
         char text[PathMax + 32] = "The file name is too long: ";
         AppendText(text, sizeof text, name);
         ShowError(text);
@@ -255,9 +260,6 @@ void RunExtraction(DialogHandle dialog, const char* folder) {
     // left in the folder, so that a relative folder is not taken twice.
     if (ok && sfxSettings.openAfterExtract && sfxSettings.openAfterExtract[0]) {
         char path[PathMax];
-        if (PlatformGetCurrentDirectory(path) &&
-            (SplitPath(path) == (int)strlen(path) - 1 || AppendText(path, PathMax, "\\")) &&
-            AppendText(path, PathMax, sfxSettings.openAfterExtract))
-            PlatformShellOpen(path);
+        if (InCurrentDirectory(path, sfxSettings.openAfterExtract)) PlatformShellOpen(path);
     }
 }
