@@ -326,10 +326,12 @@ TEST(AttackBounds, OutputBombStreamsAndStopsAtTheOutputLimit) {
     EXPECT_EQ(Entries(d.path() / "out"), std::vector<std::string>{"bomb0"});
     EXPECT_EQ(fs::file_size(d.path() / "out/bomb0"), quarter);
 
-    // Stopped (TERM) while writing, once a temporary file is there: the
-    // temporary file goes with the process, which ends by the signal.
+    // Stopped (TERM) while writing, once a temporary file is there (files
+    // written named, as where the file system cannot make unnamed ones):
+    // the temporary file goes with the process, which ends by the signal.
     std::string dir = peer::Quote((d.path() / "int").string());
-    auto r = peer::Run(peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") + " extract -q -d " + dir + " " +
+    auto r = peer::Run("CABX_NAMED_TEMPORARIES=1 " + peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") +
+                       " extract -q -d " + dir + " " +
                        peer::Quote(bomb) + " & p=$!; for i in $(seq 1 20000); do " +
                        "ls -A " + dir + " 2>/dev/null | grep -q '^[.]cabx-' && break; sleep 0.001; done; " +
                        "kill -TERM $p; wait $p; echo \"status $?\"");

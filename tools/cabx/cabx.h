@@ -88,13 +88,15 @@ std::string Printable(const std::string& utf8);
 // the destination, control characters become '_'. Empty when nothing is left.
 std::vector<std::string> SafeComponents(const std::string& utf8);
 
-// A file being written under a temporary name in its destination
-// directory, moved to its real name only once complete, so that a file cut
-// short never appears under its real name nor costs the file it replaces.
+// A file being written unnamed, or under a temporary name, in its
+// destination directory, and given its real name only once complete, so
+// that a file cut short never appears under its real name nor costs the
+// file it replaces.
 struct PendingFile {
     int fd = -1;         // open for writing
     int rootFd = -1;     // not owned
     int dirFd = -1;      // the destination directory (owned unless rootFd)
+    bool unnamed = false;  // made without a name (O_TMPFILE)
     std::string temp;    // the temporary name in it, while it exists
     std::string leaf;    // the real name
     void* slot = nullptr;  // where the signal handler finds it
@@ -105,9 +107,9 @@ struct PendingFile {
 // directories made below it are remembered from then on.
 void SetOutputRoot(int rootFd, bool made);
 
-// Creates (with the directories needed) a temporary file for `parts` below
-// the directory `rootFd`, never following a symbolic link, and returns its
-// descriptor. A file that exists is kept when `keepExisting` (then *skipped
+// Creates (with the directories needed) an unnamed or temporary file for
+// `parts` below the directory `rootFd`, never following a symbolic link,
+// and returns its descriptor. A file that exists is kept when `keepExisting` (then *skipped
 // is set and -1 is returned with an empty *error); a directory in its place
 // is an error. On failure returns -1 with a reason, and errno tells why
 // (EISDIR for a directory in the way).
@@ -116,7 +118,7 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
 // Closes the file and moves it to its real name, replacing what is there
 // (with keepExisting, a file that appeared meanwhile is kept and the new
 // one dropped: *skipped). False with a reason (and errno) when it cannot;
-// the temporary file is gone either way.
+// the unnamed or temporary file is gone either way.
 bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::string* error);
 // Closes and removes an incomplete file.
 void DropPending(PendingFile* file);

@@ -9,8 +9,8 @@
 // warning. Names always come from the path as walked, never from where a
 // link leads, so nothing outside the directory given can lend its name.
 //
-// The archive made is written under a temporary name beside its place and
-// renamed into place once complete: a run that fails (a full disk, an
+// The archive made is written unnamed (or under a temporary name) beside
+// its place and named once complete: a run that fails (a full disk, an
 // interrupt) leaves neither a cut-short archive nor a damaged old one.
 #include <dirent.h>
 #include <errno.h>

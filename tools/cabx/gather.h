@@ -68,8 +68,8 @@ private:
 };
 
 // The files a command makes (an archive, a set's cabinets), each written
-// whole under a temporary name beside its place, given the permission
-// bits `mode` less the umask; Commit renames them all into place once all
+// whole unnamed (or under a temporary name) beside its place, given the
+// permission bits `mode` less the umask; Commit names them all once all
 // are complete. Until then, and after any failure, nothing is left and the
 // files already at those paths are kept. A path that names a device, a pipe
 // or a socket (a lone archive only) is written to at Commit instead; one

@@ -397,28 +397,92 @@ void RemoveTempsAndDie(int sig) {
     raise(sig);
 }
 
-// Creates the temporary file `name` in `dir` (O_EXCL) with its slot
-// registered first; -1 with errno on failure. Once a signal is being
-// handled no file is created: the thread waits for the end.
-int CreateRegistered(int dir, const char* name, TempSlot** slot) {
+// Makes the hidden name `name` in `dir` with make(name) (an O_EXCL creation
+// or a link: -1 with errno EEXIST when the name is taken), its slot
+// registered first; the result of make, or -1 with errno. Once a signal is
+// being handled no name is made: the thread waits for the end.
+template <class Make>
+int MakeRegistered(int dir, const char* name, TempSlot** slot, Make make) {
     gCreating.fetch_add(1);
     if (gDying.load()) {
         gCreating.fetch_sub(1);
         for (;;) pause();
     }
     *slot = Register(dir, name);
-    int fd;
+    int r;
     {
         std::lock_guard<std::mutex> lock(gEntryChanges);
-        fd = openat(dir, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        r = make(name);
     }
     int error = errno;
-    if (fd < 0) {
+    if (r < 0) {
         Unregister(*slot);  // not ours: an existing file of that name is left alone
         *slot = nullptr;
     }
     gCreating.fetch_sub(1);
     errno = error;
+    return r;
+}
+
+// Gives the file a fresh hidden name in its directory with make (see
+// MakeRegistered); the result of make, or -1 with errno. The name is never
+// derived from the stored name, so it cannot be too long where the real
+// name is not.
+template <class Make>
+int MakeTemporaryName(PendingFile* file, Make make) {
+    static std::atomic<unsigned> serial{0};
+    static const long pid = long(getpid());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char temp[64];
+        snprintf(temp, sizeof temp, ".cabx-%ld-%u.part", pid, serial.fetch_add(1));
+        TempSlot* slot = nullptr;
+        int r = MakeRegistered(file->dirFd, temp, &slot, make);
+        if (r >= 0) {
+            file->temp = temp;
+            file->slot = slot;
+            return r;
+        }
+        if (errno != EEXIST) break;
+    }
+    return -1;
+}
+
+// Files are written, where the file system allows, as an unnamed inode of
+// their directory (O_TMPFILE) and named by linkat() once complete. A file
+// cut short, or a run killed outright, then leaves nothing behind, and a
+// file costs one change to its directory where a temporary name costs two:
+// on ext4, 1232 files created and renamed took 0.040 s more system time
+// than created under their own names, and 0.020 s more created unnamed and
+// linked. linkat() names the file through /proc/self/fd, which a chroot or
+// a container may lack, so that is checked once. Elsewhere, and with
+// CABX_NAMED_TEMPORARIES set (to test that path on any machine), a file is
+// written under a hidden temporary name and renamed.
+//
+// 1 unnamed files are used, 0 they are not, -1 not known yet.
+std::atomic<int> gUnnamed{-1};
+
+void ProcPath(int fd, char (&path)[32]) { snprintf(path, sizeof path, "/proc/self/fd/%d", fd); }
+
+// An unnamed file in dir, or -1 (with nothing to report: the named path
+// then reports whatever stands in the way).
+int OpenUnnamed(int dir) {
+    int known = gUnnamed.load(std::memory_order_relaxed);
+    if (known == 0) return -1;
+    if (known < 0 && getenv("CABX_NAMED_TEMPORARIES")) {
+        gUnnamed.store(0);
+        return -1;
+    }
+    int fd = openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd >= 0 && known < 0) {
+        char path[32];
+        ProcPath(fd, path);
+        bool linkable = faccessat(AT_FDCWD, path, F_OK, 0) == 0;
+        gUnnamed.store(linkable ? 1 : 0);
+        if (!linkable) {
+            close(fd);
+            return -1;
+        }
+    }
     return fd;
 }
 
@@ -471,23 +535,19 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
             return -1;
         }
     }
-    // The temporary name is hidden and never derived from the stored name,
-    // so it cannot be too long where the real name is not. O_EXCL: an
-    // existing file of that name (or a link planted there) is never opened.
-    static std::atomic<unsigned> serial{0};
-    static const long pid = long(getpid());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char temp[64];
-        snprintf(temp, sizeof temp, ".cabx-%ld-%u.part", pid, serial.fetch_add(1));
-        TempSlot* slot = nullptr;
-        int fd = CreateRegistered(dir, temp, &slot);
-        if (fd >= 0) {
-            file->temp = temp;
-            file->fd = fd;
-            file->slot = slot;
-            return fd;
-        }
-        if (errno != EEXIST) break;
+    file->fd = OpenUnnamed(dir);
+    if (file->fd >= 0) {
+        file->unnamed = true;
+        return file->fd;
+    }
+    // O_EXCL: an existing file of that name (or a link planted there) is
+    // never opened.
+    int fd = MakeTemporaryName(file, [dir](const char* temp) {
+        return openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    });
+    if (fd >= 0) {
+        file->fd = fd;
+        return fd;
     }
     int e = errno;
     *error = std::string("cannot create file: ") + strerror(e);
@@ -496,8 +556,60 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
     return -1;
 }
 
+// What a failed move into place reports.
+std::string PlacingError(int error) {
+    return error == EISDIR || error == ENOTEMPTY || error == EEXIST
+               ? std::string(kDirectoryInTheWay)
+               : std::string("cannot move file into place: ") + strerror(error);
+}
+
 bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::string* error) {
     *skipped = false;
+    if (file->unnamed && file->fd >= 0) {
+        // linkat() never replaces, and never follows a link in its way.
+        char path[32];
+        ProcPath(file->fd, path);
+        std::unique_lock<std::mutex> lock(gEntryChanges);
+        int r = linkat(AT_FDCWD, path, file->dirFd, file->leaf.c_str(), AT_SYMLINK_FOLLOW);
+        int linkError = errno;
+        lock.unlock();
+        if (r == 0) {
+            int fd = file->fd;
+            file->fd = -1;
+            bool closed = close(fd) == 0;
+            int closeError = errno;
+            if (!closed) {
+                // The name is the new file's alone: linkat() made it.
+                unlinkat(file->dirFd, file->leaf.c_str(), 0);
+                *error = std::string("cannot write file: ") + strerror(closeError);
+            }
+            DropPending(file);
+            errno = closeError;
+            return closed;
+        }
+        if (linkError == EEXIST && !keepExisting) {
+            // Something has the name: the file takes a temporary one and
+            // replaces it by rename(), below, as a named file does.
+            r = MakeTemporaryName(file, [file, &path](const char* temp) {
+                return linkat(AT_FDCWD, path, file->dirFd, temp, AT_SYMLINK_FOLLOW);
+            });
+            linkError = errno;
+        }
+        if (r != 0) {
+            if (linkError == EEXIST && keepExisting) {
+                *skipped = true;
+            } else {
+                *error = PlacingError(linkError);
+                // A file system that makes unnamed files but cannot name
+                // them: the files after this one are written named.
+                if (linkError == EPERM || linkError == EOPNOTSUPP || linkError == ENOENT)
+                    gUnnamed.store(0);
+            }
+            DropPending(file);
+            errno = linkError;
+            return *skipped;
+        }
+    }
     if (file->fd >= 0) {
         int fd = file->fd;
         file->fd = -1;
@@ -527,9 +639,7 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
     if (!ok && keepExisting && errno == EEXIST) {
         *skipped = true;
     } else if (!ok) {
-        *error = errno == EISDIR || errno == ENOTEMPTY || errno == EEXIST
-                     ? std::string(kDirectoryInTheWay)
-                     : std::string("cannot move file into place: ") + strerror(errno);
+        *error = PlacingError(errno);
     }
     if (ok) file->temp.clear();
     DropPending(file);

@@ -22,10 +22,11 @@
 // everything before it is done, and the output thread takes up what
 // follows, so the order of the steps is the same.
 //
-// Each file is written under a temporary name in its destination directory
-// and moved to its real name once complete; a file that is cut short (a
-// damaged block, a full disk, the output limit) is removed, so its real
-// name never holds a partial file and a file it would replace is untouched.
+// Each file is written unnamed (or, where the file system cannot, under a
+// temporary name) in its destination directory and given its real name
+// once complete; a file that is cut short (a damaged block, a full disk,
+// the output limit) is dropped, so its real name never holds a partial file
+// and a file it would replace is untouched.
 //
 // A failure on the output thread (a directory that cannot be created, a full
 // disk) is recorded with the file it concerns; from then on the output thread
@@ -183,7 +184,7 @@ private:
 
     // Output thread only (read by others after Finish).
     int fd_ = -1;          // the file being written (file_.fd, or standard output)
-    PendingFile file_;     // its temporary name and place
+    PendingFile file_;     // its place, and its temporary name if it has one
     std::string name_;     // its name for messages
     std::string failedFile_, failedReason_;
     bool continueAfterFileFailures_ = false;
