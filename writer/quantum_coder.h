@@ -32,11 +32,14 @@ unsigned PositionSlot(uint32_t offsetMinusOne);
 unsigned LengthSlot(unsigned lengthMinusFive);
 
 struct Model {
+    // 64 symbols at most and the closing 0, rounded up to whole vectors:
+    // Update works on the whole array.
+    static constexpr unsigned kCapacity = 72;
     int symbols = 0;
     int shiftsLeft = 4;
-    std::vector<uint16_t> cumulative;  // entries 0..n, decreasing; [n] = 0
-    std::vector<uint16_t> symbolAt;    // symbol of entry i
-    std::vector<uint16_t> entryOf;     // entry index of each symbol
+    uint16_t cumulative[kCapacity];  // entries 0..n, decreasing; [n] = 0
+    uint16_t symbolAt[kCapacity];    // symbol of entry i
+    uint16_t entryOf[kCapacity];     // entry index of each symbol
 
     void Init(int n);
     // Total and the symbol's own frequency, for cost estimates.
