@@ -600,9 +600,11 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
                 *skipped = true;
             } else {
                 *error = PlacingError(linkError);
-                // A file system that makes unnamed files but cannot name
-                // them: the files after this one are written named.
-                if (linkError == EPERM || linkError == EOPNOTSUPP || linkError == ENOENT)
+                // A file system (or a security policy) that makes unnamed
+                // files but does not let them be named: the files after
+                // this one are written named.
+                if (linkError == EPERM || linkError == EACCES || linkError == EOPNOTSUPP ||
+                    linkError == ENOENT || linkError == EXDEV)
                     gUnnamed.store(0);
             }
             DropPending(file);
