@@ -5,7 +5,13 @@
 // thread after the reader was already answered, and runs that stop early.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <signal.h>
+#include <stddef.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -352,12 +358,35 @@ TEST(CabxOutput, IncompleteFilesNeverTakeTheirNames) {
     ExpectNoTemporaryFiles(dir.path() / "par");
 }
 
+// Makes link() and linkat() fail with EACCES in this process and what it
+// executes, as a security policy that forbids hard links would: a seccomp
+// filter for x86-64 system calls. False where it cannot be set.
+bool RefuseLinks() {
+#if defined(__x86_64__)
+    struct sock_filter f[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, arch)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AUDIT_ARCH_X86_64, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_linkat, 2, 0),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_link, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EACCES),
+    };
+    struct sock_fprog program = {sizeof f / sizeof f[0], f};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+#else
+    return false;
+#endif
+}
+
 // Starts cabx with `args` (output discarded) in `cwd`; its process id.
 pid_t StartCabx(const std::vector<std::string>& args, const fs::path& cwd,
-                const std::vector<std::string>& env = {}) {
+                const std::vector<std::string>& env = {}, bool refuseLinks = false) {
     pid_t pid = fork();
     if (pid == 0) {
         if (chdir(cwd.c_str()) != 0) _exit(127);
+        if (refuseLinks && !RefuseLinks()) _exit(126);
         int null = open("/dev/null", O_WRONLY);
         dup2(null, 1);
         dup2(null, 2);
@@ -404,6 +433,39 @@ int SignalWhenWriting(pid_t pid, const fs::path& dir, const std::string& prefix,
 bool InterruptWhenWriting(pid_t pid, const fs::path& dir, size_t atLeast, int delayMs, int sig) {
     int status = SignalWhenWriting(pid, dir, ".cabx-", atLeast, delayMs, sig);
     return (WIFSIGNALED(status) && WTERMSIG(status) == sig) || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// Where hard links are refused, a file written unnamed cannot be linked
+// into place: it is copied under a temporary name instead, so every file
+// still arrives whole, with its mode and time, replacing what was there,
+// and nothing else is left; an archive made is whole too.
+TEST(CabxOutput, FilesArriveWhereLinksAreRefused) {
+    peer::TempDir dir("o-nolink");
+    std::vector<Entry> es = {MakeEntry("a.txt", Bytes("first")),
+                             MakeEntry("sub\\ro.bin", peer::RandomBytes(200000, 3), 0x21),
+                             MakeEntry("big", peer::RandomBytes(3 * kChunk + 5, 4))};
+    std::string cab = WriteOne(dir, "n.cab", es);
+    peer::WriteFile(dir.path() / "out/a.txt", Bytes("the old file"));
+    pid_t pid = StartCabx({"extract", "-q", "-d", "out", cab}, dir.path(), {}, true);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 126) GTEST_SKIP() << "no seccomp filter here";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    ExpectWrittenUpTo(dir.path() / "out", es, es.size());
+    ASSERT_EQ(Cabx("extract -q -d " + peer::Quote(dir / "plain") + " " + peer::Quote(cab)).status, 0);
+    for (const char* name : {"a.txt", "sub/ro.bin", "big"}) {
+        struct stat linked, copied;
+        ASSERT_EQ(stat((dir.path() / "plain" / name).c_str(), &linked), 0);
+        ASSERT_EQ(stat((dir.path() / "out" / name).c_str(), &copied), 0);
+        EXPECT_EQ(copied.st_mode, linked.st_mode) << name;
+        EXPECT_EQ(copied.st_mtime, linked.st_mtime) << name;
+    }
+
+    pid = StartCabx({"create", "-m", "mszip", "made.cab", "out"}, dir.path(), {}, true);
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(Cabx("test -q " + peer::Quote(dir / "made.cab")).status, 0);
+    ExpectNoTemporaryFiles(dir.path());
 }
 
 // Files named only once complete: where the file system makes unnamed

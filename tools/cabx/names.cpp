@@ -454,7 +454,9 @@ int MakeTemporaryName(PendingFile* file, Make make) {
 // on ext4, 1232 files created and renamed took 0.040 s more system time
 // than created under their own names, and 0.020 s more created unnamed and
 // linked. linkat() names the file through /proc/self/fd, which a chroot or
-// a container may lack, so that is checked once. Elsewhere, and with
+// a container may lack, so that is checked once; where linking is refused
+// anyway (a security policy), that file is copied (NameByCopy) and the
+// files after it are written named. Elsewhere, and with
 // CABX_NAMED_TEMPORARIES set (to test that path on any machine), a file is
 // written under a hidden temporary name and renamed.
 //
@@ -472,7 +474,8 @@ int OpenUnnamed(int dir) {
         gUnnamed.store(0);
         return -1;
     }
-    int fd = openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    // Readable, for NameByCopy.
+    int fd = openat(dir, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
     if (fd >= 0 && known < 0) {
         char path[32];
         ProcPath(fd, path);
@@ -556,6 +559,42 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
     return -1;
 }
 
+// The unnamed file cannot be named (a file system or a security policy
+// that refuses links): its bytes, mode and times go into a file under a
+// hidden temporary name, which then takes the real name as a named file
+// does. False with errno when that fails too (a temporary name made is
+// removed with the file by DropPending).
+bool NameByCopy(PendingFile* file) {
+    struct stat st;
+    if (fstat(file->fd, &st) != 0) return false;
+    const int dir = file->dirFd;
+    const int named = MakeTemporaryName(file, [dir](const char* temp) {
+        return openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    });
+    if (named < 0) return false;
+    const int unnamed = file->fd;
+    file->fd = named;
+    file->unnamed = false;
+    bool ok = true;
+    std::vector<uint8_t> buffer(64 << 10);
+    for (off_t at = 0; ok;) {
+        ssize_t n = pread(unnamed, buffer.data(), buffer.size(), at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        ok = WriteAll(named, buffer.data(), size_t(n));
+        at += n;
+    }
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ok = ok && fchmod(named, st.st_mode & 07777) == 0 && futimens(named, times) == 0;
+    const int error = errno;
+    close(unnamed);
+    errno = error;
+    return ok;
+}
+
 // What a failed move into place reports.
 std::string PlacingError(int error) {
     return error == EISDIR || error == ENOTEMPTY || error == EEXIST
@@ -595,18 +634,16 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
             });
             linkError = errno;
         }
+        if (r != 0 && linkError != EEXIST) {
+            // Refused: this file is copied under a temporary name, and the
+            // files after it are written named from the start.
+            gUnnamed.store(0);
+            if (NameByCopy(file)) r = 0;
+            else linkError = errno;
+        }
         if (r != 0) {
-            if (linkError == EEXIST && keepExisting) {
-                *skipped = true;
-            } else {
-                *error = PlacingError(linkError);
-                // A file system (or a security policy) that makes unnamed
-                // files but does not let them be named: the files after
-                // this one are written named.
-                if (linkError == EPERM || linkError == EACCES || linkError == EOPNOTSUPP ||
-                    linkError == ENOENT || linkError == EXDEV)
-                    gUnnamed.store(0);
-            }
+            if (linkError == EEXIST && keepExisting) *skipped = true;
+            else *error = PlacingError(linkError);
             DropPending(file);
             errno = linkError;
             return *skipped;
