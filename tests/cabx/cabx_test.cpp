@@ -86,9 +86,15 @@ TEST(CabxExtract, ByteIdenticalWithTimesAndReadOnly) {
     ASSERT_EQ(stat((dir / "out/sub/b.bin").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0222, 0u) << "read-only attribute removes write permission";
 
-    // Again over the existing files (the read-only one included): replaced.
-    r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    // Again over the existing files (the read-only one included): replaced,
+    // with modes from the umask as any new file.
+    r = peer::Run("umask 027; " + peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") + " extract -q -d " +
+                  peer::Quote(dir / "out") + " " + peer::Quote(cab));
     EXPECT_EQ(r.status, 0) << r.out;
+    ASSERT_EQ(stat((dir / "out/a.bin").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    ASSERT_EQ(stat((dir / "out/sub/b.bin").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0440u);
 }
 
 TEST(CabxExtract, HostileNamesStayInsideDestination) {

@@ -17,6 +17,7 @@
 #include <string.h>
 #include <time.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <wctype.h>
 
@@ -424,17 +425,19 @@ int MakeRegistered(int dir, const char* name, TempSlot** slot, Make make) {
     return r;
 }
 
+// Numbers the hidden names of the process.
+std::atomic<unsigned> gTemporarySerial{0};
+
 // Gives the file a fresh hidden name in its directory with make (see
 // MakeRegistered); the result of make, or -1 with errno. The name is never
 // derived from the stored name, so it cannot be too long where the real
 // name is not.
 template <class Make>
 int MakeTemporaryName(PendingFile* file, Make make) {
-    static std::atomic<unsigned> serial{0};
     static const long pid = long(getpid());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char temp[64];
-        snprintf(temp, sizeof temp, ".cabx-%ld-%u.part", pid, serial.fetch_add(1));
+        snprintf(temp, sizeof temp, ".cabx-%ld-%u.part", pid, gTemporarySerial.fetch_add(1));
         TempSlot* slot = nullptr;
         int r = MakeRegistered(file->dirFd, temp, &slot, make);
         if (r >= 0) {
@@ -462,13 +465,31 @@ int MakeTemporaryName(PendingFile* file, Make make) {
 //
 // 1 unnamed files are used, 0 they are not, -1 not known yet.
 std::atomic<int> gUnnamed{-1};
+// The mode an unnamed file must have: 0666 less the process's umask, read
+// with the check above (umask() itself would change it for a moment, under
+// the other threads' feet). Older kernels did not apply the umask to
+// unnamed files on file systems without ACLs, so each file's mode is
+// checked.
+std::atomic<unsigned> gUnnamedMode{0};
+
+// The process's umask as /proc/self/status gives it, or -1.
+int ProcessUmask() {
+    FILE* status = fopen("/proc/self/status", "re");
+    if (!status) return -1;
+    char line[128];
+    int mask = -1;
+    while (fgets(line, sizeof line, status))
+        if (sscanf(line, "Umask: %o", &mask) == 1) break;
+    fclose(status);
+    return mask;
+}
 
 void ProcPath(int fd, char (&path)[32]) { snprintf(path, sizeof path, "/proc/self/fd/%d", fd); }
 
 // An unnamed file in dir, or -1 (with nothing to report: the named path
 // then reports whatever stands in the way).
 int OpenUnnamed(int dir) {
-    int known = gUnnamed.load(std::memory_order_relaxed);
+    int known = gUnnamed.load(std::memory_order_acquire);
     if (known == 0) return -1;
     if (known < 0 && getenv("CABX_NAMED_TEMPORARIES")) {
         gUnnamed.store(0);
@@ -479,13 +500,22 @@ int OpenUnnamed(int dir) {
     if (fd >= 0 && known < 0) {
         char path[32];
         ProcPath(fd, path);
-        bool linkable = faccessat(AT_FDCWD, path, F_OK, 0) == 0;
-        gUnnamed.store(linkable ? 1 : 0);
-        if (!linkable) {
+        const int mask = ProcessUmask();
+        bool usable = mask >= 0 && faccessat(AT_FDCWD, path, F_OK, 0) == 0;
+        if (usable) gUnnamedMode.store(0666u & ~unsigned(mask));
+        gUnnamed.store(usable ? 1 : 0);
+        if (!usable) {
             close(fd);
             return -1;
         }
     }
+    struct stat st;
+    const unsigned mode = gUnnamedMode.load(std::memory_order_relaxed);
+    // A default ACL of the directory decides the mode instead, as it does
+    // for a file created named.
+    if (fd >= 0 && fstat(fd, &st) == 0 && (st.st_mode & 07777) != mode &&
+        fgetxattr(dir, "system.posix_acl_default", nullptr, 0) < 0)
+        fchmod(fd, mode);
     return fd;
 }
 
@@ -634,9 +664,13 @@ bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::str
             });
             linkError = errno;
         }
-        if (r != 0 && linkError != EEXIST) {
-            // Refused: this file is copied under a temporary name, and the
-            // files after it are written named from the start.
+        if (r != 0 && (linkError == EPERM || linkError == EACCES || linkError == EOPNOTSUPP ||
+                       linkError == ENOENT || linkError == EXDEV)) {
+            // Refused (a file system or a security policy that makes
+            // unnamed files but does not let them be named): this file is
+            // copied under a temporary name, and the files after it are
+            // written named from the start. Other failures (a name too
+            // long, a full disk) concern the name, and are reported.
             gUnnamed.store(0);
             if (NameByCopy(file)) r = 0;
             else linkError = errno;
