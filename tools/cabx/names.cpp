@@ -632,56 +632,69 @@ std::string PlacingError(int error) {
                : std::string("cannot move file into place: ") + strerror(error);
 }
 
+// How LinkUnnamed left the file.
+enum class Linked { kDone, kFailed, kRenameFollows };
+
+// Names an unnamed file: linked straight to its name (kDone; the file is
+// let go), or, where something has the name and may be replaced or where
+// linking is refused, given a temporary name that CommitPending then renames
+// (kRenameFollows). kFailed: dropped, with *skipped for a file kept by -n,
+// else a reason in *error, and errno.
+Linked LinkUnnamed(PendingFile* file, bool keepExisting, bool* skipped, std::string* error) {
+    // linkat() never replaces, and never follows a link in its way.
+    char path[32];
+    ProcPath(file->fd, path);
+    std::unique_lock<std::mutex> lock(gEntryChanges);
+    int r = linkat(AT_FDCWD, path, file->dirFd, file->leaf.c_str(), AT_SYMLINK_FOLLOW);
+    int linkError = errno;
+    lock.unlock();
+    if (r == 0) {
+        int fd = file->fd;
+        file->fd = -1;
+        bool closed = close(fd) == 0;
+        int closeError = errno;
+        if (!closed) {
+            // The name is the new file's alone: linkat() made it.
+            unlinkat(file->dirFd, file->leaf.c_str(), 0);
+            *error = std::string("cannot write file: ") + strerror(closeError);
+        }
+        DropPending(file);
+        errno = closeError;
+        return closed ? Linked::kDone : Linked::kFailed;
+    }
+    if (linkError == EEXIST && !keepExisting) {
+        // Something has the name: the file takes a temporary one and
+        // replaces it by rename(), as a named file does.
+        r = MakeTemporaryName(file, [file, &path](const char* temp) {
+            return linkat(AT_FDCWD, path, file->dirFd, temp, AT_SYMLINK_FOLLOW);
+        });
+        linkError = errno;
+    }
+    if (r != 0 && (linkError == EPERM || linkError == EACCES || linkError == EOPNOTSUPP ||
+                   linkError == ENOENT || linkError == EXDEV)) {
+        // Refused (a file system or a security policy that makes unnamed
+        // files but does not let them be named): this file is copied under
+        // a temporary name, and the files after it are written named from
+        // the start. Other failures (a name too long, a full disk) concern
+        // the name, and are reported.
+        gUnnamed.store(0);
+        if (NameByCopy(file)) r = 0;
+        else linkError = errno;
+    }
+    if (r == 0) return Linked::kRenameFollows;
+    if (linkError == EEXIST && keepExisting) *skipped = true;
+    else *error = PlacingError(linkError);
+    DropPending(file);
+    errno = linkError;
+    return Linked::kFailed;
+}
+
 bool CommitPending(PendingFile* file, bool keepExisting, bool* skipped, std::string* error) {
     *skipped = false;
     if (file->unnamed && file->fd >= 0) {
-        // linkat() never replaces, and never follows a link in its way.
-        char path[32];
-        ProcPath(file->fd, path);
-        std::unique_lock<std::mutex> lock(gEntryChanges);
-        int r = linkat(AT_FDCWD, path, file->dirFd, file->leaf.c_str(), AT_SYMLINK_FOLLOW);
-        int linkError = errno;
-        lock.unlock();
-        if (r == 0) {
-            int fd = file->fd;
-            file->fd = -1;
-            bool closed = close(fd) == 0;
-            int closeError = errno;
-            if (!closed) {
-                // The name is the new file's alone: linkat() made it.
-                unlinkat(file->dirFd, file->leaf.c_str(), 0);
-                *error = std::string("cannot write file: ") + strerror(closeError);
-            }
-            DropPending(file);
-            errno = closeError;
-            return closed;
-        }
-        if (linkError == EEXIST && !keepExisting) {
-            // Something has the name: the file takes a temporary one and
-            // replaces it by rename(), below, as a named file does.
-            r = MakeTemporaryName(file, [file, &path](const char* temp) {
-                return linkat(AT_FDCWD, path, file->dirFd, temp, AT_SYMLINK_FOLLOW);
-            });
-            linkError = errno;
-        }
-        if (r != 0 && (linkError == EPERM || linkError == EACCES || linkError == EOPNOTSUPP ||
-                       linkError == ENOENT || linkError == EXDEV)) {
-            // Refused (a file system or a security policy that makes
-            // unnamed files but does not let them be named): this file is
-            // copied under a temporary name, and the files after it are
-            // written named from the start. Other failures (a name too
-            // long, a full disk) concern the name, and are reported.
-            gUnnamed.store(0);
-            if (NameByCopy(file)) r = 0;
-            else linkError = errno;
-        }
-        if (r != 0) {
-            if (linkError == EEXIST && keepExisting) *skipped = true;
-            else *error = PlacingError(linkError);
-            DropPending(file);
-            errno = linkError;
-            return *skipped;
-        }
+        Linked linked = LinkUnnamed(file, keepExisting, skipped, error);
+        if (linked == Linked::kDone) return true;
+        if (linked == Linked::kFailed) return *skipped;
     }
     if (file->fd >= 0) {
         int fd = file->fd;
