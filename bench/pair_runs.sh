@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# A/B timing of two commands on this machine: runs them alternately, N
+# times each, and prints the median wall and CPU time (user + system of the
+# whole process) of each and the ratio B/A. Alternating puts the machine's
+# drift on both sides, which one benchmark after the other does not.
+#
+# usage: bench/pair_runs.sh N COMMAND_A... -- COMMAND_B...
+# An argument OUT in either command stands for an empty directory made for
+# that run under OUT_ROOT (default /dev/shm; a disk directory measures
+# extraction to disk). Each run's output is synced and kept until the end:
+# files deleted just before a run made the next run's writes pay for the
+# deletion on this machine's disk. Output of the commands is discarded; a
+# command that fails stops the comparison.
+#   BUILD_DIR  Release build with the benchmarks (default build-bench)
+#
+# e.g. bench/pair_runs.sh 9 ./cabx-old extract -q -d OUT x.cab -- ./cabx extract -q -d OUT x.cab
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+run_timed=${BUILD_DIR:-$root/build-bench}/bench/run_timed
+[[ -x $run_timed ]] || { echo "pair_runs: no $run_timed (build the benchmarks first)" >&2; exit 2; }
+(( $# >= 4 )) || { sed -n 2,14p "$0" >&2; exit 2; }
+runs=$1
+shift
+a=() b=()
+side=a
+for arg in "$@"; do
+  if [[ $arg == -- && $side == a ]]; then side=b; continue; fi
+  if [[ $side == a ]]; then a+=("$arg"); else b+=("$arg"); fi
+done
+[[ ${#a[@]} -gt 0 && ${#b[@]} -gt 0 ]] || { echo "pair_runs: two commands, separated by --" >&2; exit 2; }
+out_root=${OUT_ROOT:-/dev/shm}
+result=$(mktemp)
+outs=$(mktemp -d "$out_root/pair-runs.XXXXXX")
+trap 'rm -rf "$result" "$outs"' EXIT
+
+declare -A wall cpu
+run() {  # side, then the command
+  local which=$1 out
+  shift
+  out=$(mktemp -d "$outs/run.XXXXXX")
+  local argv=("${@/#OUT/$out}")
+  if ! "$run_timed" "$result" "${argv[@]}" >/dev/null 2>&1; then
+    echo "pair_runs: failed: ${argv[*]}" >&2
+    exit 1
+  fi
+  sync -f "$out"
+  local w u s rest
+  read -r w u s rest < "$result"
+  wall[$which]+="$w "
+  cpu[$which]+="$(echo "$u + $s" | bc -l) "
+}
+median() { tr ' ' '\n' | sed '/^$/d' | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+for ((k = 0; k < runs; ++k)); do
+  run a "${a[@]}"
+  run b "${b[@]}"
+done
+wa=$(median <<<"${wall[a]}") wb=$(median <<<"${wall[b]}")
+ca=$(median <<<"${cpu[a]}") cb=$(median <<<"${cpu[b]}")
+printf 'A: wall %.3f s, CPU %.3f s\nB: wall %.3f s, CPU %.3f s\nB/A: wall %.2f, CPU %.2f\n' \
+  "$wa" "$ca" "$wb" "$cb" "$(echo "$wb / $wa" | bc -l)" "$(echo "$cb / $ca" | bc -l)"
