@@ -5,8 +5,8 @@
 # drift on both sides, which one benchmark after the other does not.
 #
 # usage: bench/pair_runs.sh N COMMAND_A... -- COMMAND_B...
-# An argument OUT in either command stands for an empty directory made for
-# that run under OUT_ROOT (default /dev/shm; a disk directory measures
+# OUT at the start of an argument (OUT, OUT/a.cab) stands for an empty
+# directory made for that run under OUT_ROOT (default /dev/shm; a disk directory measures
 # extraction to disk). Each run's output is synced and kept until the end:
 # files deleted just before a run made the next run's writes pay for the
 # deletion on this machine's disk. Output of the commands is discarded; a
