@@ -450,6 +450,16 @@ int MakeTemporaryName(PendingFile* file, Make make) {
     return -1;
 }
 
+// Creates the file under a fresh hidden name in its directory; its
+// descriptor, or -1 with errno. O_EXCL: an existing file of that name (or a
+// link planted there) is never opened.
+int CreateUnderTemporaryName(PendingFile* file) {
+    const int dir = file->dirFd;
+    return MakeTemporaryName(file, [dir](const char* temp) {
+        return openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    });
+}
+
 // Files are written, where the file system allows, as an unnamed inode of
 // their directory (O_TMPFILE) and named by linkat() once complete. A file
 // cut short, or a run killed outright, then leaves nothing behind, and a
@@ -573,11 +583,7 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
         file->unnamed = true;
         return file->fd;
     }
-    // O_EXCL: an existing file of that name (or a link planted there) is
-    // never opened.
-    int fd = MakeTemporaryName(file, [dir](const char* temp) {
-        return openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    });
+    int fd = CreateUnderTemporaryName(file);
     if (fd >= 0) {
         file->fd = fd;
         return fd;
@@ -597,10 +603,7 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
 bool NameByCopy(PendingFile* file) {
     struct stat st;
     if (fstat(file->fd, &st) != 0) return false;
-    const int dir = file->dirFd;
-    const int named = MakeTemporaryName(file, [dir](const char* temp) {
-        return openat(dir, temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    });
+    const int named = CreateUnderTemporaryName(file);
     if (named < 0) return false;
     const int unnamed = file->fd;
     file->fd = named;
