@@ -78,41 +78,38 @@ LZX_INLINE void CopyMatch(uint8_t* window, uint32_t i, uint32_t from, uint32_t l
 #ifdef LZX_FAST_LOOP
 // A match whose source lies 16 or more bytes behind or ahead of its
 // destination, so that no bytes read by one 16-byte move are written by it.
-// Nothing is read or written outside the match's source and destination:
-// the last piece is a move that ends exactly at the match's end and
-// overlaps the one before it (bytes it writes again are already final). The
-// destination is never read, so no load waits on the stores of the copy
-// before it.
+// No byte outside the match's destination changes: bytes past its end may
+// still be read as the previous pass, or be the mirror.
 LZX_INLINE void CopyFar(uint8_t* dst, const uint8_t* src, uint32_t length) {
-    if (length - 4 <= 12) {
-        // 4 to 16 bytes, the most common lengths, without a branch on the
-        // length: four 4-byte pieces at 0, p1, p2 and length - 4, where p1
-        // is 4 and p2 length - 8 from 8 bytes on, and below that the pieces
-        // at 0 and length - 4 already cover the match. All are loaded
-        // before any is stored.
-        const uint32_t p1 = length < 8 ? length - 4 : 4;
-        const uint32_t p2 = length < 8 ? 0 : length - 8;
-        uint32_t a, b, c, d;
-        memcpy(&a, src, 4);
-        memcpy(&b, src + p1, 4);
-        memcpy(&c, src + p2, 4);
-        memcpy(&d, src + length - 4, 4);
-        memcpy(dst, &a, 4);
-        memcpy(dst + p1, &b, 4);
-        memcpy(dst + p2, &c, 4);
-        memcpy(dst + length - 4, &d, 4);
-    } else if (length > 16) {
-        // 16-byte pieces, the last ending at the match's end: up to 32
-        // bytes, the first and the last only.
+    typedef uint8_t Bytes16 __attribute__((vector_size(16)));
+    if (length <= 32) {
+        // Up to 32 bytes, the lengths of nearly all matches, without a
+        // branch on the length: two 16-byte moves, each blending the
+        // source's bytes below the length with the destination's own bytes
+        // beyond it, which are stored back unchanged. The second move's
+        // source may be what the first wrote (a distance of 16 to 31), so
+        // it is loaded after that store. Reads reach at most 30 bytes past
+        // the source's and the destination's ends: the window's spare bytes
+        // and the mirror.
+        static const Bytes16 kIota = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+        static const Bytes16 kIota16 = {16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31};
+        Bytes16 from, old;
+        memcpy(&from, src, 16);
+        memcpy(&old, dst, 16);
+        const Bytes16 take0 = kIota < (uint8_t)length;
+        const Bytes16 out0 = (from & take0) | (old & ~take0);
+        memcpy(dst, &out0, 16);
+        memcpy(&from, src + 16, 16);
+        memcpy(&old, dst + 16, 16);
+        const Bytes16 take1 = kIota16 < (uint8_t)length;
+        const Bytes16 out1 = (from & take1) | (old & ~take1);
+        memcpy(dst + 16, &out1, 16);
+    } else {
+        // 16-byte pieces, the last ending at the match's end (bytes it
+        // writes again are already final).
         memcpy(dst, src, 16);
         for (uint32_t k = 16; k + 16 < length; k += 16) memcpy(dst + k, src + k, 16);
         memcpy(dst + length - 16, src + length - 16, 16);
-    } else {  // 2 or 3
-        uint16_t a;
-        uint8_t c = src[length - 1];
-        memcpy(&a, src, 2);
-        memcpy(dst, &a, 2);
-        dst[length - 1] = c;
     }
 }
 #endif
@@ -160,8 +157,8 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         const LzxNode* const mainNodes = s->mainNodes;
         const uint8_t* const mainLengths = s->mainLengths;
         // The loop starts a pass only 3 or more bytes before target, so the
-        // literals of one pass need no test; the portable loop decodes the
-        // last few symbols.
+        // two literals a pass may hold need no test; the portable loop
+        // decodes the last few symbols.
         const uint32_t literalEnd = target - 2;
         bool tooLong = false;
         // Each pass begins refilled, with the main-tree entry of its first
@@ -169,8 +166,10 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         // branches it would otherwise wait for, so that a mispredicted one
         // does not throw it away (it comes first in program order): after
         // a literal's code the next entry is looked up before the test for
-        // a match (which leaves it unused), and a match refills and looks
-        // up the next entry before its copy.
+        // a match (which leaves it unused), and a match looks up the next
+        // entry before its copy. Entries are looked up from the bits held
+        // before a refill (at least 16 are then counted, all a look-up
+        // reads), so that no look-up waits for the refill's load.
         RefillWide(&w);
         uint32_t entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
         do {
@@ -181,9 +180,10 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             // refills once more. So no load ends more than 7 * 3 + 8 = 29
             // bytes past fastEnd, within the 32 bytes there.
             assert(w.cursor + 8 <= swappedEnd);
-            // 56 bits: up to three symbols (codes have 16 bits at most).
+            // 56 bits: two literals' codes and a match's (16 bits at most
+            // each) leave 8; one literal and a match's code leave 24.
             assert(w.have >= 56);
-            // Three literals fit before target (see literalEnd).
+            // Two literals fit before target (see literalEnd).
             assert(i + 3 <= target);
             uint32_t sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
             entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
@@ -193,55 +193,64 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                 entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
                 if (sym < kLzxNumChars) {
                     window[i++] = (uint8_t)sym;
-                    sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
-                    if (sym < kLzxNumChars) {
-                        window[i++] = (uint8_t)sym;
-                        RefillWide(&w);
-                        entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
-                        continue;
-                    }
+                    RefillWide(&w);
+                    continue;
                 }
             }
-            // The rest of the match: a length code of up to 16 bits and a
-            // footer of up to 21 (17 verbatim bits, or 14 and an
-            // aligned-offset code of up to 7). The refill costs no more than
-            // a test whether it is needed.
+            // A match. Its length code of up to 16 bits and a footer of up
+            // to 21 (17 verbatim bits, or 14 and an aligned-offset code of up
+            // to 7) follow: one refill covers both. Which of a length code,
+            // a repeated offset or a new distance comes is data, as random
+            // as literal or match, so they are taken without branches: the
+            // length tree's entry is looked up whatever the header and used
+            // (its code consumed, its symbol added) only for a header of 7
+            // (an empty tree's entries are 0: no bits, nothing added).
+            assert(w.have >= 24);
+            sym -= kLzxNumChars;
+            const uint32_t header = sym & 7, slot = sym >> 3;
+            uint32_t lengthEntry = PackedEntry(&w, s->lengthPacked, kLzxLengthPackedBits);
             RefillWide(&w);
             assert(w.have >= 16 + 21 && w.cursor + 8 <= swappedEnd);
-            sym -= kLzxNumChars;
-            uint32_t length = sym & 7, slot = sym >> 3, distance;
-            if (length == 7)
-                length += DecodeWide(&w, s->lengthPacked, kLzxLengthPackedBits, s->lengthTable,
-                                     s->lengthNodes, s->lengthLengths, kLzxLengthBits);
-            assert(w.have >= 21);
-            length += kLzxMinMatch;
-            if (slot < 3) {
-                distance = slot == 0 ? r0 : slot == 1 ? r1 : r2;
-                if (slot == 1) r1 = r0;
-                if (slot == 2) r2 = r0;
-                r0 = distance;
-            } else {
-                uint32_t extra = kLzxExtraBits[slot];
-                distance = (uint32_t)kLzxPositionBase[slot];
-                if (aligned && extra >= 3) {
-                    distance += TakeWide(&w, extra - 3) << 3;
-                    uint32_t a = s->alignedTable[w.bits >> (64 - kLzxAlignedBits)];
-                    TakeWide(&w, s->alignedLengths[a]);
-                    distance += a;
-                } else {
-                    distance += TakeWide(&w, extra);
-                }
-                r2 = r1;
-                r1 = r0;
-                r0 = distance;
+            const uint32_t extended = 0u - (uint32_t)(header == 7);
+            if (__builtin_expect((lengthEntry & kLzxPackedLong & extended) != 0, 0)) {
+                const uint32_t symbol = (uint32_t)PeekWide(w.bits, s->lengthTable, s->lengthNodes,
+                                                           kLzxLengthBits);
+                lengthEntry = (uint32_t)s->lengthLengths[symbol] << 10 | symbol;
             }
+            lengthEntry &= extended;
+            TakeWide(&w, lengthEntry >> 10);
+            const uint32_t length = header + (lengthEntry & 0x3FF) + kLzxMinMatch;
+            assert(w.have >= 21);
+            // Slots 0-3 have no footer bits, so every slot reads one; slots
+            // 0-2 then take a repeated offset instead: 0 keeps R0-R2, 1 swaps
+            // R0 and R1, 2 swaps R0 and R2, and a new distance moves R0 and
+            // R1 down.
+            const uint32_t extra = kLzxExtraBits[slot];
+            uint32_t footer;
+            if (aligned && extra >= 3) {
+                footer = TakeWide(&w, extra - 3) << 3;
+                const uint32_t a = s->alignedTable[w.bits >> (64 - kLzxAlignedBits)];
+                TakeWide(&w, s->alignedLengths[a]);
+                footer += a;
+            } else {
+                footer = TakeWide(&w, extra);
+            }
+            const bool repeat = slot < 3;
+            const uint32_t distance =
+                repeat ? (slot == 0 ? r0 : slot == 1 ? r1 : r2) : (uint32_t)kLzxPositionBase[slot] + footer;
+            const uint32_t nextR1 = (slot == 0 || slot == 2) ? r1 : r0;
+            const uint32_t nextR2 = slot == 2 ? r0 : repeat ? r2 : r1;
+            r0 = distance;
+            r1 = nextR1;
+            r2 = nextR2;
             if (length > end - i) {
                 tooLong = true;
                 break;
             }
             const uint32_t from = (i - distance) & mask;
-            RefillWide(&w);
+            assert(w.have >= 56 - 16 - 21);
             entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
+            RefillWide(&w);
             // The match ends inside the window, its source inside the mirror.
             assert(i >= kLzxMirrorSize);
             assert(i + length <= windowSize && from + length <= windowSize + kLzxMirrorSize);

@@ -13,6 +13,10 @@
 
 #include "lzx_bits.h"
 
+#if defined(LZX_FAST_LOOP) && defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 CodecResult LzxReset(LzxDecoder* decoder) {
     if (!decoder || decoder->signature != LZX_SIGNATURE) return CodecResult::BadHandle;
     LzxState* s = decoder->state;
@@ -102,44 +106,86 @@ CodecResult LzxDestroy(LzxDecoder* decoder) {
     return CodecResult::Ok;
 }
 
+// The CALL operand at out[i + 1..4] of a 0xE8 byte at folder offset cur:
+// an absolute target in 0 .. e8Size - 1 becomes relative (target - cur), a
+// negative one whose magnitude is at most cur gets e8Size added; other
+// values stay as they are.
+LZX_INLINE void TranslateCall(uint8_t* operand, uint32_t cur, uint32_t e8Size) {
+    uint32_t v = (uint32_t)operand[0] | (uint32_t)operand[1] << 8 | (uint32_t)operand[2] << 16 |
+                 (uint32_t)operand[3] << 24;
+    if (v < e8Size)
+        v -= cur;
+    else if (0u - v <= cur)
+        v += e8Size;
+    else
+        return;
+    operand[0] = (uint8_t)v;
+    operand[1] = (uint8_t)(v >> 8);
+    operand[2] = (uint8_t)(v >> 16);
+    operand[3] = (uint8_t)(v >> 24);
+}
+
 // Translates the absolute CALL targets of one delivered frame back to
-// relative ones. The last 6 bytes are set to 0xE8 while scanning, so the scan
-// needs no bound test per byte; a 0xE8 in the last 10 bytes is never
-// translated.
+// relative ones. A 0xE8 in the last 10 bytes is never translated, and the 4
+// operand bytes after a translated one are never candidates themselves.
 static void TranslateE8(LzxState* s, uint8_t* out, uint32_t len) {
     const uint32_t start = s->e8Position;
-    if (len <= 6) {
-        s->e8Position = start + len;
-        return;
+    s->e8Position = start + len;
+    if (len <= 10) return;
+    const uint32_t last = len - 10;  // candidates lie below
+    uint32_t i = 0;
+#if defined(LZX_FAST_LOOP) && defined(__SSE2__)
+    // 64 bytes at a time: a mask of the 0xE8 bytes among them, taken
+    // lowest first; a translated operand's bytes are cleared from the mask
+    // or, where they reach past the 64, the scan resumes after them. Every
+    // load lies inside the frame (i + 64 <= len).
+    const __m128i e8 = _mm_set1_epi8((char)0xE8);
+    while (i + 64 <= len && i < last) {
+        const __m128i* p = (const __m128i*)(out + i);
+        const __m128i c0 = _mm_cmpeq_epi8(_mm_loadu_si128(p), e8);
+        const __m128i c1 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 1), e8);
+        const __m128i c2 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 2), e8);
+        const __m128i c3 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 3), e8);
+        uint32_t next = i + 64;
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(c0, c1), _mm_or_si128(c2, c3))) == 0) {
+            i = next;
+            continue;
+        }
+        uint64_t mask = (uint64_t)(uint32_t)_mm_movemask_epi8(c0) |
+                        (uint64_t)(uint32_t)_mm_movemask_epi8(c1) << 16 |
+                        (uint64_t)(uint32_t)_mm_movemask_epi8(c2) << 32 |
+                        (uint64_t)(uint32_t)_mm_movemask_epi8(c3) << 48;
+        while (mask) {
+            const uint32_t at = i + (uint32_t)__builtin_ctzll(mask);
+            if (at >= last) return;
+            TranslateCall(out + at + 1, start + at, s->e8Size);
+            if (at + 5 >= next) {
+                next = at + 5;
+                break;
+            }
+            mask &= ~0ull << (at + 5 - i);
+        }
+        i = next;
     }
+    for (; i < last; ++i) {
+        if (out[i] != 0xE8) continue;
+        TranslateCall(out + i + 1, start + i, s->e8Size);
+        i += 4;
+    }
+#else
+    // The last 6 bytes are set to 0xE8 while scanning, so memchr always
+    // finds one and the scan needs no bound test per byte.
     uint8_t saved[6];
     memcpy(saved, out + len - 6, 6);
     memset(out + len - 6, 0xE8, 6);
-    const int32_t last = (int32_t)len - 10;
-    for (uint32_t i = 0;;) {
+    for (;;) {
         i = (uint32_t)((const uint8_t*)memchr(out + i, 0xE8, len - i) - out);
-        if ((int32_t)i >= last) break;
-        const uint32_t cur = start + i;
-        uint8_t* operand = out + i + 1;
-        uint32_t v = (uint32_t)operand[0] | (uint32_t)operand[1] << 8 |
-                     (uint32_t)operand[2] << 16 | (uint32_t)operand[3] << 24;
-        bool change = true;
-        if (v < s->e8Size)
-            v -= cur;
-        else if (0u - v <= cur)
-            v += s->e8Size;
-        else
-            change = false;
-        if (change) {
-            operand[0] = (uint8_t)v;
-            operand[1] = (uint8_t)(v >> 8);
-            operand[2] = (uint8_t)(v >> 16);
-            operand[3] = (uint8_t)(v >> 24);
-        }
+        if (i >= last) break;
+        TranslateCall(out + i + 1, start + i, s->e8Size);
         i += 5;  // the operand bytes are never candidates themselves
     }
     memcpy(out + len - 6, saved, 6);
-    s->e8Position = start + len;
+#endif
 }
 
 // Copies the frame just decoded (the count bytes that end at the window
