@@ -5,9 +5,15 @@
 // lengths, block and reader state). The input is laid out as for the lzx
 // target: one byte choosing the window (2^15 to 2^21), then frames, each a
 // 16-bit little-endian output size (modulo 32769), a 16-bit input size and
-// that many bytes. After a failure both decoders are reset.
+// that many bytes. After a failure both decoders are reset. The same byte
+// divided by 7 picks the fast loop's build: odd the BMI2 one (where the CPU
+// has it), even the one for any x86-64 CPU.
 #include "diff/diff_support.h"
 #include "frame_input.h"
+
+namespace fast {
+void DiffChooseLoop(DiffDecoder* d, unsigned variant);
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
@@ -16,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fast::DiffDecoder* f = fast::DiffCreate(windowSize, &maxFast);
     portable::DiffDecoder* p = portable::DiffCreate(windowSize, &maxPortable);
     if (!f || !p) abort();
+    fast::DiffChooseLoop(f, data[0] / 7u);
     DiffExpectSameState(-1, f, p);
     std::vector<uint8_t> outFast(32768), outPortable(32768);
     size_t pos = 1;

@@ -370,11 +370,11 @@ bool DecodeCompressed(LzxState* s, uint32_t position, uint32_t count, bool align
     return ok;
 }
 
-static bool DecodeVerbatim(LzxState* s, uint32_t position, uint32_t count) {
+LZX_INLINE bool DecodeVerbatim(LzxState* s, uint32_t position, uint32_t count) {
     return DecodeCompressed(s, position, count, false);
 }
 
-static bool DecodeAligned(LzxState* s, uint32_t position, uint32_t count) {
+LZX_INLINE bool DecodeAligned(LzxState* s, uint32_t position, uint32_t count) {
     return DecodeCompressed(s, position, count, true);
 }
 
@@ -459,7 +459,7 @@ fail:
     return false;
 }
 
-bool DecodeFrame(LzxState* s, uint32_t count) {
+LZX_INLINE bool DecodeFrameWith(LzxState* s, uint32_t count) {
     while (count > 0) {
         if (s->blockState == kLzxHeaderDue) LZX_CHECK(ReadBlockHeader(s));
         while (s->blockRemaining > 0 && count > 0) {
@@ -491,4 +491,19 @@ bool DecodeFrame(LzxState* s, uint32_t count) {
     return true;
 fail:
     return false;
+}
+
+#ifdef LZX_BMI2
+// The same decoding compiled for BMI2 (see LZX_BMI2): everything inlined
+// into it, the fast loop above all, is built again with that instruction set.
+__attribute__((target("bmi2"))) static bool DecodeFrameBmi2(LzxState* s, uint32_t count) {
+    return DecodeFrameWith(s, count);
+}
+#endif
+
+bool DecodeFrame(LzxState* s, uint32_t count) {
+#ifdef LZX_BMI2
+    if (s->bmi2Loop) return DecodeFrameBmi2(s, count);
+#endif
+    return DecodeFrameWith(s, count);
 }

@@ -87,6 +87,9 @@ CodecResult LzxCreate(uint32_t* maxOutput, const LzxConfig* config, CabAllocFn a
     s->windowSize = windowSize;
     s->windowMask = windowSize - 1;
     s->positionSlots = (uint8_t)LzxPositionSlots(windowSize);
+#ifdef LZX_BMI2
+    s->bmi2Loop = __builtin_cpu_supports("bmi2") ? 1 : 0;
+#endif
     LzxReset(decoder);
     *handle = decoder;
     return CodecResult::Ok;
@@ -113,12 +116,10 @@ CodecResult LzxDestroy(LzxDecoder* decoder) {
 LZX_INLINE void TranslateCall(uint8_t* operand, uint32_t cur, uint32_t e8Size) {
     uint32_t v = (uint32_t)operand[0] | (uint32_t)operand[1] << 8 | (uint32_t)operand[2] << 16 |
                  (uint32_t)operand[3] << 24;
-    if (v < e8Size)
-        v -= cur;
-    else if (0u - v <= cur)
-        v += e8Size;
-    else
-        return;
+    // Which case applies is as random as the bytes after a 0xE8, so the
+    // value is selected, not branched on, and always stored back.
+    const uint32_t relative = v - cur, wrapped = v + e8Size;
+    v = v < e8Size ? relative : (0u - v <= cur ? wrapped : v);
     operand[0] = (uint8_t)v;
     operand[1] = (uint8_t)(v >> 8);
     operand[2] = (uint8_t)(v >> 16);

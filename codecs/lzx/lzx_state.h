@@ -33,6 +33,12 @@
 #if UINTPTR_MAX > 0xFFFFFFFFu && defined(__BYTE_ORDER__) && \
     __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ && !defined(STUB_PORTABLE_CODECS)
 #define LZX_FAST_LOOP 1
+#if defined(__x86_64__) && defined(__GNUC__)
+// The fast loop is built twice: for any x86-64 CPU and for those with BMI2,
+// whose variable shifts (the bit reader makes several for every symbol)
+// take one instruction and no flags; LzxCreate picks one (`bmi2Loop`).
+#define LZX_BMI2 1
+#endif
 // Look-up bits of the fast loop's packed tables.
 enum : uint32_t { kLzxMainPackedBits = 12, kLzxLengthPackedBits = 10 };
 // Inputs up to this size (that of a full frame's block) get the swapped
@@ -90,6 +96,9 @@ struct LzxState {
     // decompress) when there is none yet.
     uint8_t swapped[kLzxSwapCapacity + 1];
     uint8_t inputSwapped;
+#endif
+#ifdef LZX_BMI2
+    uint8_t bmi2Loop;  // DecodeFrame runs the BMI2 build (set by LzxCreate where the CPU has it)
 #endif
     CabAllocFn alloc;
     CabFreeFn release;
