@@ -1,8 +1,9 @@
 #!/bin/bash
 # The whole test suite, from a fresh Debian 12 machine:
 #   1. installs what is missing (apt-get),
-#   2. builds and runs every test (build/), and builds the Debian package and
-#      runs what it unpacks to,
+#   2. builds and runs every test (build/), runs the codecs' tests once more
+#      on an emulated older x86-64 processor (the fast paths' builds for any
+#      processor), and builds the Debian package and runs what it unpacks to,
 #   3. builds and runs them again with AddressSanitizer and UBSan (build-asan/),
 #   4. builds and runs them with the decoders' portable paths only
 #      (build-portable/) and as 32-bit programs (build32/),
@@ -25,6 +26,28 @@ step "build and test (Release)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DSTUB_BUILD_TESTS=ON -DSTUB_BUILD_TOOLS=ON
 cmake --build build -j"$JOBS"
 ctest --test-dir build --output-on-failure -j"$JOBS"
+
+step "the codecs' tests on an x86-64 processor without BMI2 and AVX2 (emulated)"
+# The LZX fast loop and the Quantum block decoder have a second build for
+# processors with BMI2 or AVX2, picked when they run, so on such a host the
+# tests above run that build only. Under qemu-x86_64 with an older processor
+# model, the codecs' tests and the differential replays run the build for
+# every x86-64 processor.
+old_cpu=(qemu-x86_64 -cpu Westmere)
+if [ "$(uname -m)" != x86_64 ] || ! command -v qemu-x86_64 >/dev/null; then
+  echo "SKIPPED: not an x86-64 host, or no qemu-x86_64"
+else
+  for t in build/tests/lzx/lzx_tests build/tests/quantum/quantum_tests build/tests/mszip/*_tests \
+           build/tests/attacks/attack_tests; do
+    echo "-- $t"
+    "${old_cpu[@]}" "$t" --gtest_brief=1
+  done
+  for codec in lzx quantum mszip; do
+    echo "-- ${codec}_diff_replay"
+    "${old_cpu[@]}" "build/fuzz/${codec}_diff_replay" "fuzz/corpus/${codec}_diff" \
+      "fuzz/regress/${codec}_diff" "fuzz/corpus/$codec"
+  done
+fi
 
 step "Debian package: build, unpack with dpkg-deb -x, run"
 scripts/package_test.sh build
