@@ -88,9 +88,9 @@ LZX_INLINE void CopyFar(uint8_t* dst, const uint8_t* src, uint32_t length) {
         // source's bytes below the length with the destination's own bytes
         // beyond it, which are stored back unchanged. The second move's
         // source may be what the first wrote (a distance of 16 to 31), so
-        // it is loaded after that store. Reads reach at most 30 bytes past
-        // the source's and the destination's ends: the window's spare bytes
-        // and the mirror.
+        // it is loaded after that store. The 32 bytes read from each lie in
+        // the window or its mirror: both indexes are below windowSize (a
+        // source index is masked), so neither read ends past windowSize + 31.
         static const Bytes16 kIota = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
         static const Bytes16 kIota16 = {16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31};
         Bytes16 from, old;
@@ -180,8 +180,9 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             // refills once more. So no load ends more than 7 * 3 + 8 = 29
             // bytes past fastEnd, within the 32 bytes there.
             assert(w.cursor + 8 <= swappedEnd);
-            // 56 bits: two literals' codes and a match's (16 bits at most
-            // each) leave 8; one literal and a match's code leave 24.
+            // 56 bits: a pass takes two literals' codes and refills, or at
+            // most one literal's and a match's main code (16 bits at most
+            // each), which leave 24.
             assert(w.have >= 56);
             // Two literals fit before target (see literalEnd).
             assert(i + 3 <= target);
@@ -260,6 +261,8 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             // windowSize - 1; windowSize - 16 itself goes to CopyMatch).
             if (((distance + 16) & mask) >= 32) {
                 assert(i - from >= 16 && from - i >= 16);
+                // CopyFar's 32-byte reads stay inside the window and mirror.
+                assert(i + 32 <= windowSize + kLzxMirrorSize && from + 32 <= windowSize + kLzxMirrorSize);
                 CopyFar(window + i, window + from, length);
             } else {
                 CopyMatch(window, i, from, length);

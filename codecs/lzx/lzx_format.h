@@ -40,7 +40,7 @@ enum : uint32_t {
     kLzxLengthNodes = 498,
     kLzxPretreeNodes = 47,
     kLzxMirrorSize = 257,    // window bytes 0-256 repeated after the window's end
-    kLzxWindowSlack = 296,   // the mirror plus 39 spare bytes
+    kLzxWindowSlack = 261,   // the mirror plus 4 spare bytes
     kLzxInputSlack = 4,      // the bit reader may look this far past a block
     kLzxInputReserve = 6144, // maxInput = maxOutput + this
     kLzxE8MaxFrames = 32768, // E8 translation stops after this many frames
