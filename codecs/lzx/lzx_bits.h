@@ -168,26 +168,25 @@ LZX_INLINE uint32_t PackedEntry(const LzxWideBits* w, const uint16_t* packed, ui
     return packed[w->bits >> (64 - packedBits)];
 }
 
-// DecodeWide with its packed entry already looked up from the bits held.
+// For a kLzxPackedLong entry: the entry, in the packed form, of the code
+// the next bits begin, found in the plain table and its overflow nodes.
+LZX_INLINE uint32_t LongEntry(const LzxWideBits* w, const int16_t* table, const LzxNode* nodes,
+                              const uint8_t* lengths, uint32_t tableBits) {
+    assert(w->have >= kLzxMaxCodeLength);  // the longest code is in the buffer
+    const uint32_t symbol = (uint32_t)PeekWide(w->bits, table, nodes, tableBits);
+    return (uint32_t)lengths[symbol] << 10 | symbol;
+}
+
+// Decodes one symbol of a tree from its packed entry, already looked up from
+// the bits held, and consumes its code: the entry itself for codes that fit
+// the packed table, the node walk of PeekWide for longer ones.
 LZX_INLINE uint32_t DecodeEntry(LzxWideBits* w, uint32_t entry, const int16_t* table,
                                 const LzxNode* nodes, const uint8_t* lengths, uint32_t tableBits) {
     assert(w->have >= kLzxMaxCodeLength);
-    if (__builtin_expect(!(entry & kLzxPackedLong), 1)) {
-        TakeWide(w, entry >> 10);
-        return entry & 0x3FF;
-    }
-    const uint32_t symbol = (uint32_t)PeekWide(w->bits, table, nodes, tableBits);
-    TakeWide(w, lengths[symbol]);
-    return symbol;
-}
-
-// Decodes one symbol of a tree and consumes its code: one load for codes
-// that fit the table, the node walk of PeekWide for longer ones.
-LZX_INLINE uint32_t DecodeWide(LzxWideBits* w, const uint16_t* packed, uint32_t packedBits,
-                               const int16_t* table, const LzxNode* nodes, const uint8_t* lengths,
-                               uint32_t tableBits) {
-    assert(w->have >= kLzxMaxCodeLength);  // the longest code is in the buffer
-    return DecodeEntry(w, PackedEntry(w, packed, packedBits), table, nodes, lengths, tableBits);
+    if (__builtin_expect((entry & kLzxPackedLong) != 0, 0))
+        entry = LongEntry(w, table, nodes, lengths, tableBits);
+    TakeWide(w, entry >> 10);
+    return entry & 0x3FF;
 }
 
 // `swapped` is the swapped copy of the input from `start` on, where the

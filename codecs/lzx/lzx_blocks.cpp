@@ -213,11 +213,9 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             RefillWide(&w);
             assert(w.have >= 16 + 21 && w.cursor + 8 <= swappedEnd);
             const uint32_t extended = 0u - (uint32_t)(header == 7);
-            if (__builtin_expect((lengthEntry & kLzxPackedLong & extended) != 0, 0)) {
-                const uint32_t symbol = (uint32_t)PeekWide(w.bits, s->lengthTable, s->lengthNodes,
-                                                           kLzxLengthBits);
-                lengthEntry = (uint32_t)s->lengthLengths[symbol] << 10 | symbol;
-            }
+            if (__builtin_expect((lengthEntry & kLzxPackedLong & extended) != 0, 0))
+                lengthEntry = LongEntry(&w, s->lengthTable, s->lengthNodes, s->lengthLengths,
+                                        kLzxLengthBits);
             lengthEntry &= extended;
             TakeWide(&w, lengthEntry >> 10);
             const uint32_t length = header + (lengthEntry & 0x3FF) + kLzxMinMatch;

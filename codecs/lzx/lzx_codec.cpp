@@ -168,14 +168,11 @@ static void TranslateE8(LzxState* s, uint8_t* out, uint32_t len) {
         }
         i = next;
     }
-    for (; i < last; ++i) {
-        if (out[i] != 0xE8) continue;
-        TranslateCall(out + i + 1, start + i, s->e8Size);
-        i += 4;
-    }
-#else
-    // The last 6 bytes are set to 0xE8 while scanning, so memchr always
-    // finds one and the scan needs no bound test per byte.
+    if (i >= last) return;
+#endif
+    // The rest (the whole frame in a portable build): the last 6 bytes are
+    // set to 0xE8 while scanning, so memchr always finds one and the scan
+    // needs no bound test per byte.
     uint8_t saved[6];
     memcpy(saved, out + len - 6, 6);
     memset(out + len - 6, 0xE8, 6);
@@ -186,7 +183,6 @@ static void TranslateE8(LzxState* s, uint8_t* out, uint32_t len) {
         i += 5;  // the operand bytes are never candidates themselves
     }
     memcpy(out + len - 6, saved, 6);
-#endif
 }
 
 // Copies the frame just decoded (the count bytes that end at the window
