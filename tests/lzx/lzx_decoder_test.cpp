@@ -3,6 +3,7 @@
 // translation, and the bounds kept on damaged input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 
@@ -54,6 +55,14 @@ std::vector<uint8_t> Random(size_t n, uint32_t seed) {
 // Appends a match to a reference output, byte by byte.
 void RefMatch(std::vector<uint8_t>* out, uint32_t distance, uint32_t length) {
     for (uint32_t k = 0; k < length; ++k) out->push_back((*out)[out->size() - distance]);
+}
+
+// The position slot of a new distance (3 or more) and its footer value.
+uint32_t SlotFor(uint32_t distance, uint32_t* footer) {
+    uint32_t slot = 3;
+    while (slot + 1 < kLzxMaxPositionSlots && uint32_t(kLzxPositionBase[slot + 1]) <= distance) ++slot;
+    *footer = distance - uint32_t(kLzxPositionBase[slot]);
+    return slot;
 }
 
 // One frame holding a whole uncompressed block (E8 header first when asked).
@@ -587,12 +596,6 @@ TEST(LzxBlocks, MatchCopiesRepeatBytesLikeAByteByByteCopy) {
     // Every short distance with lengths around the word size, at positions
     // past the mirror, and sources ahead in the previous pass that overlap
     // the destination (distance windowSize - 3) or lie just ahead of it.
-    auto slotFor = [](uint32_t distance, uint32_t* footer) {
-        uint32_t slot = 3;
-        while (slot + 1 < kLzxMaxPositionSlots && uint32_t(kLzxPositionBase[slot + 1]) <= distance) ++slot;
-        *footer = distance - uint32_t(kLzxPositionBase[slot]);
-        return slot;
-    };
     Decoder d(1u << 15);
     std::vector<uint8_t> ref = Random(32768 + 300, 8), out;
     Stream first;
@@ -620,7 +623,7 @@ TEST(LzxBlocks, MatchCopiesRepeatBytesLikeAByteByByteCopy) {
     FlatBlock(&s, Verbatim, total);
     for (auto& m : matches) {
         uint32_t footer;
-        uint32_t slot = slotFor(m.first, &footer);
+        uint32_t slot = SlotFor(m.first, &footer);
         s.MatchHeader(slot, m.second);
         s.Bits(footer, kLzxExtraBits[slot]);
         RefMatch(&ref, m.first, m.second);
@@ -629,6 +632,83 @@ TEST(LzxBlocks, MatchCopiesRepeatBytesLikeAByteByByteCopy) {
     ASSERT_EQ(out.size(), 300 + total);
     for (size_t k = 0; k < out.size(); ++k)
         ASSERT_EQ(out[k], ref[32768 + k]) << "byte " << k << " of the second frame";
+}
+
+TEST(LzxBlocks, RandomTokenStreamsMatchAModelInEveryBuildOfTheLoop) {
+    // Literals, the three repeated offsets and new distances at random, aimed
+    // at the fast loop's cases (lengths up to 32 and long ones, distances of
+    // 1 to 40 and from just under a window back, header 7 and not), over a
+    // verbatim and an aligned-offset block of three frames each, after a
+    // frame of raw bytes. Each build of the loop there is (the BMI2 one
+    // where the processor has it) must give the bytes of a model that keeps
+    // R0-R2 as the format does.
+    const uint8_t alignedLengths[8] = {1, 2, 3, 4, 5, 6, 7, 7};
+    const std::vector<uint32_t> alignedCodes =
+        lzxtest::Codes(std::vector<uint8_t>(alignedLengths, alignedLengths + 8));
+    for (uint32_t seed = 1; seed <= 4; ++seed) {
+        std::mt19937 rng(seed);
+        auto pick = [&rng](uint32_t n) { return uint32_t(rng() % n); };
+        std::vector<uint8_t> ref = Random(32768, seed);
+        std::vector<std::vector<uint8_t>> frames = {UncompressedFrame(ref, true)};
+        uint32_t r[3] = {1, 1, 1};
+        Stream s;
+        for (uint32_t type : {uint32_t(Verbatim), uint32_t(AlignedOffset)}) {
+            FlatBlock(&s, type, 3 * 32768, type == AlignedOffset ? alignedLengths : nullptr);
+            for (int f = 0; f < 3; ++f) {
+                for (uint32_t left = 32768; left != 0;) {
+                    const uint32_t kind = pick(8);
+                    if (left < 2 || kind < 3) {
+                        const uint8_t c = uint8_t(rng());
+                        s.Main(c);
+                        ref.push_back(c);
+                        --left;
+                        continue;
+                    }
+                    uint32_t length = pick(4) == 0 ? 33 + pick(225) : 2 + pick(31);
+                    length = std::min(length, left);
+                    uint32_t slot, distance;
+                    if (kind == 3) {  // a repeated offset
+                        slot = pick(3);
+                        distance = r[slot];
+                        std::swap(r[0], r[slot]);
+                        s.MatchHeader(slot, length);
+                    } else {
+                        distance = kind == 4 ? 32765 - pick(40) : kind == 5 ? 16 + pick(16) : 1 + pick(40);
+                        uint32_t footer;
+                        slot = SlotFor(distance, &footer);
+                        s.MatchHeader(slot, length);
+                        const uint32_t extra = kLzxExtraBits[slot];
+                        if (type == AlignedOffset && extra >= 3) {
+                            s.Bits(footer >> 3, extra - 3);
+                            s.Bits(alignedCodes[footer & 7], alignedLengths[footer & 7]);
+                        } else {
+                            s.Bits(footer, extra);
+                        }
+                        r[2] = r[1];
+                        r[1] = r[0];
+                        r[0] = distance;
+                    }
+                    RefMatch(&ref, distance, length);
+                    left -= length;
+                }
+                frames.push_back(s.Take());
+            }
+        }
+        for (int bmi2 = 0; bmi2 < 2; ++bmi2) {
+            Decoder d(1u << 15);
+#ifdef LZX_BMI2
+            d.state()->bmi2Loop = uint8_t(bmi2 && __builtin_cpu_supports("bmi2"));
+#endif
+            std::vector<uint8_t> out, all;
+            for (const auto& frame : frames) {
+                ASSERT_EQ(d.Frame(frame, 32768, &out), CodecResult::Ok) << "seed " << seed;
+                all.insert(all.end(), out.begin(), out.end());
+            }
+            ASSERT_EQ(all, ref) << "seed " << seed << ", BMI2 build " << bmi2;
+            EXPECT_EQ(std::vector<uint32_t>(d.state()->repeatedOffsets, d.state()->repeatedOffsets + 3),
+                      std::vector<uint32_t>(r, r + 3));
+        }
+    }
 }
 
 // ---------------------------------------------------------------- E8
