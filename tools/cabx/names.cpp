@@ -635,6 +635,14 @@ std::string PlacingError(int error) {
                : std::string("cannot move file into place: ") + strerror(error);
 }
 
+// Whether an unnamed file can be named through its own descriptor
+// (AT_EMPTY_PATH), which needs a capability the process may lack: a path
+// through /proc costs a walk of that path for every file (4% of the CPU
+// time of extracting a stored cabinet of 1232 files to tmpfs). Cleared at
+// the first refusal; CABX_LINK_BY_PATH clears it from the start (to test
+// that path with the capability).
+std::atomic<bool> gLinkByHandle{getenv("CABX_LINK_BY_PATH") == nullptr};
+
 // How LinkUnnamed left the file.
 enum class Linked { kDone, kFailed, kRenameFollows };
 
@@ -648,8 +656,18 @@ Linked LinkUnnamed(PendingFile* file, bool keepExisting, bool* skipped, std::str
     char path[32];
     ProcPath(file->fd, path);
     std::unique_lock<std::mutex> lock(gEntryChanges);
-    int r = linkat(AT_FDCWD, path, file->dirFd, file->leaf.c_str(), AT_SYMLINK_FOLLOW);
-    int linkError = errno;
+    int r = -1, linkError = 0;
+    if (gLinkByHandle.load(std::memory_order_relaxed)) {
+        r = linkat(file->fd, "", file->dirFd, file->leaf.c_str(), AT_EMPTY_PATH);
+        linkError = errno;
+        if (r != 0 && (linkError == ENOENT || linkError == EPERM || linkError == EINVAL) &&
+            faccessat(file->dirFd, file->leaf.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) != 0)
+            gLinkByHandle.store(false);
+    }
+    if (!gLinkByHandle.load(std::memory_order_relaxed)) {
+        r = linkat(AT_FDCWD, path, file->dirFd, file->leaf.c_str(), AT_SYMLINK_FOLLOW);
+        linkError = errno;
+    }
     lock.unlock();
     if (r == 0) {
         int fd = file->fd;
