@@ -9,6 +9,7 @@
 // the absolute targets of x86 CALL instructions (opcode 0xE8) back into the
 // relative form they had before compression. The E8 size comes from the
 // stream's first header; translation stops after 32768 frames.
+#include <assert.h>
 #include <string.h>
 
 #include "lzx_bits.h"
@@ -127,26 +128,66 @@ LZX_INLINE void TranslateCall(uint8_t* operand, uint32_t cur, uint32_t e8Size) {
 }
 
 // Translates the absolute CALL targets of one delivered frame back to
-// relative ones. A 0xE8 in the last 10 bytes is never translated, and the 4
-// operand bytes after a translated one are never candidates themselves.
-static void TranslateE8(LzxState* s, uint8_t* out, uint32_t len) {
+// relative ones: out[from .. len) holds the frame's bytes, out[0 .. from)
+// is translated already (from is where the 64-byte scan stopped). A 0xE8 in
+// the last 10 bytes is never translated, and the 4 operand bytes after a
+// translated one are never candidates themselves. The last 6 bytes are set
+// to 0xE8 while scanning, so memchr always finds one and the scan needs no
+// bound test per byte.
+static void TranslateE8Tail(uint32_t start, uint32_t e8Size, uint8_t* out, uint32_t from,
+                            uint32_t len) {
+    const uint32_t last = len - 10;  // candidates lie below; len > 10
+    uint32_t i = from;
+    if (i >= last) return;
+    uint8_t saved[6];
+    memcpy(saved, out + len - 6, 6);
+    memset(out + len - 6, 0xE8, 6);
+    for (;;) {
+        i = (uint32_t)((const uint8_t*)memchr(out + i, 0xE8, len - i) - out);
+        if (i >= last) break;
+        TranslateCall(out + i + 1, start + i, e8Size);
+        i += 5;  // the operand bytes are never candidates themselves
+    }
+    memcpy(out + len - 6, saved, 6);
+}
+
+// Copies the frame just decoded (the count bytes that end at the window
+// position) to the caller's output and translates it.
+static void DeliverOutput(LzxState* s, uint32_t count) {
+    const uint32_t end = s->windowPosition ? s->windowPosition : s->windowSize;
+    const uint8_t* const src = s->window + end - count;
+    uint8_t* const out = s->output;
+    if (s->e8Size == 0 || s->frameCount >= kLzxE8MaxFrames) {
+        memcpy(out, src, count);
+        return;
+    }
     const uint32_t start = s->e8Position;
-    s->e8Position = start + len;
-    if (len <= 10) return;
-    const uint32_t last = len - 10;  // candidates lie below
+    s->e8Position = start + count;
+    if (count <= 10) {
+        memcpy(out, src, count);
+        return;
+    }
     uint32_t i = 0;
 #if defined(LZX_FAST_LOOP) && defined(__SSE2__)
-    // 64 bytes at a time: a mask of the 0xE8 bytes among them, taken
-    // lowest first; a translated operand's bytes are cleared from the mask
-    // or, where they reach past the 64, the scan resumes after them. Every
-    // load lies inside the frame (i + 64 <= len).
+    // Copied and scanned in one pass, 64 bytes at a time: the block is
+    // stored, then a mask of its 0xE8 bytes is taken lowest first. A
+    // translated operand's bytes are cleared from the mask or, where they
+    // reach to the block's end or past it, are copied first (4 bytes,
+    // below count - 5) and the next block starts after them. Every load and store
+    // lies inside the frame (i + 64 <= count).
+    const uint32_t last = count - 10;
     const __m128i e8 = _mm_set1_epi8((char)0xE8);
-    while (i + 64 <= len && i < last) {
-        const __m128i* p = (const __m128i*)(out + i);
-        const __m128i c0 = _mm_cmpeq_epi8(_mm_loadu_si128(p), e8);
-        const __m128i c1 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 1), e8);
-        const __m128i c2 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 2), e8);
-        const __m128i c3 = _mm_cmpeq_epi8(_mm_loadu_si128(p + 3), e8);
+    while (i + 64 <= count && i < last) {
+        const __m128i v0 = _mm_loadu_si128((const __m128i*)(src + i));
+        const __m128i v1 = _mm_loadu_si128((const __m128i*)(src + i + 16));
+        const __m128i v2 = _mm_loadu_si128((const __m128i*)(src + i + 32));
+        const __m128i v3 = _mm_loadu_si128((const __m128i*)(src + i + 48));
+        _mm_storeu_si128((__m128i*)(out + i), v0);
+        _mm_storeu_si128((__m128i*)(out + i + 16), v1);
+        _mm_storeu_si128((__m128i*)(out + i + 32), v2);
+        _mm_storeu_si128((__m128i*)(out + i + 48), v3);
+        const __m128i c0 = _mm_cmpeq_epi8(v0, e8), c1 = _mm_cmpeq_epi8(v1, e8);
+        const __m128i c2 = _mm_cmpeq_epi8(v2, e8), c3 = _mm_cmpeq_epi8(v3, e8);
         uint32_t next = i + 64;
         if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(c0, c1), _mm_or_si128(c2, c3))) == 0) {
             i = next;
@@ -158,39 +199,26 @@ static void TranslateE8(LzxState* s, uint8_t* out, uint32_t len) {
                         (uint64_t)(uint32_t)_mm_movemask_epi8(c3) << 48;
         while (mask) {
             const uint32_t at = i + (uint32_t)__builtin_ctzll(mask);
-            if (at >= last) return;
-            TranslateCall(out + at + 1, start + at, s->e8Size);
+            if (at >= last) {
+                memcpy(out + next, src + next, count - next);
+                return;
+            }
             if (at + 5 >= next) {
+                assert(next + 4 <= count);
+                memcpy(out + next, src + next, 4);
+                TranslateCall(out + at + 1, start + at, s->e8Size);
                 next = at + 5;
                 break;
             }
+            TranslateCall(out + at + 1, start + at, s->e8Size);
             mask &= ~0ull << (at + 5 - i);
         }
         i = next;
     }
-    if (i >= last) return;
 #endif
-    // The rest (the whole frame in a portable build): the last 6 bytes are
-    // set to 0xE8 while scanning, so memchr always finds one and the scan
-    // needs no bound test per byte.
-    uint8_t saved[6];
-    memcpy(saved, out + len - 6, 6);
-    memset(out + len - 6, 0xE8, 6);
-    for (;;) {
-        i = (uint32_t)((const uint8_t*)memchr(out + i, 0xE8, len - i) - out);
-        if (i >= last) break;
-        TranslateCall(out + i + 1, start + i, s->e8Size);
-        i += 5;  // the operand bytes are never candidates themselves
-    }
-    memcpy(out + len - 6, saved, 6);
-}
-
-// Copies the frame just decoded (the count bytes that end at the window
-// position) to the caller's output and translates it.
-static void DeliverOutput(LzxState* s, uint32_t count) {
-    const uint32_t end = s->windowPosition ? s->windowPosition : s->windowSize;
-    memcpy(s->output, s->window + end - count, count);
-    if (s->e8Size != 0 && s->frameCount < kLzxE8MaxFrames) TranslateE8(s, s->output, count);
+    // The rest (the whole frame in a portable build).
+    memcpy(out + i, src + i, count - i);
+    TranslateE8Tail(start, s->e8Size, out, i, count);
 }
 
 // Whether the codes decoded so far lie inside the frame's data. The data
