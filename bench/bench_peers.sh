@@ -23,7 +23,9 @@
 # CPU time (user + system of the whole process tree, threads and children
 # included) and peak resident memory come from bench/run_timed.
 #
-# Prints a table, one row per cabinet and kind of run: the median wall and
+# Before the rounds and after them, the decoder's rate pinned to each CPU
+# is printed, which shows a CPU slowed by the host (CPU times of runs on it
+# rise with it). Prints a table, one row per cabinet and kind of run: the median wall and
 # CPU time of each tool side by side, how many times faster cabx is than the
 # fastest peer (a peer's median over cabx's median, by wall and by CPU, each
 # against the peer that is fastest by that measure), and cabx's peak memory.
@@ -275,6 +277,25 @@ if [[ $keep_disk != 1 ]]; then
 fi
 
 start_load=$(cut -d' ' -f1-3 /proc/loadavg)
+# cpu_speeds: the decoder's rate pinned to each online CPU in turn (best of
+# 3 over the first compressed cabinet). On a virtual machine one CPU can run
+# a third slower than the other for minutes at a time (another guest on its
+# core): a run on it costs that much more CPU time, whichever tool it is.
+probe_cab=
+for name in "${cabinets[@]}"; do [[ $name == none-* ]] || { probe_cab=$cabs/$name.cab; break; }; done
+cpu_speeds() {
+  [[ -n $probe_cab ]] && command -v taskset >/dev/null || { echo "not measured"; return; }
+  local cpu list=() rate
+  for cpu in $(seq 0 $(($(nproc) - 1))); do
+    rate=$(taskset -c "$cpu" "$folder_throughput" "$probe_cab" 3 2>/dev/null |
+      sed -n 's/.*best CPU [0-9.]* s, \([0-9.]*\) MB\/s.*/\1/p')
+    list+=("cpu$cpu ${rate:-?} MB/s")
+  done
+  local joined
+  printf -v joined '%s, ' "${list[@]}"
+  echo "${joined%, }"
+}
+start_speeds=$(cpu_speeds)
 for name in "${cabinets[@]}"; do race "$name"; done
 
 # --- report ----------------------------------------------------------------
@@ -285,6 +306,8 @@ printf '%s; corpus %d files, %.1f MB (%s); %s cores; niceness %s; load average %
   "$(date -u '+%Y-%m-%d %H:%M UTC')" "${#files[@]}" "$(echo "$corpus_bytes / 1000000" | bc -l)" \
   "$corpus" "$(nproc)" "$(nice)" "$start_load" "$(cut -d' ' -f1-3 /proc/loadavg)"
 printf 'RUNS=%s CORPUS_MB=%s METHODS="%s" PEERS="%s"\n' "$runs" "$corpus_mb" "${methods[*]}" "${peers[*]}"
+printf 'decoder rate pinned to each CPU (%s): %s at the start, %s at the end\n' "${probe_cab##*/}" \
+  "$start_speeds" "$(cpu_speeds)"
 printf 'ram: %s (%s); disk: %s (%s), %s\n' "${ram%/*}" "$(stat -f -c %T "$ram")" "$bench" "$(stat -f -c %T "$disk")" \
   "$([[ $keep_disk == 1 ]] && echo "each disk run's output kept until the end" || echo "each disk run's output removed after it")"
 echo
