@@ -23,12 +23,13 @@
 # CPU time (user + system of the whole process tree, threads and children
 # included) and peak resident memory come from bench/run_timed.
 #
-# Before the rounds and after them, the decoder's rate pinned to each CPU
-# is printed, which shows a CPU slowed by the host (CPU times of runs on it
+# Before the rounds and after them, the decoder's rate pinned to each CPU is
+# printed, which shows a CPU slowed by the host (CPU times of runs on it
 # rise with it). Prints a table, one row per cabinet and kind of run: the
-# median wall and CPU time of each tool side by side, how many times faster cabx is than the
-# fastest peer (a peer's median over cabx's median, by wall and by CPU, each
-# against the peer that is fastest by that measure), and cabx's peak memory.
+# median wall and CPU time of each tool side by side, how many times faster
+# cabx is than the fastest peer (a peer's median over cabx's median, by wall
+# and by CPU, each against the peer that is fastest by that measure), and
+# cabx's peak memory.
 # Then, for each MSZIP, LZX and Quantum cabinet, what `cabx test` costs over
 # the decoders alone on the same folders in memory (bench/folder_throughput,
 # timed as a job of the same rounds, so that the machine's drift during the
