@@ -734,6 +734,22 @@ uint32_t TranslateOne(uint32_t operand, uint32_t e8Size) {
     return At32(out, 101);
 }
 
+// The translation of one frame at folder offset 0, a byte at a time.
+std::vector<uint8_t> E8Model(std::vector<uint8_t> bytes, uint32_t e8Size) {
+    for (uint32_t i = 0; i + 10 < bytes.size(); ++i) {
+        if (bytes[i] != 0xE8) continue;
+        uint32_t v = At32(bytes, i + 1);
+        if (v < e8Size)
+            v -= i;
+        else if (0u - v <= i)
+            v += e8Size;
+        auto op = Le32(v);
+        std::copy(op.begin(), op.end(), bytes.begin() + i + 1);
+        i += 4;
+    }
+    return bytes;
+}
+
 }  // namespace
 
 TEST(LzxE8, OperandTranslation) {
@@ -850,22 +866,33 @@ TEST(LzxE8, DenseCallsMatchAByteByByteModel) {
         for (int round = 0; round < 6; ++round) {
             std::vector<uint8_t> bytes(len);
             for (auto& b : bytes) b = (next() % 3 == 0) ? 0xE8 : uint8_t(next() % (round < 3 ? 4 : 256));
-            std::vector<uint8_t> want = bytes;
-            for (uint32_t i = 0; i + 10 < len; ++i) {
-                if (want[i] != 0xE8) continue;
-                uint32_t v = At32(want, i + 1);
-                if (v < S)
-                    v -= i;
-                else if (0u - v <= i)
-                    v += S;
-                auto op = Le32(v);
-                std::copy(op.begin(), op.end(), want.begin() + i + 1);
-                i += 4;
-            }
+            const std::vector<uint8_t> want = E8Model(bytes, S);
             Decoder d(1u << 15);
             std::vector<uint8_t> out;
             ASSERT_EQ(d.Frame(UncompressedFrame(bytes, true, S), len, &out), CodecResult::Ok);
             ASSERT_EQ(out, want) << "length " << len << ", round " << round;
+        }
+    }
+}
+
+TEST(LzxE8, EveryPlaceOfACallAgainstTheScansBlocks) {
+    // One call, then two calls 5 bytes apart (the second's opcode right
+    // after the first's operand) and 4 apart (inside it), at every offset
+    // around the first two 64-byte blocks and the frame's last candidates:
+    // operands inside a block, ending at its last byte, reaching into the
+    // next block, and candidates at the last translated place and past it.
+    const uint32_t S = 0x7FFF0;
+    for (uint32_t len : {140u, 200u}) {
+        for (uint32_t gap : {0u, 5u, 4u}) {
+            for (uint32_t at = 40; at + gap < len; ++at) {
+                std::vector<uint8_t> bytes(len, 0x11);
+                bytes[at] = 0xE8;
+                if (gap) bytes[at + gap] = 0xE8;
+                Decoder d(1u << 15);
+                std::vector<uint8_t> out;
+                ASSERT_EQ(d.Frame(UncompressedFrame(bytes, true, S), len, &out), CodecResult::Ok);
+                ASSERT_EQ(out, E8Model(bytes, S)) << "length " << len << ", call at " << at << ", gap " << gap;
+            }
         }
     }
 }
