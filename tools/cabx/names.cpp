@@ -657,14 +657,19 @@ Linked LinkUnnamed(PendingFile* file, bool keepExisting, bool* skipped, std::str
     ProcPath(file->fd, path);
     std::unique_lock<std::mutex> lock(gEntryChanges);
     int r = -1, linkError = 0;
+    bool linked = false;  // r and linkError are the answer of a link made
     if (gLinkByHandle.load(std::memory_order_relaxed)) {
         r = linkat(file->fd, "", file->dirFd, file->leaf.c_str(), AT_EMPTY_PATH);
         linkError = errno;
+        linked = true;
+        // Refused rather than failed: the name is still free.
         if (r != 0 && (linkError == ENOENT || linkError == EPERM || linkError == EINVAL) &&
-            faccessat(file->dirFd, file->leaf.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) != 0)
+            faccessat(file->dirFd, file->leaf.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) != 0) {
             gLinkByHandle.store(false);
+            linked = false;
+        }
     }
-    if (!gLinkByHandle.load(std::memory_order_relaxed)) {
+    if (!linked) {
         r = linkat(AT_FDCWD, path, file->dirFd, file->leaf.c_str(), AT_SYMLINK_FOLLOW);
         linkError = errno;
     }
