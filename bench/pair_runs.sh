@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A/B timing of two commands on this machine: runs them alternately, N
-# times each, and prints the median wall and CPU time (user + system of the
+# A/B timing of two commands on this machine: runs them alternately (ABBA),
+# N times each, and prints the median wall and CPU time (user + system of the
 # whole process) of each and the ratio B/A. Alternating puts the machine's
 # drift on both sides, which one benchmark after the other does not.
 #
@@ -52,9 +52,16 @@ run() {  # side, then the command
 }
 median() { tr ' ' '\n' | sed '/^$/d' | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
+# A then B in even rounds, B then A in odd ones, so that whatever favours
+# the first (or the second) of two runs in a row falls on both.
 for ((k = 0; k < runs; ++k)); do
-  run a "${a[@]}"
-  run b "${b[@]}"
+  if ((k % 2 == 0)); then
+    run a "${a[@]}"
+    run b "${b[@]}"
+  else
+    run b "${b[@]}"
+    run a "${a[@]}"
+  fi
 done
 wa=$(median <<<"${wall[a]}") wb=$(median <<<"${wall[b]}")
 ca=$(median <<<"${cpu[a]}") cb=$(median <<<"${cpu[b]}")
