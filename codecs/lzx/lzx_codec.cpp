@@ -172,8 +172,8 @@ static void DeliverOutput(LzxState* s, uint32_t count) {
     // Copied and scanned in one pass, 64 bytes at a time: the block is
     // stored, then a mask of its 0xE8 bytes is taken lowest first. A
     // translated operand's bytes are cleared from the mask or, where they
-    // reach to the block's end or past it, are copied first (4 bytes,
-    // below count - 5) and the next block starts after them. Every load and store
+    // reach to the block's end or past it, are copied first (4 bytes, below
+    // count - 5) and the next block starts after them. Every load and store
     // lies inside the frame (i + 64 <= count).
     const uint32_t last = count - 10;
     const __m128i e8 = _mm_set1_epi8((char)0xE8);
@@ -199,10 +199,7 @@ static void DeliverOutput(LzxState* s, uint32_t count) {
                         (uint64_t)(uint32_t)_mm_movemask_epi8(c3) << 48;
         while (mask) {
             const uint32_t at = i + (uint32_t)__builtin_ctzll(mask);
-            if (at >= last) {
-                memcpy(out + next, src + next, count - next);
-                return;
-            }
+            if (at >= last) break;  // and so is next: the scan ends
             if (at + 5 >= next) {
                 assert(next + 4 <= count);
                 memcpy(out + next, src + next, 4);

@@ -461,17 +461,17 @@ int CreateUnderTemporaryName(PendingFile* file) {
 }
 
 // Files are written, where the file system allows, as an unnamed inode of
-// their directory (O_TMPFILE) and named by linkat() once complete. A file
-// cut short, or a run killed outright, then leaves nothing behind, and a
-// file costs one change to its directory where a temporary name costs two:
-// on ext4, 1232 files created and renamed took 0.040 s more system time
-// than created under their own names, and 0.020 s more created unnamed and
-// linked. linkat() names the file through /proc/self/fd, which a chroot or
-// a container may lack, so that is checked once; where linking is refused
-// anyway (a security policy), that file is copied (NameByCopy) and the
-// files after it are written named. Elsewhere, and with
-// CABX_NAMED_TEMPORARIES set (to test that path on any machine), a file is
-// written under a hidden temporary name and renamed.
+// their directory (O_TMPFILE) and named by linkat() once complete. A file cut
+// short, or a run killed outright, then leaves nothing behind, and a file
+// costs one change to its directory where a temporary name costs two: on ext4,
+// 1232 files created and renamed took 0.040 s more system time than created
+// under their own names, and 0.020 s more created unnamed and linked. linkat()
+// names the file through its descriptor or, without the capability for that,
+// through /proc/self/fd (see LinkUnnamed), which a chroot or a container may
+// lack, so that is checked once; where linking is refused anyway (a security
+// policy), that file is copied (NameByCopy) and the files after it are written
+// named. Elsewhere, and with CABX_NAMED_TEMPORARIES set (to test that path on
+// any machine), a file is written under a hidden temporary name and renamed.
 //
 // 1 unnamed files are used, 0 they are not, -1 not known yet.
 std::atomic<int> gUnnamed{-1};
@@ -657,19 +657,19 @@ Linked LinkUnnamed(PendingFile* file, bool keepExisting, bool* skipped, std::str
     ProcPath(file->fd, path);
     std::unique_lock<std::mutex> lock(gEntryChanges);
     int r = -1, linkError = 0;
-    bool linked = false;  // r and linkError are the answer of a link made
+    bool tried = false;  // r and linkError hold the answer of a link made
     if (gLinkByHandle.load(std::memory_order_relaxed)) {
         r = linkat(file->fd, "", file->dirFd, file->leaf.c_str(), AT_EMPTY_PATH);
         linkError = errno;
-        linked = true;
+        tried = true;
         // Refused rather than failed: the name is still free.
         if (r != 0 && (linkError == ENOENT || linkError == EPERM || linkError == EINVAL) &&
             faccessat(file->dirFd, file->leaf.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) != 0) {
             gLinkByHandle.store(false);
-            linked = false;
+            tried = false;
         }
     }
-    if (!linked) {
+    if (!tried) {
         r = linkat(AT_FDCWD, path, file->dirFd, file->leaf.c_str(), AT_SYMLINK_FOLLOW);
         linkError = errno;
     }
