@@ -1,6 +1,7 @@
 // cabx end to end: the built program run on cabinets the writer makes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -95,6 +96,31 @@ TEST(CabxExtract, ByteIdenticalWithTimesAndReadOnly) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     ASSERT_EQ(stat((dir / "out/sub/b.bin").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0440u);
+}
+
+// A directory's default ACL decides the modes of files made in it, not the
+// umask, for every file: the check of the first file's mode must not turn
+// into forcing the umask's mode on the later ones.
+TEST(CabxExtract, DefaultAclDecidesModesInsteadOfUmask) {
+    peer::TempDir dir("x-acl");
+    fs::create_directories(dir / "out");
+    // user rwx, group rwx, other r-x, in the kernel's binary form (version 2,
+    // then tag, permissions and id of each entry).
+    const uint32_t acl[] = {2, 0x01 | 7u << 16, 0xFFFFFFFF, 0x04 | 7u << 16, 0xFFFFFFFF,
+                            0x20 | 5u << 16, 0xFFFFFFFF};
+    if (setxattr((dir / "out").c_str(), "system.posix_acl_default", acl, sizeof acl, 0) != 0)
+        GTEST_SKIP() << "no default ACLs here: " << strerror(errno);
+    std::vector<Entry> es = {MakeEntry("a", Bytes("1")), MakeEntry("b", Bytes("2")),
+                             MakeEntry("c", Bytes("3")), MakeEntry("sub\\d", Bytes("4"))};
+    std::string cab = WriteOne(dir, "acl.cab", es);
+    auto r = peer::Run("umask 077; " + peer::Quote(std::string(STUB_BINARY_DIR) + "/cabx") +
+                       " extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(cab));
+    ASSERT_EQ(r.status, 0) << r.out;
+    for (const char* name : {"a", "b", "c", "sub/d"}) {
+        struct stat st;
+        ASSERT_EQ(stat((dir.path() / "out" / name).c_str(), &st), 0) << name;
+        EXPECT_EQ(st.st_mode & 07777, 0664u) << name;
+    }
 }
 
 TEST(CabxExtract, HostileNamesStayInsideDestination) {

@@ -479,8 +479,14 @@ std::atomic<int> gUnnamed{-1};
 // with the check above (umask() itself would change it for a moment, under
 // the other threads' feet). Older kernels did not apply the umask to
 // unnamed files on file systems without ACLs, so each file's mode is
-// checked.
+// checked, until one in the output root came out as it must: that answers
+// for the root's later files (the kernel and the root's default ACL do not
+// change within a run), and saves a system call per file, which costs more
+// than its work on a virtualised machine. Files in other directories, which
+// may lie on another file system, are each checked.
 std::atomic<unsigned> gUnnamedMode{0};
+// The output root whose files need no check, or -1.
+std::atomic<int> gModeSettledRoot{-1};
 
 // The process's umask as /proc/self/status gives it, or -1.
 int ProcessUmask() {
@@ -496,9 +502,10 @@ int ProcessUmask() {
 
 void ProcPath(int fd, char (&path)[32]) { snprintf(path, sizeof path, "/proc/self/fd/%d", fd); }
 
-// An unnamed file in dir, or -1 (with nothing to report: the named path
-// then reports whatever stands in the way).
-int OpenUnnamed(int dir) {
+// An unnamed file in dir (which is rootFd or a directory below it), or -1
+// (with nothing to report: the named path then reports whatever stands in
+// the way).
+int OpenUnnamed(int dir, int rootFd) {
     int known = gUnnamed.load(std::memory_order_acquire);
     if (known == 0) return -1;
     if (known < 0 && getenv("CABX_NAMED_TEMPORARIES")) {
@@ -519,13 +526,18 @@ int OpenUnnamed(int dir) {
             return -1;
         }
     }
+    if (fd < 0 || (dir == rootFd && gModeSettledRoot.load(std::memory_order_relaxed) == rootFd))
+        return fd;
     struct stat st;
     const unsigned mode = gUnnamedMode.load(std::memory_order_relaxed);
-    // A default ACL of the directory decides the mode instead, as it does
-    // for a file created named.
-    if (fd >= 0 && fstat(fd, &st) == 0 && (st.st_mode & 07777) != mode &&
-        fgetxattr(dir, "system.posix_acl_default", nullptr, 0) < 0)
+    if (fstat(fd, &st) != 0) return fd;
+    if ((st.st_mode & 07777) == mode) {
+        if (dir == rootFd) gModeSettledRoot.store(rootFd, std::memory_order_relaxed);
+    } else if (fgetxattr(dir, "system.posix_acl_default", nullptr, 0) < 0) {
+        // A default ACL of the directory decides the mode instead, as it
+        // does for a file created named.
         fchmod(fd, mode);
+    }
     return fd;
 }
 
@@ -536,6 +548,7 @@ void SetOutputRoot(int rootFd, bool made) {
     gMade.rootFd = rootFd;
     gMade.rootMade = made;
     gMade.paths.clear();
+    gModeSettledRoot.store(-1, std::memory_order_relaxed);
 }
 
 void RemoveTemporaryFilesOnSignals() {
@@ -578,7 +591,7 @@ int OpenOutputBelow(int rootFd, const std::vector<std::string>& parts, bool keep
             return -1;
         }
     }
-    file->fd = OpenUnnamed(dir);
+    file->fd = OpenUnnamed(dir, rootFd);
     if (file->fd >= 0) {
         file->unnamed = true;
         return file->fd;
