@@ -7,10 +7,15 @@
 # usage: bench/pair_runs.sh N COMMAND_A... -- COMMAND_B...
 # OUT at the start of an argument (OUT, OUT/a.cab) stands for an empty
 # directory made for that run under OUT_ROOT (default /dev/shm; a disk directory measures
-# extraction to disk). Each run's output is synced and kept until the end:
-# files deleted just before a run made the next run's writes pay for the
-# deletion on this machine's disk. Output of the commands is discarded; a
-# command that fails stops the comparison.
+# extraction to disk). On disk each run's output is synced and kept until
+# the end: files deleted just before a run made the next run's writes pay
+# for the deletion on this machine's disk. On a RAM file system (tmpfs) it is
+# removed after the run instead: kept, a few hundred MiB of it made every
+# later run's writes cost four times as much CPU time, whatever the tool
+# (this virtual machine hands memory freed for a while back to its host, so
+# that fresh pages are slow to fill, and only recently freed ones are fast).
+# Output of the commands is discarded; a command that fails stops the
+# comparison.
 #   BUILD_DIR  Release build with the benchmarks (default build-bench)
 #
 # e.g. bench/pair_runs.sh 9 ./cabx-old extract -q -d OUT x.cab -- ./cabx extract -q -d OUT x.cab
@@ -33,6 +38,8 @@ out_root=${OUT_ROOT:-/dev/shm}
 result=$(mktemp)
 outs=$(mktemp -d "$out_root/pair-runs.XXXXXX")
 trap 'rm -rf "$result" "$outs"' EXIT
+in_ram=0
+[[ $(stat -f -c %T "$outs") == tmpfs ]] && in_ram=1
 
 declare -A wall cpu
 run() {  # side, then the command
@@ -44,7 +51,7 @@ run() {  # side, then the command
     echo "pair_runs: failed: ${argv[*]}" >&2
     exit 1
   fi
-  sync -f "$out"
+  if [[ $in_ram == 1 ]]; then rm -rf "$out"; else sync -f "$out"; fi
   local w u s rest
   read -r w u s rest < "$result"
   wall[$which]+="$w "

@@ -91,17 +91,23 @@ LZX_INLINE void CopyFar(uint8_t* dst, const uint8_t* src, uint32_t length) {
         // it is loaded after that store. The 32 bytes read from each lie in
         // the window or its mirror: both indexes are below windowSize (a
         // source index is masked), so neither read ends past windowSize + 31.
-        static const Bytes16 kIota = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-        static const Bytes16 kIota16 = {16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31};
-        Bytes16 from, old;
+        // The masks of the bytes taken: 32 bytes from kTake + 32 - length,
+        // which are 0xFF for the first `length` and 0 after.
+        static const uint8_t kTake[64] = {
+            0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+            0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+            0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+        assert(length >= kLzxMinMatch);  // the 32 bytes read lie in kTake
+        const uint8_t* const take = kTake + 32 - length;
+        Bytes16 from, old, take0, take1;
         memcpy(&from, src, 16);
         memcpy(&old, dst, 16);
-        const Bytes16 take0 = kIota < (uint8_t)length;
+        memcpy(&take0, take, 16);
         const Bytes16 out0 = (from & take0) | (old & ~take0);
         memcpy(dst, &out0, 16);
         memcpy(&from, src + 16, 16);
         memcpy(&old, dst + 16, 16);
-        const Bytes16 take1 = kIota16 < (uint8_t)length;
+        memcpy(&take1, take + 16, 16);
         const Bytes16 out1 = (from & take1) | (old & ~take1);
         memcpy(dst + 16, &out1, 16);
     } else {
