@@ -5,7 +5,8 @@
 # drift on both sides, which one benchmark after the other does not.
 #
 # usage: bench/pair_runs.sh N COMMAND_A... -- COMMAND_B...
-# OUT at the start of an argument (OUT, OUT/a.cab) stands for an empty
+# OUT at the start of an argument (OUT, OUT/a.cab), or right after -o (7zz's
+# -oOUT, which would otherwise write into the current directory), stands for an empty
 # directory made for that run under OUT_ROOT (default /dev/shm; a disk directory measures
 # extraction to disk). On disk each run's output is synced and kept until
 # the end: files deleted just before a run made the next run's writes pay
@@ -47,6 +48,7 @@ run() {  # side, then the command
   shift
   out=$(mktemp -d "$outs/run.XXXXXX")
   local argv=("${@/#OUT/$out}")
+  argv=("${argv[@]/#-oOUT/-o$out}")
   if ! "$run_timed" "$result" "${argv[@]}" >/dev/null 2>&1; then
     echo "pair_runs: failed: ${argv[*]}" >&2
     exit 1
