@@ -120,51 +120,13 @@ LZX_INLINE void CopyFar(uint8_t* dst, const uint8_t* src, uint32_t length) {
 }
 #endif
 
-// Where decoded symbols go. Decoding writes them into the window
-// (WindowSink, which holds nothing). A frame scan (ScanSink, see
-// lzx_scan.cpp) runs ahead of the window: it keeps the frame's literals in
-// an image of the frame, at their places, and records each match with its
-// place, length and distance, a repeated offset by its slot alone, since the
-// repeated offsets in force at the frame's start are not known yet.
-struct WindowSink {
-    static constexpr bool kScan = false;
-};
-struct ScanSink {
-    static constexpr bool kScan = true;
-    uint8_t* image;         // the frame's bytes, image[0] at window index base
-    uint32_t base;
-    LzxScanMatch* matches;  // room for one match per two bytes of the frame
-    uint32_t matchCount;
-};
-
-template <typename Sink>
-LZX_INLINE void PutLiteral(Sink* sink, uint8_t* window, uint32_t i, uint32_t sym) {
-    if constexpr (Sink::kScan)
-        sink->image[i - sink->base] = (uint8_t)sym;
-    else
-        window[i] = (uint8_t)sym;
-}
-
-template <typename Sink>
-LZX_INLINE void RecordMatch(Sink* sink, uint32_t i, uint32_t length, uint32_t slot,
-                            uint32_t distance) {
-    if constexpr (Sink::kScan) {
-        LzxScanMatch* m = &sink->matches[sink->matchCount++];
-        m->place = (uint16_t)(i - sink->base);
-        m->length = (uint16_t)length;
-        m->distance = slot < 3 ? kLzxScanRepeat | slot : distance;
-    }
-}
-
 // Decodes symbols at window index *position until it reaches target. A
 // match may run past target but never past end (the end of the chunk being
 // decoded). `mirroring` is a constant at each call: the mirroring variant
 // masks every source index and mirrors destinations below 257; the plain
-// variant copies straight, relying on the mirror. A scan (Sink::kScan) is
-// never mirroring: it starts 257 or more bytes into the window.
-template <typename Sink>
+// variant copies straight, relying on the mirror.
 LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, uint32_t target,
-                              uint32_t end, bool aligned, bool mirroring, Sink* sink) {
+                              uint32_t end, bool aligned, bool mirroring) {
     LzxBits b = *bits;
     uint8_t* const window = s->window;
     const uint32_t mask = s->windowMask, windowSize = s->windowSize;
@@ -233,11 +195,11 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
             uint32_t sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
             entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
             if (sym < kLzxNumChars) {
-                PutLiteral(sink, window, i++, sym);
+                window[i++] = (uint8_t)sym;
                 sym = DecodeEntry(&w, entry, mainTable, mainNodes, mainLengths, kLzxMainBits);
                 entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
                 if (sym < kLzxNumChars) {
-                    PutLiteral(sink, window, i++, sym);
+                    window[i++] = (uint8_t)sym;
                     RefillWide(&w);
                     continue;
                 }
@@ -290,15 +252,10 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
                 tooLong = true;
                 break;
             }
+            const uint32_t from = (i - distance) & mask;
             assert(w.have >= 56 - 16 - 21);
             entry = PackedEntry(&w, mainPacked, kLzxMainPackedBits);
             RefillWide(&w);
-            if constexpr (Sink::kScan) {
-                RecordMatch(sink, i, length, slot, distance);
-                i += length;
-                continue;
-            }
-            const uint32_t from = (i - distance) & mask;
             // The match ends inside the window, its source inside the mirror.
             assert(i >= kLzxMirrorSize);
             assert(i + length <= windowSize && from + length <= windowSize + kLzxMirrorSize);
@@ -327,7 +284,7 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         LZX_CHECK(b.cursor < b.limit);  // the loop's only input test
         DropBits(&b, s->mainLengths[sym]);
         if (sym < kLzxNumChars) {
-            PutLiteral(sink, window, i, sym);
+            window[i] = (uint8_t)sym;
             if (mirroring) window[windowSize + i] = (uint8_t)sym;
             ++i;
             continue;
@@ -371,9 +328,7 @@ LZX_INLINE bool DecodeSymbols(LzxState* s, LzxBits* bits, uint32_t* position, ui
         // A match must end within the block and the requested output.
         LZX_CHECK(length <= end - i);
         uint32_t from = (i - distance) & mask;
-        if constexpr (Sink::kScan) {
-            RecordMatch(sink, i, length, slot, distance);
-        } else if (mirroring) {
+        if (mirroring) {
             for (uint32_t k = 0; k < length; ++k) {
                 uint8_t byte = window[(from + k) & mask];
                 window[i + k] = byte;
@@ -401,36 +356,33 @@ fail:
 // DecodeVerbatim and DecodeAligned: count bytes at window index position.
 // Where the fast loop is built, each of the two gets its own copy, so that
 // the block type is a constant in it.
-template <typename Sink>
 #ifdef LZX_FAST_LOOP
 LZX_INLINE
 #else
 static
 #endif
-bool DecodeCompressed(LzxState* s, uint32_t position, uint32_t count, bool aligned, Sink* sink) {
+bool DecodeCompressed(LzxState* s, uint32_t position, uint32_t count, bool aligned) {
     const uint32_t end = position + count;
     uint32_t i = position;
     LzxBits b;
     LoadBits(&b, s);
     bool ok = true;
-    if (!Sink::kScan && i < kLzxMirrorSize) {
+    if (i < kLzxMirrorSize) {
         uint32_t target = (count < kLzxMirrorSize - i) ? end : kLzxMirrorSize;
-        ok = DecodeSymbols(s, &b, &i, target, end, aligned, true, sink);
+        ok = DecodeSymbols(s, &b, &i, target, end, aligned, true);
     }
-    if (ok) ok = DecodeSymbols(s, &b, &i, end, end, aligned, false, sink);
+    if (ok) ok = DecodeSymbols(s, &b, &i, end, end, aligned, false);
     StoreBits(s, &b);
     s->windowPosition = i & s->windowMask;
     return ok;
 }
 
 LZX_INLINE bool DecodeVerbatim(LzxState* s, uint32_t position, uint32_t count) {
-    WindowSink sink;
-    return DecodeCompressed(s, position, count, false, &sink);
+    return DecodeCompressed(s, position, count, false);
 }
 
 LZX_INLINE bool DecodeAligned(LzxState* s, uint32_t position, uint32_t count) {
-    WindowSink sink;
-    return DecodeCompressed(s, position, count, true, &sink);
+    return DecodeCompressed(s, position, count, true);
 }
 
 // The 32-bit little-endian value at p; bytes past the input's end read as 0.
@@ -496,7 +448,6 @@ static bool ReadBlockHeader(LzxState* s) {
         s->blockSize = (int32_t)(high << 16 | middle << 8 | ReadBits(&b, 8));
     }
     s->blockRemaining = s->blockSize;
-    s->treeGeneration++;
     StoreBits(s, &b);
 
     if (s->blockType == AlignedOffset) LZX_CHECK(ReadAlignedTree(s));
@@ -563,80 +514,3 @@ bool DecodeFrame(LzxState* s, uint32_t count) {
 #endif
     return DecodeFrameWith(s, count);
 }
-
-#ifdef LZX_FAST_LOOP
-// Frame scans (lzx_scan.cpp): count bytes of the current verbatim or
-// aligned-offset block at window index position (257 or more, and the
-// frame inside the window) into the scan's image and match list. Only the
-// state's reader, repeated offsets and window position change; the window
-// is never touched.
-LZX_INLINE bool ScanWith(LzxState* s, uint32_t position, uint32_t count, ScanSink* sink) {
-    assert(position >= kLzxMirrorSize && count <= s->windowSize - position);
-    if (s->blockType == AlignedOffset) return DecodeCompressed(s, position, count, true, sink);
-    return DecodeCompressed(s, position, count, false, sink);
-}
-
-#ifdef LZX_BMI2
-__attribute__((target("bmi2"))) static bool ScanBmi2(LzxState* s, uint32_t position,
-                                                     uint32_t count, ScanSink* sink) {
-    return ScanWith(s, position, count, sink);
-}
-#endif
-
-bool ScanSymbols(LzxState* s, uint32_t position, uint32_t count, uint8_t* image,
-                 LzxScanMatch* matches, uint32_t* matchCount) {
-    ScanSink sink = {image, position, matches, 0};
-    bool ok;
-#ifdef LZX_BMI2
-    if (s->bmi2Loop)
-        ok = ScanBmi2(s, position, count, &sink);
-    else
-#endif
-        ok = ScanWith(s, position, count, &sink);
-    *matchCount = sink.matchCount;
-    return ok;
-}
-
-// Replays a scan into the window: the literal runs between the matches are
-// copied from the image and the matches from the window, in the frame's
-// order, so that every source byte is final when it is read (as in
-// decoding, a source may also lie ahead: bytes of the previous pass that
-// this frame has not yet overwritten). Repeated offsets are settled here,
-// from the state's R0-R2, just as decoding settles them.
-void ApplyScan(LzxState* s, uint32_t position, uint32_t count, const uint8_t* image,
-               const LzxScanMatch* matches, uint32_t matchCount) {
-    uint8_t* const window = s->window;
-    const uint32_t mask = s->windowMask;
-    uint32_t r0 = s->repeatedOffsets[0], r1 = s->repeatedOffsets[1], r2 = s->repeatedOffsets[2];
-    uint32_t done = 0;  // image bytes placed so far
-    for (uint32_t k = 0; k < matchCount; ++k) {
-        const LzxScanMatch m = matches[k];
-        // The scan recorded the matches in order, each inside the frame.
-        assert(m.place >= done && m.place + m.length <= count);
-        memcpy(window + position + done, image + done, m.place - done);
-        uint32_t distance = m.distance;
-        if (distance & kLzxScanRepeat) {
-            const uint32_t slot = distance & 3;
-            distance = slot == 0 ? r0 : slot == 1 ? r1 : r2;
-            if (slot == 1) r1 = r0;
-            if (slot == 2) r2 = r0;
-        } else {
-            r2 = r1;
-            r1 = r0;
-        }
-        r0 = distance;
-        const uint32_t i = position + m.place, from = (i - distance) & mask;
-        assert(i >= kLzxMirrorSize && i + m.length <= s->windowSize);
-        if (((distance + 16) & mask) >= 32)
-            CopyFar(window + i, window + from, m.length);
-        else
-            CopyMatch(window, i, from, m.length);
-        done = m.place + m.length;
-    }
-    memcpy(window + position + done, image + done, count - done);
-    s->repeatedOffsets[0] = r0;
-    s->repeatedOffsets[1] = r1;
-    s->repeatedOffsets[2] = r2;
-    s->windowPosition = (position + count) & mask;
-}
-#endif

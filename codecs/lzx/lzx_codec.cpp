@@ -37,7 +37,6 @@ CodecResult LzxReset(LzxDecoder* decoder) {
     s->inputExhausted = 0;
     s->padTaken = 0;
     s->frameCount = 0;
-    s->treeGeneration++;
     return CodecResult::Ok;
 }
 
@@ -236,25 +235,8 @@ static bool CodesWithinInput(const LzxState* s) {
     return !s->inputExhausted && (int32_t)(s->inputCursor - wordEnd) * 8 <= s->bitCount + 16;
 }
 
-#ifdef LZX_FAST_LOOP
-// Takes the frame from a scan that fits it (ScanFits): its literals and
-// matches are copied into the window, and the block and the reader are left
-// as decoding the codes would have left them.
-static void TakeScan(LzxState* s, const LzxScan* scan) {
-    ApplyScan(s, scan->position, scan->count, scan->image, scan->matches, scan->matchCount);
-    s->blockRemaining -= (int32_t)scan->count;
-    if (s->blockRemaining == 0) s->blockState = kLzxHeaderDue;
-    s->bitBuffer = scan->bitBuffer;
-    s->bitCount = scan->bitCount;
-    s->inputExhausted = scan->inputExhausted;
-    s->inputCursor = s->inputStart + scan->cursorOffset;
-}
-#endif
-
-// LzxDecompress, and LzxDecompressScanned where scan is not null.
-LZX_INLINE CodecResult DecompressWith(LzxDecoder* decoder, const uint8_t* input,
-                                      uint32_t inputSize, uint8_t* output, uint32_t* outputSize,
-                                      const LzxScan* scan, int* used) {
+CodecResult LzxDecompress(LzxDecoder* decoder, const uint8_t* input, uint32_t inputSize,
+                          uint8_t* output, uint32_t* outputSize) {
     static const uint8_t kNoInput[1] = {0};
     if (!decoder || decoder->signature != LZX_SIGNATURE) return CodecResult::BadHandle;
     if (!outputSize || *outputSize > decoder->maxOutput) return CodecResult::BlockTooLarge;
@@ -282,20 +264,8 @@ LZX_INLINE CodecResult DecompressWith(LzxDecoder* decoder, const uint8_t* input,
     }
     // A frame that would cross the window's end (only a damaged cabinet
     // declares a short block before the last) is refused.
-    bool ok = count <= s->windowSize - s->windowPosition && (count == 0 || output);
-#ifdef LZX_FAST_LOOP
-    if (ok && scan && ScanFits(scan, s, input, inputSize, count)) {
-        TakeScan(s, scan);
-        *used = 1;
-    } else
-#else
-    (void)scan;
-    (void)used;
-#endif
-    {
-        ok = ok && DecodeFrame(s, count);
-    }
-    ok = ok && CodesWithinInput(s);
+    bool ok = count <= s->windowSize - s->windowPosition && (count == 0 || output) &&
+              DecodeFrame(s, count) && CodesWithinInput(s);
     if (ok && count) DeliverOutput(s, count);
     s->frameCount++;
     if (!ok) {
@@ -304,20 +274,3 @@ LZX_INLINE CodecResult DecompressWith(LzxDecoder* decoder, const uint8_t* input,
     }
     return CodecResult::Ok;
 }
-
-CodecResult LzxDecompress(LzxDecoder* decoder, const uint8_t* input, uint32_t inputSize,
-                          uint8_t* output, uint32_t* outputSize) {
-    return DecompressWith(decoder, input, inputSize, output, outputSize, nullptr, nullptr);
-}
-
-#ifdef LZX_FAST_LOOP
-CodecResult LzxDecompressScanned(LzxDecoder* decoder, const LzxScan* scan, const uint8_t* input,
-                                 uint32_t inputSize, uint8_t* output, uint32_t* outputSize,
-                                 int* used) {
-    int ignored;
-    if (!used) used = &ignored;
-    *used = 0;
-    if (scan && scan->signature != LZX_SCAN_SIGNATURE) return CodecResult::BadHandle;
-    return DecompressWith(decoder, input, inputSize, output, outputSize, scan, used);
-}
-#endif

@@ -84,7 +84,6 @@ struct LzxState {
     int32_t blockRemaining;  // bytes of it not yet decoded
     int32_t blockType;       // LzxBlockType, 0 after reset
     int32_t blockState;      // 1 = a block header is due, 2 = inside a block
-    uint32_t treeGeneration; // counts block headers and resets: a scan's trees are current while it is unchanged
 #ifdef LZX_FAST_LOOP
     // The fast loop's versions of mainTable and lengthTable, with more bits:
     // a symbol and its code length in one entry (see PackTable), so that
@@ -134,53 +133,5 @@ bool BuildAlignedTable(const uint8_t* lengths, uint8_t* table);
 
 // Blocks (lzx_blocks.cpp): decodes count bytes into the window.
 bool DecodeFrame(LzxState* s, uint32_t count);
-
-// One match of a frame scan: its place in the frame, its length and its
-// distance, or kLzxScanRepeat | slot for a repeated offset (slots 0-2).
-struct LzxScanMatch {
-    uint16_t place;
-    uint16_t length;
-    uint32_t distance;
-};
-enum : uint32_t { kLzxScanRepeat = 0x80000000u };
-
-#ifdef LZX_FAST_LOOP
-
-// A frame scan (lzx_scan.cpp): a copy of a decoder's state from between two
-// frames (`trees`, whose window pointer is null), and the scan of one later
-// frame of the same block made with it.
-struct LzxScan {
-    uint32_t signature;  // LZX_SCAN_SIGNATURE while live
-    CabFreeFn release;
-    const LzxState* source;     // the decoder's state the copy was taken from
-    uint32_t sourceGeneration;  // and its treeGeneration then
-    LzxState* trees;
-    // The scanned frame: where it starts, the block's bytes left there, its
-    // size and input (the caller's, which must stay unchanged until used).
-    int scanned;  // 1 when the fields below describe a scan that succeeded
-    uint32_t position;
-    int32_t remaining;
-    uint32_t count;
-    const uint8_t* input;
-    uint32_t inputSize;
-    // The reader's state at the frame's end, the cursor as an offset.
-    uint32_t bitBuffer;
-    int8_t bitCount;
-    uint8_t inputExhausted;
-    uint32_t cursorOffset;
-    uint32_t matchCount;
-    LzxScanMatch matches[kLzxFrameSize / kLzxMinMatch];
-    uint8_t image[kLzxFrameSize];
-};
-#define LZX_SCAN_SIGNATURE ((uint32_t)'L' | (uint32_t)'S' << 8 | (uint32_t)'C' << 16 | (uint32_t)'N' << 24)
-
-bool ScanSymbols(LzxState* s, uint32_t position, uint32_t count, uint8_t* image,
-                 LzxScanMatch* matches, uint32_t* matchCount);
-void ApplyScan(LzxState* s, uint32_t position, uint32_t count, const uint8_t* image,
-               const LzxScanMatch* matches, uint32_t matchCount);
-// Whether scan is a scan of the frame s is about to decode from input.
-bool ScanFits(const LzxScan* scan, const LzxState* s, const uint8_t* input, uint32_t inputSize,
-              uint32_t count);
-#endif
 
 #endif
