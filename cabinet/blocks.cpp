@@ -17,6 +17,11 @@
 // A stored folder has no history and no decoding: its blocks are read
 // straight into the output buffer (the input buffer is the same memory),
 // so a block costs no copy.
+//
+// A caller may supply the memory a block's data goes to (SetBlockBuffers):
+// LZX and Quantum then decode into it, and stored blocks are read into it,
+// both pieces of a cut block to the same place. MSZIP decodes in the output
+// buffer, where its history is. `blockData` is where the current block is.
 #include <string.h>
 
 #include "cab_reader_state.h"
@@ -37,12 +42,19 @@ static bool IsCodecMethod(unsigned method) {
     return method == MethodMszip || method == MethodQuantum || method == MethodLzx;
 }
 
+// The caller's memory for `size` bytes of a block, or `own` without it.
+static uint8_t* BlockBuffer(CabReader* reader, uint32_t size, uint8_t* own) {
+    uint8_t* supplied = reader->supply ? reader->supply(size) : nullptr;
+    return supplied ? supplied : own;
+}
+
 static void FreeBuffers(CabReader* reader) {
     if (reader->outputBuffer && reader->outputBuffer != reader->inputBuffer)
         reader->free(reader->outputBuffer);
     if (reader->inputBuffer) reader->free(reader->inputBuffer);
     reader->inputBuffer = nullptr;
     reader->outputBuffer = nullptr;
+    reader->blockData = nullptr;
 }
 
 bool ReadBlock(CabReader* reader, uint32_t heldOver) {
@@ -55,7 +67,14 @@ bool ReadBlock(CabReader* reader, uint32_t heldOver) {
     DataBlockHeader block;
     ParseBlockHeader(reader->blockHeader, &block);
     CAB_CHECK(heldOver + block.compressedSize <= reader->maxCompressed, reader, Corrupt);
-    uint8_t* data = reader->inputBuffer + heldOver;
+    uint8_t* buffer = reader->inputBuffer;
+    if (CompressionMethod(reader->compressionType) == MethodStored) {
+        // The second piece of a cut block joins the first where that went.
+        if (heldOver == 0)
+            reader->blockData = BlockBuffer(reader, reader->maxCompressed, reader->inputBuffer);
+        buffer = reader->blockData;
+    }
+    uint8_t* data = buffer + heldOver;
     if (block.compressedSize > 0)
         CAB_CHECK(reader->read(reader->dataHandle, data, block.compressedSize) ==
                       (int32_t)block.compressedSize,
@@ -99,8 +118,12 @@ bool DecodeBlock(CabReader* reader) {
         produced = method == MethodMszip ? reader->maxUncompressed : reader->block.uncompressedSize;
         // Never let a decoder write past the output buffer, whatever the header claims.
         CAB_CHECK(produced <= reader->maxUncompressed, reader, DecoderFailed);
+        // Room for the largest output the decoder gives, as in the output buffer.
+        reader->blockData = method == MethodMszip ? reader->outputBuffer
+                                                  : BlockBuffer(reader, reader->maxUncompressed,
+                                                                reader->outputBuffer);
         CodecResult result = ops->decompress(reader->decoder, reader->inputBuffer,
-                                             reader->block.compressedSize, reader->outputBuffer,
+                                             reader->block.compressedSize, reader->blockData,
                                              &produced);
         CAB_CHECK(result == CodecResult::Ok, reader, DecoderFailed);
         CAB_CHECK(produced <= reader->maxUncompressed, reader, DecoderFailed);
@@ -178,6 +201,7 @@ bool CreateDecoder(CabReader* reader) {
                                ? reader->inputBuffer
                                : (uint8_t*)reader->alloc(reader->maxUncompressed);
     if (!reader->outputBuffer) goto fail;
+    reader->blockData = reader->outputBuffer;
     // Nothing may read these before they are written: a reference to history
     // before a folder's first byte reads zeros, never stale memory.
     memset(reader->inputBuffer, 0, reader->maxCompressed);

@@ -122,7 +122,7 @@ struct HookRecord {
     uint16_t setId;        // CabinetOpened
     int32_t cabinetIndex;  // CabinetOpened
     uint16_t folderIndex;  // FolderOpened
-    uint8_t* data;         // BlockRead: the piece just read, in the input buffer
+    uint8_t* data;         // BlockRead: the piece just read (in the block's buffer)
     uint16_t dataSize;     // BlockRead: piece + heldOver
     int split;             // BlockRead: 1 for either piece of a cut block
     uint16_t heldOver;     // BlockRead: bytes of the first piece before data
@@ -153,5 +153,16 @@ bool ProbeCabinet(CabReader* reader, int32_t handle, ProbeResult* result);
 bool ExtractCabinet(CabReader* reader, const char* cabinetName, const char* cabinetPath,
                     int flags, CabNotifyFn notify, DataBlockHook hook, void* user);
 bool DestroyReader(CabReader* reader);
+
+// Optional, for a caller that queues output in memory of its own: before a
+// block is decoded by LZX or Quantum, or read from a stored folder, the
+// reader asks `supply` for `size` bytes to put the block's data in, and its
+// writes then pass pointers into that memory, so the caller can take the
+// data where it lies instead of copying it. The memory must stay as it is
+// until the reader asks again or the extraction returns. A null answer (or
+// no function, the default) keeps the reader's own buffer. MSZIP folders
+// always decode in the reader's buffer, which holds their history.
+typedef uint8_t* (*CabBlockBufferFn)(uint32_t size);
+void SetBlockBuffers(CabReader* reader, CabBlockBufferFn supply);
 
 #endif

@@ -35,6 +35,8 @@ struct CabReader {
     void* user;
     uint8_t* inputBuffer;
     uint8_t* outputBuffer;
+    CabBlockBufferFn supply;  // optional: memory of the caller's for a block's data
+    uint8_t* blockData;       // the current block's data: outputBuffer or supplied
     uint8_t* folderEntry;    // folderEntrySize bytes, the current FolderEntry
     uint8_t* blockHeader;    // blockHeaderSize bytes, the current DataBlockHeader
     uint8_t* headerReserve;  // the open cabinet's header reserve area

@@ -71,6 +71,8 @@ CabReader* CreateReaderIo(const CabIo* io, int processorHint, CabError* error) {
                         processorHint, error);
 }
 
+void SetBlockBuffers(CabReader* reader, CabBlockBufferFn supply) { reader->supply = supply; }
+
 bool ProbeCabinet(CabReader* reader, int32_t handle, ProbeResult* result) {
     // Not a cabinet is no error of the probe; another version is.
     CabSource source;

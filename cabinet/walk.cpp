@@ -432,7 +432,7 @@ static bool CopyFileData(CabReader* r, uint16_t f) {
         uint32_t n = r->block.uncompressedSize - inBlock;
         if (n > remaining) n = remaining;
         if (n > 0)
-            CAB_CHECK(r->write(r->outputHandle, r->outputBuffer + inBlock, n) == (int32_t)n, r,
+            CAB_CHECK(r->write(r->outputHandle, r->blockData + inBlock, n) == (int32_t)n, r,
                       OutputFailed);
         offset += n;
         remaining -= n;

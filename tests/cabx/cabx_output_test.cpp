@@ -18,6 +18,7 @@
 
 #include <algorithm>
 
+#include "cab_set_gen.h"
 #include "cabx_support.h"
 
 using namespace cabxtest;
@@ -83,6 +84,75 @@ TEST(CabxOutput, ManySmallFilesAndFilesAcrossChunks) {
     auto t = Cabx("test " + peer::Quote(cab));
     EXPECT_EQ(t.status, 0) << t.out;
     EXPECT_TRUE(Contains(t.out, std::to_string(es.size()) + " files OK")) << t.out;
+}
+
+// A cabinet of two folders, one stored and one LZX (uncompressed blocks), of
+// `pairs` 32 KiB blocks each holding two 16 KiB files, the second half's
+// listed first: the same decoded block is written from twice, once behind
+// where the first file left it. Built here byte by byte, with no checksums.
+std::vector<uint8_t> BlocksListedBackwards(unsigned pairs,
+                                           std::map<std::string, std::vector<uint8_t>>* files) {
+    using setgen::detail::Put16;
+    using setgen::detail::Put32;
+    const uint32_t half = 16384, folderSize = 2 * half * pairs;
+    std::vector<uint8_t> entries, blocks[2];
+    for (unsigned folder = 0; folder < 2; ++folder) {
+        std::vector<uint8_t> data = peer::RandomBytes(folderSize, 77 + folder);
+        for (unsigned k = 0; k < pairs; ++k) {
+            for (unsigned second = 2; second-- > 0;) {
+                std::string name = std::string(folder ? "x" : "s") + std::to_string(k) + (second ? "b" : "a");
+                const uint32_t at = (2 * k + second) * half;
+                (*files)[name].assign(data.begin() + at, data.begin() + at + half);
+                Put32(entries, half);
+                Put32(entries, at);
+                Put16(entries, folder);
+                Put16(entries, 0x5821);  // 2024-01-01
+                Put16(entries, 0);
+                Put16(entries, 0x20);
+                setgen::detail::PutName(entries, name);
+            }
+            const uint32_t at = 2 * k * half;
+            std::vector<uint8_t> frame =
+                folder ? setgen::detail::LzxRawFrame(&data[at], 2 * half, at, folderSize)
+                       : std::vector<uint8_t>(data.begin() + at, data.begin() + at + 2 * half);
+            Put32(blocks[folder], 0);
+            Put16(blocks[folder], uint32_t(frame.size()));
+            Put16(blocks[folder], 2 * half);
+            blocks[folder].insert(blocks[folder].end(), frame.begin(), frame.end());
+        }
+    }
+    const uint32_t files0 = 36 + 2 * 8, data0 = files0 + uint32_t(entries.size());
+    std::vector<uint8_t> cab = {'M', 'S', 'C', 'F', 0, 0, 0, 0};
+    for (uint32_t x : {data0 + uint32_t(blocks[0].size() + blocks[1].size()), 0u, files0, 0u})
+        Put32(cab, x);
+    // Version 1.3, two folders, the files, no flags, set 1234 cabinet 0.
+    for (uint32_t x : {0x0103u, 2u, 4 * pairs, 0u, 1234u, 0u}) Put16(cab, x);
+    Put32(cab, data0);
+    Put16(cab, pairs);
+    Put16(cab, 0);  // stored
+    Put32(cab, data0 + uint32_t(blocks[0].size()));
+    Put16(cab, pairs);
+    Put16(cab, 3 | 16 << 8);  // LZX, 64 KiB window
+    cab.insert(cab.end(), entries.begin(), entries.end());
+    for (const auto& b : blocks) cab.insert(cab.end(), b.begin(), b.end());
+    return cab;
+}
+
+// Decoded blocks go into the output chunks and are queued from there: data
+// of a block written again from behind the point the last file reached must
+// still be there when the output thread comes to it, many files later (the
+// output thread, creating a file for every 16 KiB, lags far behind).
+TEST(CabxOutput, BlocksWrittenFromTwiceStayIntactInTheChunks) {
+    peer::TempDir dir("o-backwards");
+    std::map<std::string, std::vector<uint8_t>> files;
+    peer::WriteFile(dir.path() / "b.cab", BlocksListedBackwards(160, &files));
+    auto r = Cabx("extract -q -d " + peer::Quote(dir / "out") + " " + peer::Quote(dir / "b.cab"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    auto tree = peer::ReadTree(dir.path() / "out");
+    ASSERT_EQ(tree.size(), files.size());
+    size_t wrong = 0;
+    for (const auto& f : files) wrong += tree[f.first] != f.second;
+    EXPECT_EQ(wrong, 0u);
 }
 
 TEST(CabxOutput, StandardOutputInOrderWhileTheQueueIsFull) {

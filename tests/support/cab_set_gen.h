@@ -3,7 +3,8 @@
 // layouts and constants of cab_format.h, so the reader is checked against
 // an independent reading of the format.
 //
-// A set is drawn as: 1 to 5 folders, each stored or MSZIP (zlib), of files
+// A set is drawn as: 1 to 5 folders, each stored, MSZIP (zlib) or LZX (one
+// uncompressed block through the folder, at a window of 2^15 to 2^21), of files
 // with random sizes (empty ones included) and contents; each folder's data
 // cut into blocks (32768 bytes, or random sizes for stored data and
 // independent MSZIP frames); the run of all blocks split into 1 to 6
@@ -77,6 +78,7 @@ struct File {
     std::string name;
     std::vector<uint8_t> data;
     uint16_t date = 0, time = 0, attributes = 0;
+    uint16_t type = 0;  // its folder's compression type
 };
 
 struct Cabinet {
@@ -97,7 +99,7 @@ struct Set {
 // What to build; Draw() fills it at random, tests may spell it out.
 struct FolderPlan {
     uint16_t type = MethodStored;
-    uint32_t blockSize = 32768;  // 0: random sizes (stored), independent frames (MSZIP)
+    uint32_t blockSize = 32768;  // 0: random sizes (stored), independent frames (MSZIP); LZX: 32768
     std::vector<uint32_t> sizes;  // its files, in data order
 };
 
@@ -226,8 +228,27 @@ inline std::vector<uint8_t> MszipFrame(const uint8_t* data, uint32_t size, const
     return out;
 }
 
+// One LZX frame of a folder coded as a single uncompressed block: the first
+// frame opens with the stream's E8 bit (0, no translation), the block header
+// (type 3 and the folder's size in 24 bits, padded to 32 bits) and R0-R2;
+// then the bytes follow raw, and a pad byte ends an odd-sized folder.
+inline std::vector<uint8_t> LzxRawFrame(const uint8_t* data, uint32_t size, uint32_t at,
+                                        uint32_t total) {
+    std::vector<uint8_t> out;
+    if (at == 0) {
+        const uint32_t bits = 3u << 28 | total << 4;
+        Put16(out, bits >> 16);
+        Put16(out, bits & 0xFFFF);
+        for (int k = 0; k < 3; ++k) Put32(out, 1);
+    }
+    out.insert(out.end(), data, data + size);
+    if (at + size == total && (total & 1)) out.push_back(0);
+    return out;
+}
+
 inline void EncodeFolder(Choices& c, Folder& f, uint32_t blockSize) {
-    bool stored = (f.type & 0xF) == MethodStored;
+    bool stored = (f.type & 0xF) == MethodStored, lzx = (f.type & 0xF) == MethodLzx;
+    if (lzx) blockSize = 32768;  // LZX frames are whole 32 KiB but the folder's last
     f.standardBlocks = blockSize == 32768;
     uint32_t small = c.Percent(50) ? c.Range(1, 2000) : c.Range(1, 32768);
     int level = int(c.Range(0, 9));
@@ -240,6 +261,8 @@ inline void EncodeFolder(Choices& c, Folder& f, uint32_t blockSize) {
         b.start = at;
         if (stored) {
             b.data.assign(f.data.begin() + at, f.data.begin() + at + n);
+        } else if (lzx) {
+            b.data = LzxRawFrame(f.data.data() + at, n, at, total);
         } else {
             // Frames that follow full 32 KiB frames may refer back into them.
             bool history = f.standardBlocks && at >= 32768;
@@ -257,7 +280,9 @@ inline Plan Draw(Choices& c) {
     Plan plan;
     plan.folders.resize(c.Range(1, 5));
     for (FolderPlan& f : plan.folders) {
-        f.type = c.Percent(50) ? MethodStored : MethodMszip;
+        const unsigned method = c.Below(5);
+        f.type = method < 2 ? MethodStored : method < 4 ? MethodMszip
+                                                       : uint16_t(MethodLzx | c.Range(15, 21) << 8);
         f.blockSize = c.Percent(65) ? 32768 : 0;
         unsigned files = c.Range(1, 6);
         bool nonEmpty = false;
@@ -300,6 +325,7 @@ inline Set Build(const Plan& plan, Choices& c) {
             file.time = uint16_t((c.Range(0, 23) << 11) | (c.Range(0, 59) << 5) | c.Range(0, 29));
             static const uint16_t attrs[] = {0x20, 0x21, 0x00, 0x01, 0x22, 0x24, 0x60};
             file.attributes = attrs[c.Below(7)];
+            file.type = f.type;
             f.files.push_back(set.files.size());
             f.offsets.push_back(uint32_t(f.data.size()));
             f.data.insert(f.data.end(), file.data.begin(), file.data.end());

@@ -3,6 +3,9 @@
 // cabinet must offer every file exactly once and write it byte for byte,
 // also when the caller declines some files; a plain pass over each cabinet,
 // declining everything (what a listing does), must offer each file once.
+// The whole-set walk runs a third time with the blocks' memory supplied by
+// the caller (SetBlockBuffers), which poisons each buffer when the reader
+// asks for the next: the files must come out the same, written from there.
 #ifndef STUB_TESTS_SET_CHECK_H
 #define STUB_TESTS_SET_CHECK_H
 
@@ -54,24 +57,62 @@ struct WalkLog {
     }
 };
 
+// Block memory of the caller's: two buffers in turn, the one given before
+// poisoned when the reader asks again; writes made from the current one
+// are counted.
+struct SuppliedBlocks {
+    std::vector<uint8_t> buffers[2];
+    int current = -1;
+    size_t writesFrom = 0;
+    CabWriteFn write = nullptr;
+    static SuppliedBlocks& Get() {
+        static SuppliedBlocks s;
+        return s;
+    }
+    static uint8_t* Supply(uint32_t size) {
+        SuppliedBlocks& s = Get();
+        if (s.current >= 0) std::fill(s.buffers[s.current].begin(), s.buffers[s.current].end(), 0xA5);
+        s.current = s.current == 0 ? 1 : 0;
+        s.buffers[s.current].assign(size, 0x5A);
+        return s.buffers[s.current].data();
+    }
+    static int32_t Write(int32_t h, const void* buffer, uint32_t count) {
+        SuppliedBlocks& s = Get();
+        if (s.current >= 0) {
+            const std::vector<uint8_t>& b = s.buffers[s.current];
+            const uint8_t* p = static_cast<const uint8_t*>(buffer);
+            if (p >= b.data() && p + count <= b.data() + b.size()) ++s.writesFrom;
+        }
+        return s.write(h, buffer, count);
+    }
+};
+
 // "" when the reader agrees with the set; else the first difference.
 inline std::string CheckInMemory(const Set& set, Choices& c) {
     MemIo::Reset();
     for (const Cabinet& k : set.cabinets) MemIo::Get().files[k.name] = k.bytes;
     CabError error{CabErrorCode::None, 0, 0};
     CabIo io = MemIo::Io();
+    SuppliedBlocks& supplied = SuppliedBlocks::Get();
+    supplied = SuppliedBlocks();
+    supplied.write = io.write;
+    io.write = SuppliedBlocks::Write;
     CabReader* reader = CreateReaderIo(&io, -1, &error);
     std::string failure;
-    for (int round = 0; round < 2 && failure.empty(); ++round) {
+    bool suppliable = false;  // the last walk wrote stored or LZX data
+    for (int round = 0; round < 3 && failure.empty(); ++round) {
         WalkLog log;
         log.set = &set;
-        for (size_t i = 0; i < set.files.size(); ++i) log.decline.push_back(round == 1 && c.Percent(35));
+        if (round == 2) SetBlockBuffers(reader, SuppliedBlocks::Supply);
+        for (size_t i = 0; i < set.files.size(); ++i) log.decline.push_back(round >= 1 && c.Percent(35));
         for (auto it = MemIo::Get().files.begin(); it != MemIo::Get().files.end();)
             it = it->first.compare(0, 4, "out/") == 0 ? MemIo::Get().files.erase(it) : std::next(it);
         error = CabError{CabErrorCode::None, 0, 0};
         bool ok = ExtractCabinet(reader, set.cabinets[0].name.c_str(), "", kExtractWholeSet,
                                  WalkLog::Notify, nullptr, &log);
-        std::string walk = round ? "whole-set walk declining some: " : "whole-set walk: ";
+        std::string walk = round == 2   ? "whole-set walk into supplied blocks: "
+                           : round == 1 ? "whole-set walk declining some: "
+                                        : "whole-set walk: ";
         if (!ok) {
             failure = walk + "failed with " + CabErrorName(error.code);
             break;
@@ -90,7 +131,12 @@ inline std::string CheckInMemory(const Set& set, Choices& c) {
         }
         if (failure.empty() && log.offered.size() != set.files.size())
             failure = walk + "offered a file the set does not have";
+        for (size_t i = 0; i < set.files.size() && round == 2; ++i)
+            suppliable |= !log.decline[i] && !set.files[i].data.empty() &&
+                          (set.files[i].type & 0xF) != MethodMszip;
     }
+    if (failure.empty() && suppliable && supplied.writesFrom == 0)
+        failure = "no write came from the supplied block memory";
     // A plain pass over each cabinet, declining everything: each file is
     // offered once, at its first listing.
     if (failure.empty()) {

@@ -110,6 +110,9 @@ const int kTestHandle = OutputPipeline::kHandleBase - 1;
 
 // The reader's callbacks for a run; the plain ones for the locator.
 extern const CabIo kIo;
+// kIo's readers take their blocks' memory from the thread's output pipeline
+// (SetBlockBuffers), so that decoded data goes into its chunks uncopied.
+CabReader* CreateRunReader(CabError* error);
 extern const CabIo kPlainIo;
 
 // ---- cabinet_head.cpp --------------------------------------------------------

@@ -153,6 +153,13 @@ bool OutputPipeline::Write(int handle, const void* data, uint32_t count) {
         } while (!gOutputLeft.compare_exchange_weak(left, left - count, std::memory_order_relaxed));
     }
     const uint8_t* p = static_cast<const uint8_t*>(data);
+    if (current_ >= 0 && count <= kChunkSize) {
+        const uintptr_t chunk = uintptr_t(ChunkData(current_)), at = uintptr_t(p);
+        if (at >= chunk && at - chunk <= kChunkSize - count) {
+            TakeInPlace(size_t(at - chunk), count);
+            return !Failed();
+        }
+    }
     if (count >= kDirectFrom && threaded_ && WriteDirect(p, count)) return !Failed();
     while (count > 0) {
         if (current_ < 0 || used_ == kChunkSize) NextChunk();
@@ -168,6 +175,28 @@ bool OutputPipeline::Write(int handle, const void* data, uint32_t count) {
         count -= uint32_t(take);
     }
     return !Failed();
+}
+
+// The reader's blocks are decoded into the current chunk, at the first byte
+// not yet queued. Bytes below it stay as they are until the chunk is let go
+// of, and the reader writes from no block but the last, so a write from
+// anywhere in the chunk can be queued where it lies.
+uint8_t* OutputPipeline::BlockBuffer(uint32_t size) {
+    if (Failed() || size > kChunkSize) return nullptr;
+    if (current_ < 0 || kChunkSize - used_ < size) NextChunk();
+    return ChunkData(current_) + used_;
+}
+
+void OutputPipeline::TakeInPlace(size_t at, uint32_t count) {
+    // One operation names one run of bytes: a piece of the file that does
+    // not follow the last starts another.
+    if (pending_.length > 0 && pending_.offset + pending_.length != at) Push();
+    if (pending_.length == 0) {
+        pending_.chunk = current_;
+        pending_.offset = uint32_t(at);
+    }
+    pending_.length += count;
+    used_ = std::max(used_, at + count);
 }
 
 // Writes on the decoding thread when the output thread waits with nothing

@@ -89,7 +89,13 @@ public:
     // is kept because it exists (keepExisting), or -1 when the output has
     // already failed.
     int Begin(const std::vector<std::string>& parts, const std::string& display);
-    // Queues a copy of the bytes. False once the output has failed.
+    // Room for a block of `size` bytes in the current chunk, for the reader
+    // to decode or read a block into (SetBlockBuffers); null when there is
+    // none to give. It stays as it is until the next call.
+    uint8_t* BlockBuffer(uint32_t size);
+    // Queues the bytes: a copy of them, or, when they lie in the current
+    // chunk (given by BlockBuffer), the bytes where they are.
+    // False once the output has failed.
     bool Write(int handle, const void* data, uint32_t count);
     // Queues "set the time and permissions from the entry, close".
     // False once the output has failed.
@@ -133,6 +139,7 @@ private:
 
     void Push();             // queues pending_ and starts a fresh one
     void NextChunk();        // decoding thread: a chunk with room
+    void TakeInPlace(size_t at, uint32_t count);  // Write of bytes in the current chunk
     void WakeConsumer(std::unique_lock<std::mutex>& lock, bool always);
     void Run();              // the output thread
     void Do(const Op& op);   // performs one step (output thread, or inline)

@@ -154,7 +154,7 @@ void RunPass(const Session& main, Session::Mode mode, const std::vector<PlanEntr
     s.pass = pass;
     s.currentCabinet = s.name;
     s.visited.push_back({s.archive, s.base});
-    s.reader = CreateReaderIo(&kIo, -1, &s.error);
+    s.reader = CreateRunReader(&s.error);
     if (!s.reader) {
         control->Claim(pass);
         result->reason = CabErrorText(s.error.code);

@@ -60,9 +60,19 @@ int IoClose(int32_t h) {
 int32_t IoSeek(int32_t h, int32_t offset, int origin) {
     return OffsetSeek(&gOffsets, &gOps, h, offset, origin);
 }
+// A block's memory in the output pipeline's current chunk; the reader's
+// own buffer when there is no pipeline (test, list).
+uint8_t* IoBlockBuffer(uint32_t size) { return gOutput ? gOutput->BlockBuffer(size) : nullptr; }
 }  // namespace
 
 const CabIo kIo = {Alloc, Free, IoOpen, BufferedRead, IoWrite, IoClose, IoSeek};
+
+CabReader* CreateRunReader(CabError* error) {
+    CabReader* reader = CreateReaderIo(&kIo, -1, error);
+    if (reader) SetBlockBuffers(reader, IoBlockBuffer);
+    return reader;
+}
+
 const CabIo kPlainIo = {Alloc, Free, PosixOpen, PosixRead, PosixWriteAll, PosixClose, PosixSeek};
 
 }  // namespace cabx

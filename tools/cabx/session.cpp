@@ -74,7 +74,7 @@ bool OpenArchive(Session& s, const Args& args) {
     s.base = at;
     Offsets().cabinetBase = at;
     s.first = ReadHead(args.archive, at);
-    s.reader = CreateReaderIo(&kIo, -1, &s.error);
+    s.reader = CreateRunReader(&s.error);
     if (!s.reader) {
         Fail(s, "", CabErrorText(s.error.code));
         return false;
