@@ -122,9 +122,10 @@ bool DecodeBlock(CabReader* reader) {
         reader->blockData = method == MethodMszip ? reader->outputBuffer
                                                   : BlockBuffer(reader, reader->maxUncompressed,
                                                                 reader->outputBuffer);
+        const bool drop = method == MethodLzx && (reader->flags & kExtractDropData);
         CodecResult result = ops->decompress(reader->decoder, reader->inputBuffer,
-                                             reader->block.compressedSize, reader->blockData,
-                                             &produced);
+                                             reader->block.compressedSize,
+                                             drop ? nullptr : reader->blockData, &produced);
         CAB_CHECK(result == CodecResult::Ok, reader, DecoderFailed);
         CAB_CHECK(produced <= reader->maxUncompressed, reader, DecoderFailed);
     } else {

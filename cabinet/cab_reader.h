@@ -140,6 +140,11 @@ enum : int {
     // entries ends the walk); the set's end brings a last one. Files that
     // began before the first cabinet are reported with ContinuedFile.
     kExtractWholeSet = 0x0001,
+    // The caller only tests the data and drops what is written to it: the
+    // reader still decodes and checks every block and makes every write,
+    // but where a decoder can leave out delivering the bytes (LZX) it does,
+    // and the bytes written are then not the file's.
+    kExtractDropData = 0x0002,
 };
 
 struct CabReader;

@@ -76,6 +76,7 @@ struct LzxConfig {
 // case alloc, free and files may be null too. files is null for MSZIP.
 // decompress: outputSize is in/out (MSZIP: maxUncompressed on entry;
 // Quantum, LZX: the block's uncompressedSize), the bytes produced on return.
+// LZX also takes a null output, and then decodes without delivering the bytes.
 struct DecoderOps {
     CodecResult (*create)(uint32_t* maxOutput, const void* params, CabAllocFn alloc,
                           CabFreeFn free, uint32_t* maxInput, void** handle,

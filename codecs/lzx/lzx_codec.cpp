@@ -264,9 +264,14 @@ CodecResult LzxDecompress(LzxDecoder* decoder, const uint8_t* input, uint32_t in
     }
     // A frame that would cross the window's end (only a damaged cabinet
     // declares a short block before the last) is refused.
-    bool ok = count <= s->windowSize - s->windowPosition && (count == 0 || output) &&
-              DecodeFrame(s, count) && CodesWithinInput(s);
-    if (ok && count) DeliverOutput(s, count);
+    bool ok = count <= s->windowSize - s->windowPosition && DecodeFrame(s, count) &&
+              CodesWithinInput(s);
+    if (ok && count) {
+        if (output)
+            DeliverOutput(s, count);
+        else if (s->e8Size != 0 && s->frameCount < kLzxE8MaxFrames)
+            s->e8Position += count;  // as DeliverOutput moves it on
+    }
     s->frameCount++;
     if (!ok) {
         *outputSize = 0;

@@ -28,6 +28,9 @@ CodecResult LzxCreate(uint32_t* maxOutput, const LzxConfig* config, CabAllocFn a
 
 // Decodes one frame: *outputSize bytes (at most maxOutput) from the
 // inputSize bytes at input into output. On BadData *outputSize becomes 0.
+// A null output drops the frame's bytes (a test of the data): everything
+// is decoded and checked as before, only the copy out of the window and its
+// E8 translation are left out, and the decoder stands where it would.
 CodecResult LzxDecompress(LzxDecoder* decoder, const uint8_t* input, uint32_t inputSize,
                           uint8_t* output, uint32_t* outputSize);
 

@@ -106,6 +106,20 @@ TEST(LzxRoundTrip, X86CodeUsesE8Translation) {
     EXPECT_EQ(r.bytes, code);
     EXPECT_NE(r.e8Size, 0u) << "x86 code should be sent with E8 translation";
     EXPECT_LT(Compressed(blocks), code.size() / 2);
+    // Frames whose bytes are dropped (a null output, as a test of the data
+    // asks) leave the decoder where delivering them would: the frames after
+    // them are translated from the right offsets.
+    lzxtest::Decoder d(1u << 21);
+    std::vector<uint8_t> out;
+    size_t at = 0;
+    for (size_t i = 0; i < blocks.size(); at += blocks[i].uncompressedSize, ++i) {
+        if (i % 3 == 1) {
+            ASSERT_EQ(d.Drop(blocks[i].bytes, blocks[i].uncompressedSize), CodecResult::Ok) << i;
+            continue;
+        }
+        ASSERT_EQ(d.Frame(blocks[i].bytes, blocks[i].uncompressedSize, &out), CodecResult::Ok) << i;
+        ASSERT_TRUE(std::equal(out.begin(), out.end(), code.begin() + at)) << "frame " << i;
+    }
     // Text is not.
     Decoded text = Decode(Encode(peer::TextBytes(100000, 9), 16), 16);
     EXPECT_EQ(text.e8Size, 0u);
@@ -252,13 +266,16 @@ TEST(LzxCabinets, ReaderReportsDamagedLzxData) {
     const uint32_t firstBlock = cab[36] | cab[37] << 8 | cab[38] << 16 | uint32_t(cab[39]) << 24;
     for (size_t i = firstBlock + 8; i < firstBlock + 8 + 64; ++i) cab[i] = 0xFF;
     MemIo::Get().files["a.cab"] = cab;
-    CabError error{};
-    CabIo io = MemIo::Io();
-    CabReader* reader = CreateReaderIo(&io, -1, &error);
-    WalkRecorder rec;
-    EXPECT_FALSE(ExtractCabinet(reader, "a.cab", "", 0, WalkRecorder::Notify, nullptr, &rec));
-    EXPECT_EQ(error.code, CabErrorCode::DecoderFailed) << CabErrorName(error.code);
-    DestroyReader(reader);
+    // Also when the caller drops the data (a test): the frames are still decoded.
+    for (int flags : {0, int(kExtractDropData)}) {
+        CabError error{};
+        CabIo io = MemIo::Io();
+        CabReader* reader = CreateReaderIo(&io, -1, &error);
+        WalkRecorder rec;
+        EXPECT_FALSE(ExtractCabinet(reader, "a.cab", "", flags, WalkRecorder::Notify, nullptr, &rec));
+        EXPECT_EQ(error.code, CabErrorCode::DecoderFailed) << CabErrorName(error.code) << flags;
+        DestroyReader(reader);
+    }
 }
 
 class LzxPeers : public ::testing::TestWithParam<int> {};

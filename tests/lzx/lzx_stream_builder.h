@@ -196,6 +196,13 @@ struct Decoder {
         out->resize(n);
         return r;
     }
+    // The same with the bytes dropped (a null output).
+    CodecResult Drop(const std::vector<uint8_t>& in, uint32_t size) {
+        std::vector<uint8_t> input(in);
+        uint32_t n = size;
+        return LzxDecompress(handle, input.empty() ? nullptr : input.data(), uint32_t(input.size()),
+                             nullptr, &n);
+    }
 };
 
 }  // namespace lzxtest

@@ -95,7 +95,8 @@ int RunSalvage(Session& s) {
                                             s.args->keepExisting));
         if (output) output->ContinueAfterFileFailures();
         Output() = output.get();
-        bool ok = ExtractCabinet(s.reader, start.c_str(), s.dir.c_str(), kExtractWholeSet,
+        const int drop = s.mode == Session::kTest ? kExtractDropData : 0;
+        bool ok = ExtractCabinet(s.reader, start.c_str(), s.dir.c_str(), kExtractWholeSet | drop,
                                  ExtractNotify, nullptr, &s);
         walked.insert(walked.end(), s.visited.begin(), s.visited.end());
         bool written = !output || output->Finish();
