@@ -738,6 +738,7 @@ bool ExtractCabinet(CabReader* r, const char* cabinetName, const char* cabinetPa
     r->crossed = 0;
     r->currentFolder = kNoFolder;
     r->block.uncompressedSize = 0;
+    r->blockData = r->outputBuffer;  // memory supplied for an earlier call is not used again
     r->blockOffset = 0;
     memcpy(r->cabinetPath, cabinetPath, pathLength + 1);
     if (!NoteContinuedFolder(r)) goto done;
