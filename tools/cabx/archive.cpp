@@ -107,8 +107,7 @@ int RunExtraction(const Args& args, Session::Mode mode) {
         if (mode != Session::kTest)
             output.reset(new OutputPipeline(s.rootFd, mode == Session::kStdout, args.keepExisting));
         Output() = output.get();
-        const int drop = mode == Session::kTest ? kExtractDropData : 0;
-        bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet | drop,
+        bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), WalkFlags(mode),
                                  ExtractNotify, nullptr, &s);
         // Wait for every queued write. A failure there came first in file
         // order (the reader is at that file or past it), so it is the one named.

@@ -252,6 +252,11 @@ struct Session {
     }
 };
 
+// ExtractCabinet's flags for a run's whole-set walk: a test drops the data.
+inline int WalkFlags(Session::Mode mode) {
+    return kExtractWholeSet | (mode == Session::kTest ? kExtractDropData : 0);
+}
+
 void Fail(const Session& s, const std::string& file, const std::string& reason);
 // Opens the archive: a cabinet, or a self-extracting executable whose head
 // holds one. Prints the error itself.

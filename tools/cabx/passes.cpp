@@ -166,9 +166,8 @@ void RunPass(const Session& main, Session::Mode mode, const std::vector<PlanEntr
         output.reset(new OutputPipeline(main.rootFd, false, main.args->keepExisting,
                                         OutputPipeline::kChunks / int(passes)));
     Output() = output.get();
-    const int drop = mode == Session::kTest ? kExtractDropData : 0;
-    bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), kExtractWholeSet | drop,
-                             ExtractNotify, nullptr, &s);
+    bool ok = ExtractCabinet(s.reader, s.name.c_str(), s.dir.c_str(), WalkFlags(mode), ExtractNotify,
+                             nullptr, &s);
     // Stop the others at once; the reason is known once the output is done.
     bool own = !ok && !StoppedByOthers();
     if (own) control->Claim(pass);

@@ -95,8 +95,7 @@ int RunSalvage(Session& s) {
                                             s.args->keepExisting));
         if (output) output->ContinueAfterFileFailures();
         Output() = output.get();
-        const int drop = s.mode == Session::kTest ? kExtractDropData : 0;
-        bool ok = ExtractCabinet(s.reader, start.c_str(), s.dir.c_str(), kExtractWholeSet | drop,
+        bool ok = ExtractCabinet(s.reader, start.c_str(), s.dir.c_str(), WalkFlags(s.mode),
                                  ExtractNotify, nullptr, &s);
         walked.insert(walked.end(), s.visited.begin(), s.visited.end());
         bool written = !output || output->Finish();
