@@ -76,9 +76,11 @@ struct InflateState {
     // header is read, the code-length table); 900..1099: its distance table.
     HuffmanEntry tablePool[kLiteralPoolSize + kDistancePoolSize];
 #if MSZIP_FAST_LOOP
-    // The fast loop's widened literal/length root (see inflate_codes.cpp);
-    // its sub-table references still point into tablePool.
+    // The fast loop's widened literal/length and distance roots (see
+    // inflate_codes.cpp); their sub-table references still point into
+    // tablePool.
     HuffmanEntry wideLiteral[1u << kWideLiteralLookupBits];
+    HuffmanEntry wideDistance[1u << kWideDistanceLookupBits];
 #endif
 };
 

@@ -81,17 +81,20 @@ static __attribute__((noinline)) uint8_t* copyWrapped(uint8_t* out, uint8_t* win
     return out + length;
 }
 
-// The widened root of a dynamic literal/length table: index bits 0-8 pick
-// the entry of the 9-bit root and bits 9-10 are the two bits after them. An
-// entry that decodes a code is repeated in all four quarters. A reference to
-// a sub-table is resolved, in each quarter whose two bits settle the code
-// (codes of at most 11 bits), into the sub-table's entry with the bits of
-// both levels added up; elsewhere it stays the reference, and the fast loop
-// follows it into the table as before. Longer codes, the unowned patterns
-// and every decoded value are thus the same as through the 9-bit table.
-static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
-    enum : uint32_t { kQuarter = 1u << kLiteralLookupBits };
+// The widened root of a dynamic block's table (kRootBits wide): index bits
+// 0..kRootBits-1 pick the entry of the root and the two bits above them are
+// the two bits after it. An entry that decodes a code is repeated in all
+// four quarters. A reference to a sub-table is resolved, in each quarter
+// whose two bits settle the code (codes of at most kRootBits + 2 bits), into
+// the sub-table's entry with the bits of both levels added up; elsewhere it
+// stays the reference, and the fast loop follows it into the table as
+// before. Longer codes, the unowned patterns and every decoded value are
+// thus the same as through the narrower table.
+template <uint32_t kRootBits>
+static void widenRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
+    enum : uint32_t { kQuarter = 1u << kRootBits };
     static_assert(kWideLiteralLookupBits == kLiteralLookupBits + 2, "two more bits: four quarters");
+    static_assert(kWideDistanceLookupBits == kDistanceLookupBits + 2, "two more bits: four quarters");
     memcpy(wide, table, kQuarter * sizeof *table);
     memcpy(wide + kQuarter, wide, kQuarter * sizeof *table);
     memcpy(wide + 2 * kQuarter, wide, 2 * kQuarter * sizeof *table);
@@ -119,7 +122,7 @@ static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
         const uint32_t j = link.kind - kKindSubTable;
         const uint32_t known = j < 2 ? j : 2;
         const HuffmanEntry* sub = table + link.value;
-        assert(link.bits == kLiteralLookupBits);
+        assert(link.bits == kRootBits);
         for (uint32_t q = 0; q < 4; q++) {
             HuffmanEntry entry = sub[q & ((1u << known) - 1)];
             if (entry.kind > kKindLiteral || entry.bits > known) continue;
@@ -135,8 +138,9 @@ static void widenLiteralRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
 // at the bottom of each pass. Invariants, asserted in debug builds:
 //  - At the top of a pass the buffer holds at least 56 bits and `entry` is
 //    the root literal/length entry of its low bits. The root is `literal`,
-//    or for a dynamic block its 11-bit widening (widenLiteralRoot); either
-//    way sub-tables are looked up in `literalPool`. A refill only adds bits
+//    or for a dynamic block its 11-bit widening (widenRoot); either
+//    way sub-tables are looked up in `literalPool`. Likewise the distance
+//    root is `distance` or its 8-bit widening, sub-tables in `distancePool`. A refill only adds bits
 //    above those held, so an entry looked up before it stays valid.
 //  - 56 bits cover the most one pass decodes: a length code (at most 15
 //    bits) with 5 extra bits and a distance code (15) with 13 extra bits,
@@ -154,7 +158,8 @@ template <uint32_t kWidth>
 static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
                              uint8_t* const window, bool historyFull, const HuffmanEntry* literal,
                              const HuffmanEntry* literalPool, const HuffmanEntry* distance,
-                             uint32_t literalWidth, uint32_t distanceWidth) {
+                             const HuffmanEntry* distancePool, uint32_t literalWidth,
+                             uint32_t distanceWidth) {
 // The next n bits (n <= 16), and the n bits after the next `skip` ones.
 #define FAST_PEEK(n) ((uint32_t)bitBuffer & kLowMask[n])
 #define FAST_PEEK_AFTER(skip, n) ((uint32_t)(bitBuffer >> (skip)) & kLowMask[n])
@@ -182,7 +187,7 @@ static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainin
     outFastEnd = out + (remaining - kFastRoom);
     inFastEnd = input + (in.inputSize - sizeof(BitWord));
     assert(literalWidth >= 1 && literalWidth <= kWideLiteralLookupBits);
-    assert(distanceWidth <= kDistanceLookupBits);
+    assert(distanceWidth <= kWideDistanceLookupBits);
 
 #define REFILL()                                                  \
     (assert(inNext <= inFastEnd),                                 \
@@ -252,7 +257,7 @@ static FastResult decodeLoop(BitReader& in, uint8_t*& outRef, uint32_t& remainin
             do {
                 INFLATE_CHECK(kind != kKindInvalid);
                 DROP_ENTRY(entry);
-                entry = EntryWord(distance, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
+                entry = EntryWord(distancePool, ENTRY_VALUE(entry) + FAST_PEEK(kind - kKindSubTable));
                 kind = ENTRY_KIND(entry);
             } while (kind > kKindLiteral);
         }
@@ -367,21 +372,31 @@ done:
 #undef REFILL
 }
 
+// wide: the state's widened roots for a dynamic block's tables (which lie
+// in its pool), or null for the fixed code, whose codes all fit its roots.
 static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
                              uint8_t* const window, bool historyFull, const HuffmanEntry* literalPool,
-                             HuffmanEntry* wide, const HuffmanEntry* distance,
+                             InflateState* wide, const HuffmanEntry* distancePool,
                              uint32_t literalWidth, uint32_t distanceWidth) {
     if (remainingRef < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord))
         return FastResult::NearEnd;
-    if (distanceWidth == 0) distance = kNoDistances;
+    const HuffmanEntry* distance = distancePool;
+    if (distanceWidth == 0) {
+        distance = distancePool = kNoDistances;
+    } else if (wide && distanceWidth == kDistanceLookupBits) {
+        widenRoot<kDistanceLookupBits>(distancePool, wide->wideDistance);
+        distance = wide->wideDistance;
+        distanceWidth = kWideDistanceLookupBits;
+    }
     if (wide && literalWidth == kLiteralLookupBits) {
-        widenLiteralRoot(literalPool, wide);
-        return decodeLoop<kWideLiteralLookupBits>(in, outRef, remainingRef, window, historyFull, wide,
-                                                  literalPool, distance, kWideLiteralLookupBits,
+        widenRoot<kLiteralLookupBits>(literalPool, wide->wideLiteral);
+        return decodeLoop<kWideLiteralLookupBits>(in, outRef, remainingRef, window, historyFull,
+                                                  wide->wideLiteral, literalPool, distance,
+                                                  distancePool, kWideLiteralLookupBits,
                                                   distanceWidth);
     }
-    return decodeLoop<0>(in, outRef, remainingRef, window, historyFull, literalPool, literalPool, distance,
-                         literalWidth, distanceWidth);
+    return decodeLoop<0>(in, outRef, remainingRef, window, historyFull, literalPool, literalPool,
+                         distance, distancePool, literalWidth, distanceWidth);
 }
 #undef ENTRY_BITS
 #undef ENTRY_KIND
@@ -415,10 +430,10 @@ bool inflateCodes(InflateState* s, const HuffmanEntry* literal, const HuffmanEnt
 
     INFLATE_CHECK(literalWidth > 0);
 #if MSZIP_FAST_LOOP
-    // Only a dynamic block's table (in the state's pool) is widened: the
-    // fixed code has no codes longer than its 9-bit root.
+    // Only a dynamic block's tables (in the state's pool) are widened: the
+    // fixed code has no codes longer than its roots.
     switch (decodeFast(in, out, remaining, window, s->historyFull != 0, literal,
-                       literal == s->tablePool ? s->wideLiteral : nullptr, distance,
+                       literal == s->tablePool ? s : nullptr, distance,
                        literalWidth, distanceWidth)) {
         case FastResult::Failed: goto fail;
         case FastResult::BlockEnd: goto blockEnd;

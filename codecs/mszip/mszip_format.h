@@ -73,6 +73,8 @@ enum : uint32_t {
     // take one lookup. It is derived from the table above, never built on
     // its own, so it cannot change which code sets decode.
     kWideLiteralLookupBits = 11,
+    // The same for a dynamic block's distance root.
+    kWideDistanceLookupBits = 8,
 };
 
 // Entry kinds of a lookup table (HuffmanEntry::kind). Kinds 0..13 are a
