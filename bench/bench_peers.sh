@@ -302,7 +302,27 @@ cpu_speeds() {
   printf -v joined '%s, ' "${list[@]}"
   echo "${joined%, }"
 }
+# cpu_speeds_together: the same with every CPU decoding at once. Where it is
+# lower than alone, work running on the other CPU slows each one down (a
+# shared core or power budget on the host), so a tool that keeps two CPUs
+# busy pays more CPU time per byte than one that uses a single CPU.
+cpu_speeds_together() {
+  [[ -n $probe_cab ]] && command -v taskset >/dev/null || { echo "not measured"; return; }
+  local cpu list=() rate
+  for cpu in $(seq 0 $(($(nproc) - 1))); do
+    taskset -c "$cpu" "$folder_throughput" "$probe_cab" 3 >"$ram/together.$cpu" 2>/dev/null &
+  done
+  wait
+  for cpu in $(seq 0 $(($(nproc) - 1))); do
+    rate=$(sed -n 's/.*best CPU [0-9.]* s, \([0-9.]*\) MB\/s.*/\1/p' "$ram/together.$cpu")
+    list+=("cpu$cpu ${rate:-?} MB/s")
+  done
+  local joined
+  printf -v joined '%s, ' "${list[@]}"
+  echo "${joined%, }"
+}
 start_speeds=$(cpu_speeds)
+start_together=$(cpu_speeds_together)
 for name in "${cabinets[@]}"; do race "$name"; done
 
 # --- report ----------------------------------------------------------------
@@ -315,6 +335,8 @@ printf '%s; corpus %d files, %.1f MB (%s); %s cores; niceness %s; load average %
 printf 'RUNS=%s CORPUS_MB=%s METHODS="%s" PEERS="%s"\n' "$runs" "$corpus_mb" "${methods[*]}" "${peers[*]}"
 printf 'decoder rate pinned to each CPU (%s): %s at the start, %s at the end\n' "${probe_cab##*/}" \
   "$start_speeds" "$(cpu_speeds)"
+printf 'the same with every CPU decoding at once: %s at the start, %s at the end\n' \
+  "$start_together" "$(cpu_speeds_together)"
 printf 'ram: %s (%s); disk: %s (%s), %s\n' "${ram%/*}" "$(stat -f -c %T "$ram")" "$bench" "$(stat -f -c %T "$disk")" \
   "$([[ $keep_disk == 1 ]] && echo "each disk run's output kept until the end" || echo "each disk run's output removed after it")"
 echo
