@@ -284,45 +284,41 @@ if [[ $keep_disk != 1 ]]; then
 fi
 
 start_load=$(cut -d' ' -f1-3 /proc/loadavg)
-# cpu_speeds: the decoder's rate pinned to each online CPU in turn (best of
-# 3 over the first compressed cabinet). On a virtual machine one CPU can run
-# a third slower than the other for minutes at a time (another guest on its
-# core): a run on it costs that much more CPU time, whichever tool it is.
+# cpu_speeds [together]: the decoder's rate pinned to each online CPU (one
+# run over the first compressed cabinet, median of 5 rounds). On a virtual
+# machine one CPU can run a third slower than the other for minutes at a
+# time (another guest on its core): a run on it costs that much more CPU
+# time, whichever tool it is. Alone, the CPUs take turns; `together`, every
+# CPU decodes at once in each round. Where that is slower, work on one CPU
+# slows the other down (a shared core or power budget on the host), and a
+# tool that keeps two CPUs busy pays more CPU time per byte than one that
+# uses a single CPU.
 probe_cab=
 for name in "${cabinets[@]}"; do [[ $name == none-* ]] || { probe_cab=$cabs/$name.cab; break; }; done
 cpu_speeds() {
   [[ -n $probe_cab ]] && command -v taskset >/dev/null || { echo "not measured"; return; }
-  local cpu list=() rate
-  for cpu in $(seq 0 $(($(nproc) - 1))); do
-    rate=$(taskset -c "$cpu" "$folder_throughput" "$probe_cab" 3 2>/dev/null |
-      sed -n 's/.*best CPU [0-9.]* s, \([0-9.]*\) MB\/s.*/\1/p')
-    list+=("cpu$cpu ${rate:-?} MB/s")
+  local cpu round list=() cpus
+  cpus=$(seq 0 $(($(nproc) - 1)))
+  for round in 1 2 3 4 5; do
+    for cpu in $cpus; do
+      if [[ ${1:-} == together ]]; then
+        taskset -c "$cpu" "$folder_throughput" "$probe_cab" 1 >"$ram/probe.$cpu.$round" 2>/dev/null &
+      else
+        taskset -c "$cpu" "$folder_throughput" "$probe_cab" 1 >"$ram/probe.$cpu.$round" 2>/dev/null
+      fi
+    done
+    wait
   done
-  local joined
-  printf -v joined '%s, ' "${list[@]}"
-  echo "${joined%, }"
-}
-# cpu_speeds_together: the same with every CPU decoding at once. Where it is
-# lower than alone, work running on the other CPU slows each one down (a
-# shared core or power budget on the host), so a tool that keeps two CPUs
-# busy pays more CPU time per byte than one that uses a single CPU.
-cpu_speeds_together() {
-  [[ -n $probe_cab ]] && command -v taskset >/dev/null || { echo "not measured"; return; }
-  local cpu list=() rate
-  for cpu in $(seq 0 $(($(nproc) - 1))); do
-    taskset -c "$cpu" "$folder_throughput" "$probe_cab" 3 >"$ram/together.$cpu" 2>/dev/null &
-  done
-  wait
-  for cpu in $(seq 0 $(($(nproc) - 1))); do
-    rate=$(sed -n 's/.*best CPU [0-9.]* s, \([0-9.]*\) MB\/s.*/\1/p' "$ram/together.$cpu")
-    list+=("cpu$cpu ${rate:-?} MB/s")
+  for cpu in $cpus; do
+    list+=("cpu$cpu $(sed -n 's/.*best CPU [0-9.]* s, \([0-9.]*\) MB\/s.*/\1/p' "$ram"/probe."$cpu".* |
+      sort -n | sed -n 3p) MB/s")
   done
   local joined
   printf -v joined '%s, ' "${list[@]}"
   echo "${joined%, }"
 }
 start_speeds=$(cpu_speeds)
-start_together=$(cpu_speeds_together)
+start_together=$(cpu_speeds together)
 for name in "${cabinets[@]}"; do race "$name"; done
 
 # --- report ----------------------------------------------------------------
@@ -336,7 +332,7 @@ printf 'RUNS=%s CORPUS_MB=%s METHODS="%s" PEERS="%s"\n' "$runs" "$corpus_mb" "${
 printf 'decoder rate pinned to each CPU (%s): %s at the start, %s at the end\n' "${probe_cab##*/}" \
   "$start_speeds" "$(cpu_speeds)"
 printf 'the same with every CPU decoding at once: %s at the start, %s at the end\n' \
-  "$start_together" "$(cpu_speeds_together)"
+  "$start_together" "$(cpu_speeds together)"
 printf 'ram: %s (%s); disk: %s (%s), %s\n' "${ram%/*}" "$(stat -f -c %T "$ram")" "$bench" "$(stat -f -c %T "$disk")" \
   "$([[ $keep_disk == 1 ]] && echo "each disk run's output kept until the end" || echo "each disk run's output removed after it")"
 echo
