@@ -301,11 +301,8 @@ cpu_speeds() {
   cpus=$(seq 0 $(($(nproc) - 1)))
   for round in 1 2 3 4 5; do
     for cpu in $cpus; do
-      if [[ ${1:-} == together ]]; then
-        taskset -c "$cpu" "$folder_throughput" "$probe_cab" 1 >"$ram/probe.$cpu.$round" 2>/dev/null &
-      else
-        taskset -c "$cpu" "$folder_throughput" "$probe_cab" 1 >"$ram/probe.$cpu.$round" 2>/dev/null
-      fi
+      taskset -c "$cpu" "$folder_throughput" "$probe_cab" 1 >"$ram/probe.$cpu.$round" 2>/dev/null &
+      [[ ${1:-} == together ]] || wait
     done
     wait
   done

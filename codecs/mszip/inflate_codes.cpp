@@ -138,10 +138,11 @@ static void widenRoot(const HuffmanEntry* table, HuffmanEntry* wide) {
 // at the bottom of each pass. Invariants, asserted in debug builds:
 //  - At the top of a pass the buffer holds at least 56 bits and `entry` is
 //    the root literal/length entry of its low bits. The root is `literal`,
-//    or for a dynamic block its 11-bit widening (widenRoot); either
-//    way sub-tables are looked up in `literalPool`. Likewise the distance
-//    root is `distance` or its 8-bit widening, sub-tables in `distancePool`. A refill only adds bits
-//    above those held, so an entry looked up before it stays valid.
+//    or for a dynamic block its 11-bit widening (widenRoot); either way
+//    sub-tables are looked up in `literalPool`. Likewise the distance root
+//    is `distance` or its 8-bit widening, its sub-tables in `distancePool`.
+//    A refill only adds bits above those held, so an entry looked up
+//    before it stays valid.
 //  - 56 bits cover the most one pass decodes: a length code (at most 15
 //    bits) with 5 extra bits and a distance code (15) with 13 extra bits,
 //    48 in all; or four literals resolved by the root table (at most 11
@@ -372,26 +373,27 @@ done:
 #undef REFILL
 }
 
-// wide: the state's widened roots for a dynamic block's tables (which lie
-// in its pool), or null for the fixed code, whose codes all fit its roots.
+// widened: the state whose pool holds a dynamic block's tables, and whose
+// widened roots the loop then uses; null for the fixed code, whose codes all
+// fit its roots.
 static FastResult decodeFast(BitReader& in, uint8_t*& outRef, uint32_t& remainingRef,
                              uint8_t* const window, bool historyFull, const HuffmanEntry* literalPool,
-                             InflateState* wide, const HuffmanEntry* distancePool,
+                             InflateState* widened, const HuffmanEntry* distancePool,
                              uint32_t literalWidth, uint32_t distanceWidth) {
     if (remainingRef < kFastRoom || in.inputSize - in.inputPos < sizeof(BitWord))
         return FastResult::NearEnd;
     const HuffmanEntry* distance = distancePool;
     if (distanceWidth == 0) {
         distance = distancePool = kNoDistances;
-    } else if (wide && distanceWidth == kDistanceLookupBits) {
-        widenRoot<kDistanceLookupBits>(distancePool, wide->wideDistance);
-        distance = wide->wideDistance;
+    } else if (widened && distanceWidth == kDistanceLookupBits) {
+        widenRoot<kDistanceLookupBits>(distancePool, widened->wideDistance);
+        distance = widened->wideDistance;
         distanceWidth = kWideDistanceLookupBits;
     }
-    if (wide && literalWidth == kLiteralLookupBits) {
-        widenRoot<kLiteralLookupBits>(literalPool, wide->wideLiteral);
+    if (widened && literalWidth == kLiteralLookupBits) {
+        widenRoot<kLiteralLookupBits>(literalPool, widened->wideLiteral);
         return decodeLoop<kWideLiteralLookupBits>(in, outRef, remainingRef, window, historyFull,
-                                                  wide->wideLiteral, literalPool, distance,
+                                                  widened->wideLiteral, literalPool, distance,
                                                   distancePool, kWideLiteralLookupBits,
                                                   distanceWidth);
     }
